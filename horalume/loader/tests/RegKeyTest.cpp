@@ -56,21 +56,6 @@ TEST_F(RegKey, ValuesOfAnotherTypeReadAsDefaults)
     EXPECT_EQ(bytes[0], 1);
 }
 
-TEST_F(RegKey, ClampedReadsCompareSignedOrUnsigned)
-{
-    SetDword(kSettingsKey, "Negative", static_cast<DWORD>(-3));
-    SetDword(kSettingsKey, "Nine", 9);
-    SetDword(kSettingsKey, "Huge", 0xFFFFFFFF);
-
-    RegKeyReader key;
-    ASSERT_TRUE(key.Open(HKEY_CURRENT_USER, kTestKey, "Settings"));
-    EXPECT_EQ(key.ReadDword("Negative", 0), -3);
-    EXPECT_EQ(key.ReadClamped("Negative", 1, 0, 6), 0);
-    EXPECT_EQ(key.ReadClamped("Nine", 1, 6, 0), 6);
-    EXPECT_EQ(key.ReadClampedUnsigned("Huge", 0x41, 0, 127), 127u);
-    EXPECT_EQ(key.ReadClampedUnsigned("Negative", 0x41, 127, 0), 127u);
-}
-
 TEST_F(RegKey, LongAndUnterminatedStringsNeverOverrunTheBuffer)
 {
     std::string longText(300, 'L');
