@@ -121,8 +121,9 @@ BOOL ConverterDialog::OnInitDialog()
     LimitPickersToRepresentableMoments();
     UpdateMomentConversion();
     // The input field takes the focus itself: checking "Seconds" gave that
-    // radio button WS_TABSTOP, so the dialog's own choice would fall on it.
-    SetFocus(GetDlgItem(window, IDC_INPUT));
+    // radio button WS_TABSTOP, so Wine's default choice would fall on it.
+    // WM_NEXTDLGCTL also makes it the focus the dialog restores on activation.
+    SendMessageA(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(window, IDC_INPUT)), TRUE);
     return FALSE;
 }
 
