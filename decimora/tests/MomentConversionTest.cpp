@@ -51,16 +51,16 @@ TEST_F(MomentConversion, ConvertsNothingOutsideTheRepresentableRange)
     EXPECT_EQ(MomentConversionText({2038, 1, 19, 23, 0, 0}, {2040, 1, 1, 3, 14, 7}), "138::6::3\n6::10::56");
 }
 
+bool operator==(const LocalDateTime& a, const LocalDateTime& b)
+{
+    return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour && a.minute == b.minute &&
+           a.second == b.second;
+}
+
 TEST_F(MomentConversion, RepresentableLimitsAreLocalReadings)
 {
-    const LocalDateTime first = FirstRepresentableLocalTime();
-    const LocalDateTime last = LastRepresentableLocalTime();
-    EXPECT_EQ(std::string("1970-1-1 0:0:0"), std::to_string(first.year) + "-" + std::to_string(first.month) + "-" +
-                                                 std::to_string(first.day) + " " + std::to_string(first.hour) + ":" +
-                                                 std::to_string(first.minute) + ":" + std::to_string(first.second));
-    EXPECT_EQ(std::string("2038-1-19 3:14:7"), std::to_string(last.year) + "-" + std::to_string(last.month) + "-" +
-                                                   std::to_string(last.day) + " " + std::to_string(last.hour) + ":" +
-                                                   std::to_string(last.minute) + ":" + std::to_string(last.second));
+    EXPECT_TRUE(FirstRepresentableLocalTime() == (LocalDateTime{1970, 1, 1, 0, 0, 0}));
+    EXPECT_TRUE(LastRepresentableLocalTime() == (LocalDateTime{2038, 1, 19, 3, 14, 7}));
 
     // Nine hours east of UTC the first moment reads 09:00 local; the hour before it is out.
     UseTimeZone("JST-9");
