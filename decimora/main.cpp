@@ -1,0 +1,11 @@
+// Decimora: converts quantities and dates between decimal and standard time.
+#include "ConverterDialog.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    LoadConverterControlClasses();
+    ConverterDialog dialog(instance);
+    dialog.RunModal(nullptr);
+    // The program's work ends with its dialog; no message loop follows.
+    return 0;
+}
