@@ -1,8 +1,12 @@
-// The clock format: a picture of element letters, quoted text and line
-// marks that the taskbar clock turns into its text once a second. Portable:
-// the caller gathers the locale texts, the time and the readings.
+// The clock format: a picture of element letters, quoted text, user
+// elements and line marks that the taskbar clock turns into its text once a
+// second. Portable: the caller gathers the locale texts, the time and the
+// readings. The elements are described in README.md.
 #pragma once
 
+#include "ClockCalendar.h"
+
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -19,13 +23,19 @@ struct RenderedLine {
 struct LocaleTexts {
     std::string longDayNames[7], shortDayNames[7]; // Sunday first
     std::string longMonthNames[12], shortMonthNames[12];
-    std::string amText, pmText, eraText;
-    // Pictures for f ff fff ffff, rendered with the same elements (an f met
-    // inside one of them renders nothing).
+    std::string amText, pmText;
+    std::string eraText;                 // gg; empty shows "A.D."
+    std::string thousandSeparator = ","; // groups the digits of r and R
+    // Pictures for f ff fff ffff, rendered with the same elements except
+    // that line marks show as themselves and an f inside shows nothing.
     std::string shortTimeFormat, longTimeFormat, shortDateFormat, longDateFormat;
 };
 
-// A broken-down local time.
+// English (United States) texts, used when the context names no locale.
+const LocaleTexts& DefaultLocaleTexts();
+
+// A broken-down local time. Out-of-range fields render as numbers, or as
+// empty names; they never fault.
 struct ClockMoment {
     int year = 2000, month = 1 /* 1-12 */, day = 1, weekday = 6 /* 0 Sunday */, dayOfYear = 1 /* 1-366 */;
     int hour = 0, minute = 0, second = 0;
@@ -34,27 +44,29 @@ struct ClockMoment {
     int utcSecondsOfDay = 0; // 0-86399, for internet time
 };
 
-// Readings of the resource elements; -1 stands for unknown and shows "--".
+// Readings of the resource elements; a negative reading is unknown and
+// shows "--".
 struct ResourceReadings {
-    int physicalFreeKb = -1; // r (KB) and R (MB)
-    int memoryLoad = -1;     // L, percent
-    int cpuUsage = -1;       // C, percent
+    long long physicalFreeKb = -1; // r in KB, R in MB
+    int memoryLoad = -1;           // L, percent
+    int cpuUsage = -1;             // C, percent
 };
 
 // The value of a user element for %NAME%, or nullptr for one never set.
 // The name is passed as written in the format; matching it regardless of
-// case is the lookup's job. The text must stay valid until the call returns.
+// case is the lookup's job. The text must stay valid until the call returns
+// and is shown as it is, never expanded again.
 using ElementLookup = std::function<const char*(std::string_view name)>;
 
 struct RenderContext {
-    const LocaleTexts* locale = nullptr; // nullptr: names render empty
+    const LocaleTexts* locale = nullptr; // nullptr: DefaultLocaleTexts()
     ElementLookup elements;              // empty: every user element is unset
     ResourceReadings resources;
-    int firstDay = 0; // first day of the week, 0 Sunday .. 6 Saturday
+    int firstDay = 0; // first day of the week for w and ww, 0 Sunday .. 6 Saturday
 };
 
 // Each rendered line holds at most this many bytes; the rest is cut off.
-constexpr std::size_t kMaxLineBytes = 4096;
+constexpr std::size_t kMaxLineBytes = 1024;
 // Lines past this count are dropped.
 constexpr std::size_t kMaxLines = 16;
 
@@ -69,10 +81,3 @@ void RenderClockFormat(std::string_view format, const ClockMoment& moment, const
 // The lines joined with the separator: "\n" for the window text, "\r\n" for
 // the clipboard.
 std::string JoinLines(const std::vector<RenderedLine>& lines, std::string_view separator);
-
-// Week of the year, 1-54: week 1 is the week holding 1 January, and weeks
-// start on firstDay (0 Sunday .. 6 Saturday).
-int WeekOfYear(int dayOfYear, int weekday, int firstDay);
-
-// "1st", "2nd", "3rd", "4th", "11th", "12th", "13th", "21st", ...
-std::string_view OrdinalSuffix(int day);
