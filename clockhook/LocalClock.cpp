@@ -2,13 +2,6 @@
 
 #include <string>
 
-static int DayOfYear(int year, int month, int day)
-{
-    static const int kDaysBeforeMonth[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-    bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return kDaysBeforeMonth[month - 1] + day + (leap && month > 2 ? 1 : 0);
-}
-
 static std::string NarrowText(const WCHAR* text)
 {
     char buffer[128];
@@ -83,6 +76,7 @@ LocaleTexts LocaleTextsFor(LCID locale)
     char era[64];
     if (GetCalendarInfoA(locale, CAL_GREGORIAN, CAL_SERASTRING, era, sizeof era, nullptr) > 0)
         texts.eraText = era;
+    texts.thousandSeparator = LocaleText(locale, LOCALE_STHOUSAND);
     texts.longTimeFormat = LocaleText(locale, LOCALE_STIMEFORMAT);
     texts.shortTimeFormat = WithoutSeconds(texts.longTimeFormat);
     texts.shortDateFormat = LocaleText(locale, LOCALE_SSHORTDATE);
@@ -101,8 +95,7 @@ ResourceReadings ReadResources()
     MEMORYSTATUS memory;
     memory.dwLength = sizeof memory;
     GlobalMemoryStatus(&memory);
-    SIZE_T freeKb = memory.dwAvailPhys / 1024;
-    readings.physicalFreeKb = freeKb > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(freeKb);
+    readings.physicalFreeKb = static_cast<long long>(memory.dwAvailPhys / 1024);
     readings.memoryLoad = static_cast<int>(memory.dwMemoryLoad);
 
     static ULONGLONG lastIdle = 0;
