@@ -14,12 +14,14 @@ clockctl=$build/taskbar/testing/clockctl.exe
 
 wine "$build/taskbar/taskbar.exe" >/dev/null 2>&1 &
 taskbar=$!
-stop_taskbar() {
+times=$(mktemp -d /tmp/horaset-bench.XXXXXX)
+finish() {
   wine "$clockctl" remove "$dll" >/dev/null 2>&1
   kill "$taskbar" 2>/dev/null
   wait "$taskbar" 2>/dev/null
+  rm -rf "$times"
 }
-trap stop_taskbar EXIT
+trap finish EXIT
 sleep 3
 wine "$clockctl" install "$dll" || { echo "cannot install the clock component"; exit 1; }
 
@@ -27,7 +29,7 @@ wine "$clockctl" install "$dll" || { echo "cannot install the clock component"; 
 run_ms() {
   local start end
   start=$(date +%s%N)
-  wine "$horaset" "$@" >/tmp/horaset-bench-out.$$ || { echo "horaset failed: $?" >&2; cat /tmp/horaset-bench-out.$$ >&2; return 1; }
+  wine "$horaset" "$@" >"$times/output" || { echo "horaset failed: $?" >&2; cat "$times/output" >&2; return 1; }
   end=$(date +%s%N)
   echo $(((end - start) / 1000))
 }
@@ -39,15 +41,12 @@ for i in $(seq 20); do twenty+=("ELEM$i=value $i"); done
 # One warm-up of each, then the two kinds of run alternate so that a change in
 # the machine's load hits both alike.
 run_ms MYITEM=Hello >/dev/null && run_ms "${twenty[@]}" >/dev/null || exit 1
-: >/tmp/horaset-bench-one.$$
-: >/tmp/horaset-bench-many.$$
 for _ in $(seq "$runs"); do
-  run_ms MYITEM=Hello >>/tmp/horaset-bench-one.$$ || exit 1
-  run_ms "${twenty[@]}" >>/tmp/horaset-bench-many.$$ || exit 1
+  run_ms MYITEM=Hello >>"$times/one" || exit 1
+  run_ms "${twenty[@]}" >>"$times/twenty" || exit 1
 done
-one=$(median </tmp/horaset-bench-one.$$)
-many=$(median </tmp/horaset-bench-many.$$)
-rm -f /tmp/horaset-bench-one.$$ /tmp/horaset-bench-many.$$
+one=$(median <"$times/one")
+many=$(median <"$times/twenty")
 awk -v one="$one" -v many="$many" -v runs="$runs" 'BEGIN {
   printf "median of %d runs\n", runs
   printf "1 element:   %7.1f ms per run\n", one
