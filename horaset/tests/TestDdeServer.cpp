@@ -7,12 +7,12 @@ namespace {
 // DDEML callbacks carry no context; one server runs at a time.
 TestDdeServer* activeServer = nullptr;
 
-// Pokes of unanswered items are taken out of the queue before DDEML sees them.
-// Answering them late would not do: Wine's client takes a late acknowledgement
-// for the answer to its next poke, so the server must stay silent for good.
-// (Answering from a nested message loop inside the callback leaves Wine's
-// server spinning once the callback returns.) A dropped poke's memory and item
-// atom stay with the test process.
+// Pokes of unanswered items are taken out of the queue before DDEML sees them,
+// the one way found to make Wine's client fail a poke: it takes DDE_FNOTPROCESSED
+// and CBR_BLOCK (answered at once) for success, and a late answer (a callback
+// sleeping past the time-out) for the answer to its next poke. Answering the next
+// poke from a message loop inside the first one's callback leaves Wine's server
+// spinning. A dropped poke's memory and item atom stay with the test process.
 LRESULT CALLBACK DropUnansweredPokes(int code, WPARAM removal, LPARAM message)
 {
     auto* msg = reinterpret_cast<MSG*>(message);
