@@ -1,0 +1,7 @@
+// horaset element=[value] [...]: sets user elements of the running taskbar clock.
+#include "Horaset.h"
+
+int main(int argc, char* argv[])
+{
+    return RunHoraset(argc, argv);
+}
