@@ -2,18 +2,45 @@
 // its functions here.
 #include "Pages.h"
 
-void InitClockPage(HWND) {}
-BOOL OnClockPageCommand(HWND, int, int) { return FALSE; }
-void OnFormatMenuInit(HMENU) {}
+void InitClockPage(HWND)
+{
+}
+BOOL OnClockPageCommand(HWND, int, int)
+{
+    return FALSE;
+}
+void OnFormatMenuInit(HMENU)
+{
+}
 
-void InitTooltipCopyPage(HWND) {}
-BOOL OnTooltipCopyPageCommand(HWND, int, int) { return FALSE; }
+void InitTooltipCopyPage(HWND)
+{
+}
+BOOL OnTooltipCopyPageCommand(HWND, int, int)
+{
+    return FALSE;
+}
 
-void InitAdvancedPage(HWND) {}
-BOOL OnAdvancedPageCommand(HWND, int, int) { return FALSE; }
+void InitAdvancedPage(HWND)
+{
+}
+BOOL OnAdvancedPageCommand(HWND, int, int)
+{
+    return FALSE;
+}
 
-void InitCalendarPage(HWND) {}
-BOOL OnCalendarPageCommand(HWND, int, int) { return FALSE; }
+void InitCalendarPage(HWND)
+{
+}
+BOOL OnCalendarPageCommand(HWND, int, int)
+{
+    return FALSE;
+}
 
-void InitMenuPage(HWND) {}
-BOOL OnMenuPageCommand(HWND, int, int) { return FALSE; }
+void InitMenuPage(HWND)
+{
+}
+BOOL OnMenuPageCommand(HWND, int, int)
+{
+    return FALSE;
+}
