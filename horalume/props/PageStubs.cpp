@@ -1,0 +1,46 @@
+// Pages whose controls have no behaviour yet: each page's own file replaces
+// its functions here.
+#include "Pages.h"
+
+void InitClockPage(HWND)
+{
+}
+BOOL OnClockPageCommand(HWND, int, int)
+{
+    return FALSE;
+}
+void OnFormatMenuInit(HMENU)
+{
+}
+
+void InitTooltipCopyPage(HWND)
+{
+}
+BOOL OnTooltipCopyPageCommand(HWND, int, int)
+{
+    return FALSE;
+}
+
+void InitAdvancedPage(HWND)
+{
+}
+BOOL OnAdvancedPageCommand(HWND, int, int)
+{
+    return FALSE;
+}
+
+void InitCalendarPage(HWND)
+{
+}
+BOOL OnCalendarPageCommand(HWND, int, int)
+{
+    return FALSE;
+}
+
+void InitMenuPage(HWND)
+{
+}
+BOOL OnMenuPageCommand(HWND, int, int)
+{
+    return FALSE;
+}
