@@ -6,10 +6,8 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
 
-// Joins a path and a subkey with one backslash; an empty part adds none.
-std::string JoinKeyPath(const char* path, const char* subkey);
+#include "SettingsRules.h" // JoinKeyPath
 
 class RegKeyReader {
 public:

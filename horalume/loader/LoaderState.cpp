@@ -1,0 +1,3 @@
+#include "LoaderState.h"
+
+LoaderState g_loader;

@@ -1,0 +1,183 @@
+#include "SettingsStore.h"
+
+#include <cstring>
+#include <string>
+
+#include "HookApi.h"
+#include "LoaderState.h"
+#include "RegKey.h"
+
+constexpr std::uint32_t kSavedVersion = 0x10402; // 1.4.2
+constexpr char kAppletFileName[] = "\\HORALUME.CPL";
+
+// A text field as it may be written: never past its own bytes.
+static std::string FieldText(const char (&field)[kFormatFieldSize])
+{
+    return std::string(field, strnlen(field, kFormatFieldSize - 1));
+}
+
+bool LoadClockSettings(ClockSettings& settings)
+{
+    std::memset(&settings, 0, sizeof settings);
+
+    RegKeyReader key;
+    key.Open(HKEY_CURRENT_USER, kHoralumeKey, kSettingsSubkey);
+    bool skipSheet = !key.ReadBool("ShowProperties", true);
+    auto version = static_cast<std::uint32_t>(key.ReadDword("Version", 0));
+
+    settings.displayFlags = key.ReadDword("DisplayFlags", DisplayFlag::Defaults);
+    settings.backgroundColor = key.ReadDword("BackgroundColor", 0x00000000);
+    settings.foregroundColor = key.ReadDword("ForegroundColor", 0x0080FF80);
+    settings.cpuColor = key.ReadDword("CPUColor", 0x0080FF80);
+    settings.memLoadColor = key.ReadDword("MemLoadColor", 0x0080FF80);
+    settings.fixedWidth = key.ReadDword("FixedWidth", 100);
+    key.ReadBinary("CustomFont", nullptr, &settings.customFont, sizeof settings.customFont);
+    key.ReadString("ClockFormatString", "ddd, d MMM yyyy  HH:mm:ss", settings.clockFormatString, kFormatFieldSize);
+    key.ReadString("TooltipFormatString", "", settings.tooltipFormatString, kFormatFieldSize);
+    key.ReadString("CopyFormatString", "", settings.copyFormatString, kFormatFieldSize);
+    settings.clickCommand = key.ReadDword("ClickCommand", ClockCommand::Calendar);
+    settings.dblClickCommand = key.ReadDword("DblClickCommand", ClockCommand::Copy);
+    settings.hotkeyCommand = key.ReadDword("HotkeyCommand", ClockCommand::Calendar);
+    settings.locale = key.ReadDword("Locale", 0x0400);
+
+    key.Open(HKEY_CURRENT_USER, kHoralumeKey, kCalendarSubkey);
+    static const struct {
+        const char* name;
+        bool defaultValue;
+        std::uint32_t flag;
+    } calendarSwitches[] = {
+        {"AutoClose", true, CalendarFlag::AutoClose},
+        {"TopMost", true, CalendarFlag::TopMost},
+        {"SaveWindow", false, CalendarFlag::SaveWindow},
+        {"WeekNumbers", false, CalendarFlag::WeekNumbers},
+        {"CustomFont", false, CalendarFlag::CustomCalendarFont},
+    };
+    for (const auto& entry : calendarSwitches)
+        if (key.ReadBool(entry.name, entry.defaultValue))
+            settings.calendarFlags |= entry.flag;
+    key.ReadBinary("Font", nullptr, &settings.calendarFont, sizeof settings.calendarFont);
+    settings.lastDate = key.ReadDword("LastDate", 0);
+    if (settings.lastDate != -1)
+        settings.calendarFlags |= CalendarFlag::RememberMonth;
+    settings.weekendDays = key.ReadClampedUnsigned("WeekendDays", 0x41, 0, 127);
+    int firstDayDefault = (settings.displayFlags & DisplayFlag::LegacyMondayFirst) ? 1 : 0;
+    settings.firstDay = key.ReadClamped("FirstDay", firstDayDefault, 0, 6);
+
+    settings.displayFlags = MigrateDisplayFlags(settings.displayFlags, version);
+    return skipSheet;
+}
+
+// The full path of the running program, or empty when it does not fit.
+static std::string ModulePath()
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    if (length == 0 || length >= sizeof path)
+        return std::string();
+    return std::string(path, length);
+}
+
+void SaveClockSettings()
+{
+    const ClockSettings& settings = g_loader.settings;
+
+    RegKeyWriter key;
+    key.Create(HKEY_CURRENT_USER, kHoralumeKey, kSettingsSubkey);
+    key.WriteDword("ShowProperties", 0);
+    key.WriteDword("Version", kSavedVersion);
+    key.WriteDword("DisplayFlags", settings.displayFlags);
+    key.WriteDword("BackgroundColor", settings.backgroundColor);
+    key.WriteDword("ForegroundColor", settings.foregroundColor);
+    key.WriteDword("CPUColor", settings.cpuColor);
+    key.WriteDword("MemLoadColor", settings.memLoadColor);
+    key.WriteDword("FixedWidth", settings.fixedWidth);
+    key.WriteBinary("CustomFont", &settings.customFont, sizeof settings.customFont);
+    key.WriteString("ClockFormatString", FieldText(settings.clockFormatString).c_str());
+    key.WriteString("TooltipFormatString", FieldText(settings.tooltipFormatString).c_str());
+    key.WriteString("CopyFormatString", FieldText(settings.copyFormatString).c_str());
+    key.WriteDword("ClickCommand", settings.clickCommand);
+    key.WriteDword("DblClickCommand", settings.dblClickCommand);
+
+    key.Create(HKEY_CURRENT_USER, kHoralumeKey, kCalendarSubkey);
+    std::uint32_t calendarFlags = settings.calendarFlags;
+    key.WriteBool("AutoClose", calendarFlags & CalendarFlag::AutoClose);
+    key.WriteBool("TopMost", calendarFlags & CalendarFlag::TopMost);
+    key.WriteBool("SaveWindow", calendarFlags & CalendarFlag::SaveWindow);
+    key.WriteBool("WeekNumbers", calendarFlags & CalendarFlag::WeekNumbers);
+    key.WriteBool("CustomFont", calendarFlags & CalendarFlag::CustomCalendarFont);
+    if (calendarFlags & CalendarFlag::CustomCalendarFont)
+        key.WriteBinary("Font", &settings.calendarFont, sizeof settings.calendarFont);
+    key.WriteDword("LastDate", (calendarFlags & CalendarFlag::RememberMonth) ? settings.lastDate : -1);
+    key.WriteDword("WeekendDays", settings.weekendDays);
+    key.WriteDword("FirstDay", settings.firstDay);
+
+    key.Create(HKEY_CURRENT_USER, kHoralumeKey, kControlPanelSubkey);
+    bool boothMode = settings.displayFlags & DisplayFlag::BoothMode;
+    key.WriteBool("Enabled", !boothMode && g_loader.appletPresent && g_loader.appletEnabled);
+
+    key.Create(HKEY_CURRENT_USER, kRunKey);
+    if (g_loader.autostart) {
+        std::string modulePath = ModulePath();
+        if (!modulePath.empty())
+            key.WriteString(kRunValue, modulePath.c_str());
+    } else {
+        key.DeleteValue(kRunValue);
+    }
+}
+
+void PushClockSettings()
+{
+    // The clock reads the texts as C strings: send them terminated whatever the pages left.
+    ClockSettings record = g_loader.settings;
+    TerminateFormatStrings(record);
+    COPYDATASTRUCT message{};
+    message.dwData = hookapi::kSettingsCopyDataId;
+    message.cbData = sizeof record;
+    message.lpData = &record;
+    SendMessageA(g_loader.clockWindow, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&message));
+}
+
+bool ReadAutostart()
+{
+    RegKeyReader key;
+    key.Open(HKEY_CURRENT_USER, kRunKey);
+    return key.ReadString(kRunValue, nullptr) != nullptr;
+}
+
+// Whether the Control Panel applet file lies in the system directory.
+static bool AppletFileExists()
+{
+    char path[MAX_PATH];
+    UINT length = GetSystemDirectoryA(path, MAX_PATH);
+    if (length == 0 || length + sizeof kAppletFileName > sizeof path)
+        return false;
+    std::memcpy(path + length, kAppletFileName, sizeof kAppletFileName);
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void ReadControlPanelState()
+{
+    RegKeyReader key;
+    key.Open(HKEY_CURRENT_USER, kHoralumeKey, kControlPanelSubkey);
+    g_loader.appletPresent = false;
+    g_loader.appletEnabled = false;
+    if (AppletFileExists()) {
+        g_loader.appletPresent = true;
+        g_loader.appletEnabled = key.ReadBool("Enabled", true);
+    }
+}
+
+std::uint32_t ReadLastPage()
+{
+    RegKeyReader key;
+    key.Open(HKEY_CURRENT_USER, kHoralumeKey, kSettingsSubkey);
+    return static_cast<std::uint32_t>(key.ReadDword("Page", 0));
+}
+
+void WriteLastPage(std::uint32_t page)
+{
+    RegKeyWriter key;
+    key.Create(HKEY_CURRENT_USER, kHoralumeKey, kSettingsSubkey);
+    key.WriteDword("Page", static_cast<std::int32_t>(page));
+}
