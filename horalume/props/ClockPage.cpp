@@ -164,7 +164,7 @@ void DescribeClockFont(HWND page)
     SetDlgItemTextA(page, IDC_CLOCK_FONT_DESCRIPTION, DescribeFont(font, pixelsPerInch).c_str());
 }
 
-bool OnClockPageCommand(HWND page, int control, int code)
+BOOL OnClockPageCommand(HWND page, int control, int code)
 {
     switch (code) {
     case BN_CLICKED:

@@ -50,7 +50,7 @@ void ShowFormatMenu(HWND page, int formatBox)
     }
 }
 
-void GreyFormatMenu(HMENU menu)
+void OnFormatMenuInit(HMENU menu)
 {
     // The resource meters need RSRC32.DLL, which only Windows 9x has; the
     // clock offers the CPU code on Windows 9x only.

@@ -138,7 +138,7 @@ void UpdateCopyFormatState(HWND page)
     SetDlgItemTextA(page, IDC_COPY_FORMAT, text);
 }
 
-bool OnTooltipCopyPageCommand(HWND page, int control, int code)
+BOOL OnTooltipCopyPageCommand(HWND page, int control, int code)
 {
     switch (code) {
     case BN_CLICKED:

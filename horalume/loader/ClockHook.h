@@ -1,0 +1,14 @@
+// Finding the taskbar clock and installing or removing the clock component in
+// the shell's process through a hand-shake with it.
+#pragma once
+
+// Sets trayWindow, notifyWindow and clockWindow of g_loader from the first
+// taskbar that has a clock; false when none has.
+bool FindClockWindow();
+
+// Installs (true) or removes (false) the component; FindClockWindow must have
+// succeeded. Shows its own message on failure; true when the component reported.
+bool HookClock(bool install);
+
+// The component holds the mutex "HoralumeDllInstalled" while it is installed.
+bool IsComponentInstalled();

@@ -1,0 +1,12 @@
+// Horalume.exe: installs the clock component into the taskbar clock and shows
+// its properties; with /U removes it.
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "StartUp.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    return RunHoralume(instance, __argc, __argv);
+}

@@ -1,0 +1,95 @@
+#include "PropertiesSheet.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <cstddef>
+
+#include "HoralumeResources.h"
+#include "LoaderState.h"
+#include "Pages.h"
+#include "SettingsStore.h"
+#include "SheetPosition.h"
+
+// The pages in tab order.
+static const UINT kPageOrder[] = {IDD_CLOCK_PAGE, IDD_TOOLTIP_COPY_PAGE, IDD_CALENDAR_PAGE,
+                                  IDD_MENU_PAGE,  IDD_ADVANCED_PAGE,     IDD_ABOUT_PAGE};
+constexpr UINT kPageCount = sizeof kPageOrder / sizeof kPageOrder[0];
+
+#ifndef _WIN64
+static_assert(PROPSHEETPAGEA_V1_SIZE == 40, "the classic page description");
+static_assert(PROPSHEETHEADERA_V1_SIZE == 40, "the classic sheet header");
+#endif
+
+// Clears WS_VISIBLE in the sheet's template (either template form).
+static void CreateHidden(LPARAM dialogTemplate)
+{
+    auto* words = reinterpret_cast<WORD*>(dialogTemplate);
+    const bool extended = words[0] == 1 && words[1] == 0xFFFF;
+    auto* style = reinterpret_cast<DWORD*>(reinterpret_cast<BYTE*>(dialogTemplate) + (extended ? 12 : 0));
+    *style &= ~static_cast<DWORD>(WS_VISIBLE);
+}
+
+static int CALLBACK SheetCallback(HWND, UINT message, LPARAM data)
+{
+    switch (message) {
+    case PSCB_PRECREATE:
+        CreateHidden(data);
+        break;
+    case PSCB_INITIALIZED: // before the start page, so every page starts from the stored settings
+        LoadClockSettings(g_loader.settings);
+        g_loader.autostart = ReadAutostart();
+        ReadControlPanelState();
+        PushClockSettings();
+        break;
+    }
+    return 0;
+}
+
+static UINT StartPageIndex(UINT lastPage)
+{
+    for (UINT i = 0; i < kPageCount; ++i) {
+        if (kPageOrder[i] == lastPage) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+HWND OpenPropertiesSheet()
+{
+    PROPSHEETPAGEA pages[kPageCount] = {};
+    for (UINT i = 0; i < kPageCount; ++i) {
+        pages[i].dwSize = PROPSHEETPAGEA_V1_SIZE;
+        pages[i].dwFlags = PSP_HASHELP;
+        pages[i].hInstance = g_loader.instance;
+        pages[i].pszTemplate = MAKEINTRESOURCEA(kPageOrder[i]);
+        pages[i].pfnDlgProc = PageDialogProc;
+        pages[i].lParam = kPageOrder[i];
+    }
+    g_loader.lastPage = ReadLastPage();
+
+    char caption[256] = "";
+    LoadStringA(g_loader.instance, IDS_PROPERTIES_CAPTION, caption, sizeof caption);
+
+    PROPSHEETHEADERA header = {};
+    header.dwSize = PROPSHEETHEADERA_V1_SIZE;
+    header.dwFlags = PSH_MODELESS | PSH_HASHELP | PSH_USECALLBACK | PSH_NOAPPLYNOW | PSH_PROPSHEETPAGE | PSH_USEICONID;
+    header.hInstance = g_loader.instance;
+    header.pszIcon = MAKEINTRESOURCEA(IDI_HORALUME);
+    header.pszCaption = caption;
+    header.nPages = kPageCount;
+    header.nStartPage = StartPageIndex(g_loader.lastPage);
+    header.ppsp = pages;
+    header.pfnCallback = SheetCallback;
+    HWND sheet = reinterpret_cast<HWND>(PropertySheetA(&header));
+    if (sheet == nullptr || sheet == reinterpret_cast<HWND>(-1)) {
+        return nullptr;
+    }
+
+    const POINT position = PlaceSheet(sheet);
+    HICON icon = LoadIconA(g_loader.instance, MAKEINTRESOURCEA(IDI_HORALUME));
+    SendMessageA(sheet, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SetWindowPos(sheet, nullptr, position.x, position.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    return sheet;
+}
