@@ -1,5 +1,6 @@
 #include "FormatMenu.h"
 
+#include <initializer_list>
 #include <memory>
 #include <type_traits>
 

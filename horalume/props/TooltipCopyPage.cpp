@@ -1,5 +1,7 @@
 #include "TooltipCopyPage.h"
 
+#include <initializer_list>
+
 #include "FormatMenu.h"
 #include "HoralumeResources.h"
 #include "PageControls.h"
