@@ -106,8 +106,10 @@ void InitTooltipCopyPage(HWND page)
     const bool sameAsTooltip = HasDisplayFlag(DisplayFlag::CopySameAsTooltip);
     Check(page, IDC_CUSTOM_TOOLTIP, HasDisplayFlag(DisplayFlag::CustomTooltip));
     Check(page, IDC_TOOLTIP_STAYS, HasDisplayFlag(DisplayFlag::TooltipStays));
-    Check(page, IDC_COPY_SAME_AS_CLOCK, sameAsClock);
+    // "Same as clock" last: where checking a radio button clears the others
+    // of its group, a record with both flags still shows the clock format.
     Check(page, IDC_COPY_SAME_AS_TOOLTIP, sameAsTooltip);
+    Check(page, IDC_COPY_SAME_AS_CLOCK, sameAsClock);
     Check(page, IDC_COPY_CUSTOM, !sameAsClock && !sameAsTooltip);
     UpdateCopyFormatState(page);
     UpdateTooltipState(page);
