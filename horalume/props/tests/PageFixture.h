@@ -2,8 +2,9 @@
 // own stands for the taskbar clock and keeps every record pushed to it.
 #pragma once
 
-#include <prsht.h>
 #include <windows.h>
+
+#include <prsht.h>
 
 #include <gtest/gtest.h>
 
