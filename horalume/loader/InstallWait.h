@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-constexpr std::int32_t kDefaultInstallTime = 10000;   // ms, when "InstallTime" is absent
-constexpr std::int32_t kInstallTimeStep = 10000;      // each later wait, and each lengthening
-constexpr std::int32_t kInstallGiveUpTotal = 40000;   // a time-out at this total gives up
+constexpr std::int32_t kDefaultInstallTime = 10000; // ms, when "InstallTime" is absent
+constexpr std::int32_t kInstallTimeStep = 10000;    // each later wait, and each lengthening
+constexpr std::int32_t kInstallGiveUpTotal = 40000; // a time-out at this total gives up
 
 class InstallWait {
 public:

@@ -3,8 +3,7 @@
 
 #include <windows.h>
 
-template <typename H, BOOL(WINAPI* Release)(H)>
-class UniqueWin32 {
+template <typename H, BOOL(WINAPI* Release)(H)> class UniqueWin32 {
 public:
     explicit UniqueWin32(H handle = nullptr) : handle_(handle) {}
     ~UniqueWin32()

@@ -1,7 +1,7 @@
 // The About page: product notice and two links that open in the default
 // browser and mail program.
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include "HoralumeResources.h"
 #include "LoaderState.h"

@@ -2,11 +2,26 @@
 // its functions here.
 #include "Pages.h"
 
-void InitAdvancedPage(HWND) {}
-BOOL OnAdvancedPageCommand(HWND, int, int) { return FALSE; }
+void InitAdvancedPage(HWND)
+{
+}
+BOOL OnAdvancedPageCommand(HWND, int, int)
+{
+    return FALSE;
+}
 
-void InitCalendarPage(HWND) {}
-BOOL OnCalendarPageCommand(HWND, int, int) { return FALSE; }
+void InitCalendarPage(HWND)
+{
+}
+BOOL OnCalendarPageCommand(HWND, int, int)
+{
+    return FALSE;
+}
 
-void InitMenuPage(HWND) {}
-BOOL OnMenuPageCommand(HWND, int, int) { return FALSE; }
+void InitMenuPage(HWND)
+{
+}
+BOOL OnMenuPageCommand(HWND, int, int)
+{
+    return FALSE;
+}

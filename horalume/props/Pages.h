@@ -2,8 +2,8 @@
 // page's initialisation and control notifications to that page's functions.
 #pragma once
 
-#include <windows.h>
 #include <prsht.h>
+#include <windows.h>
 
 INT_PTR CALLBACK PageDialogProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 

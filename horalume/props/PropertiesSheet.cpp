@@ -16,9 +16,12 @@ static const UINT kPageOrder[] = {IDD_CLOCK_PAGE, IDD_TOOLTIP_COPY_PAGE, IDD_CAL
                                   IDD_MENU_PAGE,  IDD_ADVANCED_PAGE,     IDD_ABOUT_PAGE};
 constexpr UINT kPageCount = sizeof kPageOrder / sizeof kPageOrder[0];
 
+// The sheet steps through the page array by each page's dwSize, so the array
+// holds the classic 40-byte form itself. The header is the classic form too:
+// its size field ends at pfnCallback.
 #ifndef _WIN64
-static_assert(PROPSHEETPAGEA_V1_SIZE == 40, "the classic page description");
-static_assert(PROPSHEETHEADERA_V1_SIZE == 40, "the classic sheet header");
+static_assert(sizeof(PROPSHEETPAGEA_V1) == 40, "the classic page description");
+static_assert(offsetof(PROPSHEETHEADERA, pfnCallback) + sizeof(PFNPROPSHEETCALLBACK) == 40, "the classic header");
 #endif
 
 // Clears WS_VISIBLE in the sheet's template (either template form).
@@ -58,9 +61,9 @@ static UINT StartPageIndex(UINT lastPage)
 
 HWND OpenPropertiesSheet()
 {
-    PROPSHEETPAGEA pages[kPageCount] = {};
+    PROPSHEETPAGEA_V1 pages[kPageCount] = {};
     for (UINT i = 0; i < kPageCount; ++i) {
-        pages[i].dwSize = PROPSHEETPAGEA_V1_SIZE;
+        pages[i].dwSize = sizeof(PROPSHEETPAGEA_V1);
         pages[i].dwFlags = PSP_HASHELP;
         pages[i].hInstance = g_loader.instance;
         pages[i].pszTemplate = MAKEINTRESOURCEA(kPageOrder[i]);
@@ -80,7 +83,7 @@ HWND OpenPropertiesSheet()
     header.pszCaption = caption;
     header.nPages = kPageCount;
     header.nStartPage = StartPageIndex(g_loader.lastPage);
-    header.ppsp = pages;
+    header.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(pages);
     header.pfnCallback = SheetCallback;
     HWND sheet = reinterpret_cast<HWND>(PropertySheetA(&header));
     if (sheet == nullptr || sheet == reinterpret_cast<HWND>(-1)) {

@@ -1,0 +1,242 @@
+// Whole runs of Horalume.exe against a fake taskbar and fake clock components:
+// a copy of Horalume.exe beside the component variant in a directory of its own.
+#include <prsht.h>
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TestSupport.h"
+
+namespace {
+
+const char kHoralume[] = "Horalume";
+const char kInstallCaption[] = "Unable to start Horalume!";
+const char kRemoveCaption[] = "Unable to exit Horalume!";
+const char kSheetCaption[] = "Horalume Properties";
+const DWORD kNever = 0xFFFFFFFF;
+
+bool ComponentInstalled()
+{
+    HANDLE installed = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, "HoralumeDllInstalled");
+    if (installed != nullptr) {
+        CloseHandle(installed);
+    }
+    return installed != nullptr;
+}
+
+HWND FindSheet()
+{
+    return FindWindowA("#32770", kSheetCaption);
+}
+
+class StartUp : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearHoralumeRegistry();
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        directory_ = std::string(temp) + "horalume-startup-" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(directory_.c_str(), nullptr);
+        ASSERT_TRUE(CopyFileA(WindowsPath(HORALUME_EXE).c_str(), (directory_ + "\\Horalume.exe").c_str(), FALSE));
+    }
+
+    void TearDown() override
+    {
+        for (ChildProcess* process : {&horalume_, &second_, &taskbar_, &emptyTaskbar_}) {
+            process->Kill();
+        }
+        DeleteFileA((directory_ + "\\Horalume.exe").c_str());
+        DeleteFileA((directory_ + "\\HORALUME.DLL").c_str());
+        RemoveDirectoryA(directory_.c_str());
+        ClearHoralumeRegistry();
+    }
+
+    void UseComponent(const char* dll)
+    {
+        ASSERT_TRUE(CopyFileA(WindowsPath(dll).c_str(), (directory_ + "\\HORALUME.DLL").c_str(), FALSE));
+    }
+
+    void StartTaskbar(ChildProcess& taskbar, const char* switches = "")
+    {
+        ASSERT_TRUE(taskbar.Start("\"" + WindowsPath(FAKE_TASKBAR_EXE) + "\" " + switches, ""));
+    }
+
+    void RunHoralume(ChildProcess& process, const char* arguments = "")
+    {
+        ASSERT_TRUE(process.Start("\"" + directory_ + "\\Horalume.exe\" " + arguments, directory_));
+    }
+
+    // Installs the fake component without opening the sheet.
+    void InstallSilently()
+    {
+        WriteSetting("ShowProperties", 0);
+        RunHoralume(horalume_);
+        ASSERT_TRUE(horalume_.WaitForExit(10000));
+        ASSERT_TRUE(ComponentInstalled());
+    }
+
+    static std::string ClockText()
+    {
+        HWND tray = nullptr;
+        while ((tray = FindWindowExA(nullptr, tray, "Shell_TrayWnd", nullptr)) != nullptr) {
+            HWND notify = FindWindowExA(tray, nullptr, "TrayNotifyWnd", nullptr);
+            HWND clock = notify ? FindWindowExA(notify, nullptr, "TrayClockWClass", nullptr) : nullptr;
+            char text[64] = "";
+            if (clock != nullptr && GetWindowTextA(clock, text, sizeof text) >= 0) {
+                return text;
+            }
+        }
+        return "";
+    }
+
+    std::string directory_;
+    ChildProcess taskbar_, emptyTaskbar_, horalume_, second_;
+};
+
+TEST_F(StartUp, WithoutTaskbarTheClockCannotBeFound)
+{
+    MessageBoxWatcher boxes({kHoralume}, IDOK);
+    RunHoralume(horalume_);
+    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(boxes.Seen()[0].text, "Cannot find the clock.");
+}
+
+TEST_F(StartUp, SilentInstallPushesTheSettingsAndExits)
+{
+    UseComponent(FAKE_COMPONENT_DLL);
+    StartTaskbar(taskbar_);
+    InstallSilently();
+    EXPECT_EQ(ClockText(), "pushes=1");
+    EXPECT_EQ(FindSheet(), nullptr);
+}
+
+TEST_F(StartUp, TaskbarWithoutClockIsSkipped)
+{
+    UseComponent(FAKE_COMPONENT_DLL);
+    StartTaskbar(taskbar_);
+    StartTaskbar(emptyTaskbar_, "/noclock"); // on top, so found first
+    InstallSilently();
+    EXPECT_EQ(ClockText(), "pushes=1");
+}
+
+TEST_F(StartUp, HiddenClockWarnsAndCancelInstallsNothing)
+{
+    UseComponent(FAKE_COMPONENT_DLL);
+    StartTaskbar(taskbar_, "/hiddenclock");
+    WriteSetting("ShowProperties", 0);
+    {
+        MessageBoxWatcher boxes({kHoralume}, IDCANCEL);
+        RunHoralume(horalume_);
+        ASSERT_TRUE(horalume_.WaitForExit(10000));
+        ASSERT_EQ(boxes.Seen().size(), 1u);
+        EXPECT_EQ(boxes.Seen()[0].text.rfind("The standard Windows taskbar clock is currently disabled.", 0), 0u);
+        EXPECT_FALSE(ComponentInstalled());
+    }
+    MessageBoxWatcher boxes({kHoralume}, IDOK);
+    RunHoralume(horalume_);
+    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    EXPECT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_TRUE(ComponentInstalled());
+}
+
+TEST_F(StartUp, InstalledComponentOpensTheSheetAndASecondCopyOnlyFrontsIt)
+{
+    UseComponent(FAKE_COMPONENT_DLL);
+    StartTaskbar(taskbar_);
+    InstallSilently();
+
+    RunHoralume(horalume_); // "ShowProperties" 0 does not silence an installed component
+    ASSERT_TRUE(WaitUntil([] { return FindSheet() != nullptr && IsWindowVisible(FindSheet()); }, 10000));
+
+    RunHoralume(second_, "/U");
+    ASSERT_TRUE(second_.WaitForExit(10000));
+    EXPECT_TRUE(ComponentInstalled());
+    EXPECT_TRUE(horalume_.IsRunning());
+
+    WriteSetting("Left", -1234);
+    PostMessageA(FindSheet(), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    EXPECT_NE(ReadSetting("Left", -1234), -1234); // the closing position was saved
+    EXPECT_EQ(ReadSetting("Page", 0), 2000);
+    EXPECT_TRUE(ComponentInstalled());
+}
+
+TEST_F(StartUp, UninstallRemovesAndIsSilentWhenNothingIsInstalled)
+{
+    UseComponent(FAKE_COMPONENT_DLL);
+    StartTaskbar(taskbar_);
+    MessageBoxWatcher boxes({kHoralume, kInstallCaption, kRemoveCaption}, IDOK);
+    RunHoralume(horalume_, "-uninstall");
+    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    EXPECT_FALSE(ComponentInstalled());
+
+    InstallSilently();
+    RunHoralume(horalume_, "/u");
+    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    EXPECT_FALSE(ComponentInstalled());
+    EXPECT_TRUE(boxes.Seen().empty());
+}
+
+TEST_F(StartUp, MissingUnhookProcedureFailsRemovalOnly)
+{
+    UseComponent(FAKE_COMPONENT_NOUNHOOK_DLL);
+    StartTaskbar(taskbar_);
+    InstallSilently();
+    MessageBoxWatcher boxes({kRemoveCaption}, IDOK);
+    RunHoralume(horalume_, "/U");
+    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(boxes.Seen()[0].text, "Cannot find hook function.");
+    EXPECT_TRUE(ComponentInstalled());
+}
+
+TEST_F(StartUp, SlowComponentGetsOneWarningAndALongerStoredWait)
+{
+    UseComponent(FAKE_COMPONENT_DLL);
+    StartTaskbar(taskbar_);
+    WriteSetting("InstallTime", 200);
+    WriteFakeComponentDelay("InstallDelay", 1000);
+    MessageBoxWatcher boxes({kInstallCaption}, IDOK);
+    InstallSilently();
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(boxes.Seen()[0].text.rfind("Horalume could not load in the allocated time.\n\nThe loading time", 0), 0u);
+    EXPECT_EQ(ReadSetting("InstallTime", 0), 10200);
+}
+
+TEST_F(StartUp, ZeroOrNegativeInstallTimeNeedsNoWarningFromAPromptComponent)
+{
+    UseComponent(FAKE_COMPONENT_DLL);
+    StartTaskbar(taskbar_);
+    MessageBoxWatcher boxes({kInstallCaption}, IDOK);
+    WriteSetting("InstallTime", 0); // the component answers during the hook itself
+    InstallSilently();
+
+    RunHoralume(horalume_, "/U");
+    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    WriteSetting("InstallTime", -5); // read as the default, not as an endless wait
+    WriteFakeComponentDelay("InstallDelay", 500);
+    InstallSilently();
+    EXPECT_TRUE(boxes.Seen().empty());
+    EXPECT_EQ(ReadSetting("InstallTime", 0), -5);
+}
+
+TEST_F(StartUp, RemovalTimeOutKeepsTheStoredWait)
+{
+    UseComponent(FAKE_COMPONENT_DLL);
+    StartTaskbar(taskbar_);
+    InstallSilently();
+    WriteSetting("InstallTime", 300);
+    WriteFakeComponentDelay("RemoveDelay", kNever);
+    MessageBoxWatcher boxes({kRemoveCaption}, IDOK);
+    RunHoralume(horalume_, "/U");
+    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(boxes.Seen()[0].text, "Horalume could not unload in the allocated time.");
+    EXPECT_EQ(ReadSetting("InstallTime", 0), 300);
+}
+
+} // namespace

@@ -1,0 +1,153 @@
+#include "TestSupport.h"
+
+#include <shlwapi.h>
+
+#include "RegKey.h"
+#include "SettingsStore.h"
+
+static const char kFakeComponentKey[] = "Software\\HoralumeFakeComponent";
+
+void ClearHoralumeRegistry()
+{
+    SHDeleteKeyA(HKEY_CURRENT_USER, kHoralumeKey);
+    SHDeleteKeyA(HKEY_CURRENT_USER, kFakeComponentKey);
+}
+
+void WriteSetting(const char* name, std::int32_t value)
+{
+    RegKeyWriter settings;
+    settings.Create(HKEY_CURRENT_USER, kHoralumeKey, kSettingsSubkey);
+    settings.WriteDword(name, value);
+}
+
+std::int32_t ReadSetting(const char* name, std::int32_t fallback)
+{
+    RegKeyReader settings;
+    settings.Open(HKEY_CURRENT_USER, kHoralumeKey, kSettingsSubkey);
+    return settings.ReadDword(name, fallback);
+}
+
+bool SettingExists(const char* name)
+{
+    return ReadSetting(name, 0x5A5A5A5A) != 0x5A5A5A5A || ReadSetting(name, 0x3C3C3C3C) != 0x3C3C3C3C;
+}
+
+void WriteFakeComponentDelay(const char* name, DWORD milliseconds)
+{
+    RegKeyWriter control;
+    control.Create(HKEY_CURRENT_USER, kFakeComponentKey);
+    control.WriteDword(name, static_cast<std::int32_t>(milliseconds));
+}
+
+std::string WindowsPath(const char* path)
+{
+    std::string result = path[0] == '/' ? std::string("Z:") + path : std::string(path);
+    for (char& c : result) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+    return result;
+}
+
+bool ChildProcess::Start(const std::string& commandLine, const std::string& directory)
+{
+    Kill();
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    std::string line = commandLine;
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.empty() ? nullptr : directory.c_str(), &startup, &info)) {
+        return false;
+    }
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    WaitForInputIdle(process_, 5000);
+    return true;
+}
+
+bool ChildProcess::WaitForExit(DWORD milliseconds)
+{
+    return process_ == nullptr ||
+           WaitUntil([this] { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }, milliseconds);
+}
+
+bool ChildProcess::IsRunning() const
+{
+    return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+void ChildProcess::Kill()
+{
+    if (process_ == nullptr) {
+        return;
+    }
+    if (IsRunning()) {
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, 5000);
+    }
+    CloseHandle(process_);
+    process_ = nullptr;
+}
+
+MessageBoxWatcher::MessageBoxWatcher(std::vector<std::string> captions, int answer)
+    : captions_(std::move(captions)), answer_(answer), thread_([this] { Watch(); })
+{
+}
+
+MessageBoxWatcher::~MessageBoxWatcher()
+{
+    stop_ = true;
+    thread_.join();
+}
+
+std::vector<SeenMessageBox> MessageBoxWatcher::Seen()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return seen_;
+}
+
+bool MessageBoxWatcher::WaitForCount(size_t count, DWORD milliseconds)
+{
+    return WaitUntil([&] { return Seen().size() >= count; }, milliseconds);
+}
+
+static BOOL CALLBACK CollectStaticText(HWND child, LPARAM lParam)
+{
+    char className[32] = "";
+    GetClassNameA(child, className, sizeof className);
+    char text[1024] = "";
+    if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0) {
+        *reinterpret_cast<std::string*>(lParam) += text;
+    }
+    return TRUE;
+}
+
+void MessageBoxWatcher::Watch()
+{
+    while (!stop_) {
+        for (const std::string& caption : captions_) {
+            HWND box = FindWindowA("#32770", caption.c_str());
+            if (box == nullptr || !IsWindowVisible(box)) {
+                continue;
+            }
+            std::lock_guard<std::mutex> lock(mutex_);
+            bool known = false;
+            for (HWND answered : answered_) {
+                known = known || answered == box;
+            }
+            if (known) {
+                continue; // answered already, still closing
+            }
+            std::string text;
+            EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
+            seen_.push_back({caption, text});
+            answered_.push_back(box);
+            const int answer = answer_;
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
+        }
+        Sleep(20);
+    }
+}

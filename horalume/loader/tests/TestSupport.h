@@ -1,0 +1,87 @@
+// Helpers for Horalume's tests under Wine: registry set-up, child processes,
+// and message boxes found by caption, read and answered.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+// Removes HKCU\Software\Horalume and the fake component's control key.
+void ClearHoralumeRegistry();
+void WriteSetting(const char* name, std::int32_t value);
+// The DWORD value, or fallback when absent.
+std::int32_t ReadSetting(const char* name, std::int32_t fallback);
+bool SettingExists(const char* name);
+void WriteFakeComponentDelay(const char* name, DWORD milliseconds);
+
+// A build path as Windows sees it: "/a/b" becomes "Z:\a\b".
+std::string WindowsPath(const char* path);
+
+class ChildProcess {
+public:
+    ChildProcess() = default;
+    ~ChildProcess() { Kill(); }
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    bool Start(const std::string& commandLine, const std::string& directory);
+    bool WaitForExit(DWORD milliseconds);
+    bool IsRunning() const;
+    void Kill();
+
+private:
+    HANDLE process_ = nullptr;
+};
+
+struct SeenMessageBox {
+    std::string caption;
+    std::string text;
+};
+
+// Watches for top-level message boxes with one of the given captions, records
+// them and answers each with the given button.
+class MessageBoxWatcher {
+public:
+    MessageBoxWatcher(std::vector<std::string> captions, int answer);
+    ~MessageBoxWatcher();
+    void SetAnswer(int answer) { answer_ = answer; }
+    std::vector<SeenMessageBox> Seen();
+    // Waits until at least count boxes were seen; false on time-out.
+    bool WaitForCount(size_t count, DWORD milliseconds);
+
+private:
+    void Watch();
+
+    std::vector<std::string> captions_;
+    std::atomic<int> answer_;
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::vector<SeenMessageBox> seen_;
+    std::vector<HWND> answered_;
+    std::thread thread_;
+};
+
+// Polls condition every 20 ms (pumping this thread's messages) until it holds.
+template <typename Condition> bool WaitUntil(Condition condition, DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (GetTickCount() - start > milliseconds) {
+            return false;
+        }
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        Sleep(20);
+    }
+}
