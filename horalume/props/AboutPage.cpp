@@ -1,7 +1,8 @@
 // The About page: product notice and two links that open in the default
 // browser and mail program.
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include "HoralumeResources.h"
 #include "LoaderState.h"

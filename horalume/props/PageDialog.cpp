@@ -1,8 +1,9 @@
 // The one dialog procedure of all six pages: the sheet's notifications, OK and
 // Cancel, context help and the shared fonts; page controls go to their page.
+#include <windows.h>
+
 #include <commctrl.h>
 #include <prsht.h>
-#include <windows.h>
 
 #include <cstring>
 

@@ -2,8 +2,9 @@
 // page's initialisation and control notifications to that page's functions.
 #pragma once
 
-#include <prsht.h>
 #include <windows.h>
+
+#include <prsht.h>
 
 INT_PTR CALLBACK PageDialogProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -1,8 +1,9 @@
 // The properties sheet in this process, with Horalume's resources linked in
 // and a window of the clock's class that counts the settings pushed to it.
+#include <windows.h>
+
 #include <commctrl.h>
 #include <prsht.h>
-#include <windows.h>
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
 // Whole runs of Horalume.exe against a fake taskbar and fake clock components:
 // a copy of Horalume.exe beside the component variant in a directory of its own.
-#include <prsht.h>
 #include <windows.h>
+
+#include <prsht.h>
 
 #include <gtest/gtest.h>
 
