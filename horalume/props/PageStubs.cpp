@@ -2,25 +2,6 @@
 // its functions here.
 #include "Pages.h"
 
-void InitClockPage(HWND)
-{
-}
-BOOL OnClockPageCommand(HWND, int, int)
-{
-    return FALSE;
-}
-void OnFormatMenuInit(HMENU)
-{
-}
-
-void InitTooltipCopyPage(HWND)
-{
-}
-BOOL OnTooltipCopyPageCommand(HWND, int, int)
-{
-    return FALSE;
-}
-
 void InitAdvancedPage(HWND)
 {
 }

@@ -1,0 +1,65 @@
+#include "CommonDialogs.h"
+
+BOOL(WINAPI* g_chooseColour)(LPCHOOSECOLORA) = ChooseColorA;
+BOOL(WINAPI* g_chooseFont)(LPCHOOSEFONTA) = ChooseFontA;
+
+#ifndef _WIN64
+static_assert(sizeof(CHOOSECOLORA) == 36, "the classic colour dialog structure");
+static_assert(sizeof(CHOOSEFONTA) == 60, "the classic font dialog structure");
+#endif
+
+namespace {
+
+COLORREF g_customColours[16]; // lives for the run, never saved
+
+// Both hooks only give the dialog the caller's title and leave everything else
+// to the dialog (return 0).
+UINT_PTR CALLBACK ColourDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        const auto* chooser = reinterpret_cast<const CHOOSECOLORA*>(lParam);
+        SetWindowTextA(dialog, reinterpret_cast<const char*>(chooser->lCustData));
+    }
+    return 0;
+}
+
+UINT_PTR CALLBACK FontDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        const auto* chooser = reinterpret_cast<const CHOOSEFONTA*>(lParam);
+        SetWindowTextA(dialog, reinterpret_cast<const char*>(chooser->lCustData));
+    }
+    return 0;
+}
+
+} // namespace
+
+COLORREF PickColour(HWND owner, COLORREF initial, const char* title)
+{
+    CHOOSECOLORA chooser{};
+    chooser.lStructSize = sizeof chooser;
+    chooser.hwndOwner = owner;
+    chooser.rgbResult = initial;
+    chooser.lpCustColors = g_customColours;
+    chooser.Flags = CC_RGBINIT | CC_ENABLEHOOK;
+    chooser.lCustData = reinterpret_cast<LPARAM>(title);
+    chooser.lpfnHook = ColourDialogHook;
+    return g_chooseColour(&chooser) ? chooser.rgbResult : kNoColour;
+}
+
+bool PickFont(HWND owner, const char* title, LOGFONTA& font)
+{
+    LOGFONTA choice = font;
+    CHOOSEFONTA chooser{};
+    chooser.lStructSize = sizeof chooser;
+    chooser.hwndOwner = owner;
+    chooser.lpLogFont = &choice;
+    chooser.Flags = CF_SCREENFONTS | CF_ENABLEHOOK | CF_INITTOLOGFONTSTRUCT | CF_FORCEFONTEXIST;
+    chooser.lCustData = reinterpret_cast<LPARAM>(title);
+    chooser.lpfnHook = FontDialogHook;
+    if (!g_chooseFont(&chooser)) {
+        return false;
+    }
+    font = choice;
+    return true;
+}

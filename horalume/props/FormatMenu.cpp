@@ -1,0 +1,65 @@
+#include "FormatMenu.h"
+
+#include <initializer_list>
+#include <memory>
+#include <type_traits>
+
+#include "FormatEditing.h"
+#include "LoaderState.h"
+#include "formatmenu.h"
+
+BOOL(WINAPI* g_trackFormatMenu)(HMENU, UINT, int, int, HWND, LPTPMPARAMS) = TrackPopupMenuEx;
+
+namespace {
+
+struct MenuDeleter {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
+
+int ChooseFormatItem(HWND page)
+{
+    MenuHandle menu(LoadMenuA(g_loader.instance, MAKEINTRESOURCEA(IDR_FORMATMENU)));
+    if (!menu) {
+        return 0;
+    }
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    return g_trackFormatMenu(GetSubMenu(menu.get(), 0), TPM_RETURNCMD, cursor.x, cursor.y, page, nullptr);
+}
+
+} // namespace
+
+void ShowFormatMenu(HWND page, int formatBox)
+{
+    const int command = ChooseFormatItem(page);
+    if (command == 0) {
+        return;
+    }
+    const HWND box = GetDlgItem(page, formatBox);
+    char text[kFormatFieldSize] = "";
+    GetWindowTextA(box, text, sizeof text);
+    DWORD selStart = 0;
+    DWORD selEnd = 0;
+    SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
+    char itemText[kFormatFieldSize] = "";
+    LoadStringA(g_loader.instance, command, itemText, sizeof itemText);
+
+    for (const FormatEdit& edit : FormatMenuEdits(command, text, selStart, selEnd, itemText)) {
+        SendMessageA(box, EM_SETSEL, edit.start, edit.end);
+        SendMessageA(box, EM_REPLACESEL, edit.canUndo, reinterpret_cast<LPARAM>(edit.text.c_str()));
+    }
+}
+
+void OnFormatMenuInit(HMENU menu)
+{
+    // The resource meters need RSRC32.DLL, which only Windows 9x has; the
+    // clock offers the CPU code on Windows 9x only.
+    if (!g_loader.isNT && g_loader.rsrc32Available) {
+        return;
+    }
+    for (UINT item : {IDM_SYSTEMRESOURCES, IDM_USERRESOURCES, IDM_GDIRESOURCES}) {
+        EnableMenuItem(menu, item, MF_BYCOMMAND | MF_GRAYED);
+    }
+    EnableMenuItem(menu, IDM_CPUUSAGE, MF_BYCOMMAND | (g_loader.isNT ? MF_GRAYED : MF_ENABLED));
+}

@@ -1,0 +1,35 @@
+// Small helpers the pages share for reading their controls into the record.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "LoaderState.h"
+
+inline bool IsChecked(HWND page, int control)
+{
+    return IsDlgButtonChecked(page, control) == BST_CHECKED;
+}
+
+inline void Check(HWND page, int control, bool on)
+{
+    CheckDlgButton(page, control, on ? BST_CHECKED : BST_UNCHECKED);
+}
+
+inline void SetDisplayFlag(std::uint32_t flag, bool on)
+{
+    std::uint32_t& flags = g_loader.settings.displayFlags;
+    flags = on ? flags | flag : flags & ~flag;
+}
+
+inline bool HasDisplayFlag(std::uint32_t flag)
+{
+    return (g_loader.settings.displayFlags & flag) != 0;
+}
+
+// Copies a format box into its 120-byte record field, always terminated.
+inline void ReadFormatBox(HWND page, int control, char (&field)[kFormatFieldSize])
+{
+    GetDlgItemTextA(page, control, field, sizeof field);
+}

@@ -1,0 +1,11 @@
+// The Tooltip / Copy page: the tooltip format and the copy-to-clipboard
+// format. Its initialisation and command handler are declared with the other
+// pages'.
+#pragma once
+
+#include "Pages.h"
+
+// Enables the tooltip's box, button and check box exactly while CustomTooltip is set.
+void UpdateTooltipState(HWND page);
+// Shows in the copy box the format that copying uses, editable only for "Customize".
+void UpdateCopyFormatState(HWND page);

@@ -1,0 +1,125 @@
+// Runs one property page in the test's own process: a window of the test's
+// own stands for the taskbar clock and keeps every record pushed to it.
+#pragma once
+
+#include <windows.h>
+
+#include <prsht.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ClockSettings.h"
+#include "CommonDialogs.h"
+#include "FormatMenu.h"
+#include "LoaderState.h"
+#include "Pages.h"
+
+class PageFixture : public ::testing::Test {
+protected:
+    static std::vector<ClockSettings>& Pushes()
+    {
+        static std::vector<ClockSettings> pushes;
+        return pushes;
+    }
+
+    void SetUp() override
+    {
+        g_loader.instance = GetModuleHandleA(nullptr);
+        g_loader.isNT = true; // no resource meter warning over the tests
+        g_loader.rsrc32Available = false;
+        g_loader.settings = DefaultRecord();
+        g_chooseColour = ChooseColorA;
+        g_chooseFont = ChooseFontA;
+        g_trackFormatMenu = TrackPopupMenuEx;
+
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = ClockProc;
+        windowClass.hInstance = g_loader.instance;
+        windowClass.lpszClassName = "PageTestClock";
+        RegisterClassA(&windowClass);
+        clock_ =
+            CreateWindowA("PageTestClock", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, g_loader.instance, nullptr);
+        sheet_ =
+            CreateWindowA("STATIC", "sheet", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr, g_loader.instance, nullptr);
+        g_loader.clockWindow = clock_;
+        Pushes().clear();
+    }
+
+    void TearDown() override
+    {
+        if (page_) {
+            DestroyWindow(page_);
+        }
+        DestroyWindow(sheet_);
+        DestroyWindow(clock_);
+        g_loader.clockWindow = nullptr;
+    }
+
+    // The record as the store loads it from an empty registry.
+    static ClockSettings DefaultRecord()
+    {
+        ClockSettings settings{};
+        settings.displayFlags = DisplayFlag::Defaults;
+        settings.foregroundColor = 0x0080FF80;
+        settings.fixedWidth = 100;
+        lstrcpyA(settings.clockFormatString, "ddd, d MMM yyyy  HH:mm:ss");
+        return settings;
+    }
+
+    void OpenPage(UINT dialogId)
+    {
+        PROPSHEETPAGEA description{};
+        description.dwSize = sizeof description;
+        description.lParam = dialogId;
+        page_ = CreateDialogParamA(g_loader.instance, MAKEINTRESOURCEA(dialogId), sheet_, PageDialogProc,
+                                   reinterpret_cast<LPARAM>(&description));
+        ASSERT_NE(page_, nullptr);
+        EnableWindow(page_, TRUE);
+        Pushes().clear();
+    }
+
+    HWND Control(int id) const { return GetDlgItem(page_, id); }
+    bool IsOn(int id) const { return IsDlgButtonChecked(page_, id) == BST_CHECKED; }
+    bool IsEnabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+
+    std::string Text(int id) const
+    {
+        char text[256] = "";
+        GetDlgItemTextA(page_, id, text, sizeof text);
+        return text;
+    }
+
+    void Click(int id) const { SendMessageA(Control(id), BM_CLICK, 0, 0); }
+    void Type(int id, const char* text) const { SetDlgItemTextA(page_, id, text); }
+
+    static const ClockSettings& LastPush()
+    {
+        EXPECT_FALSE(Pushes().empty());
+        static const ClockSettings none{};
+        return Pushes().empty() ? none : Pushes().back();
+    }
+
+    static bool Flag(std::uint32_t flag) { return (g_loader.settings.displayFlags & flag) != 0; }
+    static bool PushedFlag(std::uint32_t flag) { return (LastPush().displayFlags & flag) != 0; }
+
+    HWND page_ = nullptr;
+    HWND sheet_ = nullptr;
+    HWND clock_ = nullptr;
+
+private:
+    static LRESULT CALLBACK ClockProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_COPYDATA) {
+            const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+            EXPECT_EQ(data->cbData, sizeof(ClockSettings));
+            if (data->cbData == sizeof(ClockSettings)) {
+                Pushes().push_back(*static_cast<const ClockSettings*>(data->lpData));
+            }
+            return TRUE;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+};

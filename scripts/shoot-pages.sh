@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Screenshots of the Clock and Tooltip / Copy pages, of the format-element
+# picker open over the Clock page and of the text colour chooser, with
+# Horalume running against the stand-in taskbar. Needs a win64 build; run it inside a Wine environment:
+#   scripts/with-wine.sh scripts/shoot-pages.sh [directory]
+set -u
+cd "$(dirname "$0")/.."
+out=${1:-$PWD/build/screenshots}
+mkdir -p "$out"
+package=$PWD/build/package-win64
+rm -rf "$package"
+cmake --install build/win64 --prefix "$package" >/dev/null || { echo "install the win64 build first"; exit 1; }
+
+(cd "$package" && wine taskbar.exe >/dev/null 2>&1 &)
+sleep 1
+wine reg add 'HKCU\Software\Horalume\Settings' /v ClockFormatString /t REG_SZ /d 'ddd d MMM|>HH:mm:ss' /f >/dev/null 2>&1
+(cd "$package/Horalume" && wine Horalume.exe >/dev/null 2>&1 &)
+
+sheet=""
+for _ in $(seq 100); do
+  sheet=$(xdotool search --name '^Horalume Properties$' 2>/dev/null | head -1)
+  [ -n "$sheet" ] && break
+  sleep 0.2
+done
+[ -n "$sheet" ] || { echo "the properties sheet did not open"; import -window root "$out/no-sheet.png"; exit 1; }
+sleep 1
+
+eval "$(xdotool getwindowgeometry --shell "$sheet")" # X, Y, WIDTH, HEIGHT
+xdotool windowfocus "$sheet"
+import -window root "$out/clock-page.png"
+
+# The picker opens at the mouse cursor: put it over the page, press the button.
+xdotool mousemove $((X + WIDTH / 3)) $((Y + HEIGHT / 3))
+xdotool key alt+m
+sleep 1
+xdotool key Down Down Down Right # into "Date Elements"
+sleep 0.5
+import -window root "$out/format-menu.png"
+xdotool key Escape Escape
+sleep 0.5
+xdotool key alt+m
+sleep 0.5
+xdotool key Down Down Down Down Down Right # into "Resource Elements"
+sleep 0.5
+import -window root "$out/format-menu-resources.png"
+xdotool key Escape Escape
+sleep 0.5
+
+# Picking: a line break and then a sample format at the end of the format.
+xdotool key End alt+m
+sleep 0.5
+xdotool key Down Down Down Down Down Down Down Return # "Line Break"
+sleep 0.5
+xdotool key alt+m
+sleep 0.5
+xdotool key Down Right Return # the first sample format
+sleep 1
+import -window root "$out/clock-page-picked.png"
+
+xdotool key alt+c # "Text &Colour..."
+sleep 1
+import -window root "$out/text-colour-dialog.png"
+xdotool key Escape
+sleep 0.5
+
+xdotool key ctrl+Tab
+sleep 1
+import -window root "$out/tooltip-copy-page.png"
+xdotool key Escape # Cancel: nothing is saved
+sleep 1
+echo "Screenshots in $out"
