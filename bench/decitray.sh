@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# What Decitray's ticks cost under Wine: CPU time over a stretch of ticks (share
+# of one core), its working set, and whether every whole second's clock text
+# reached the receiver. Run from the repository:
+#   scripts/with-wine.sh bench/decitray.sh [seconds, default 60]
+set -eu
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+cmake --build --preset win64 --target decitray_bench >/dev/null
+wine build/win64/decitray/tests/decitray_bench.exe "$seconds" | tr -d '\r'
