@@ -1,0 +1,427 @@
+#include "ClockFormat.h"
+
+#include <algorithm>
+
+namespace {
+
+const LocaleTexts& BuildDefaultLocaleTexts()
+{
+    static LocaleTexts texts = [] {
+        LocaleTexts t;
+        const char* longDays[7] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+        const char* longMonths[12] = {"January", "February", "March",     "April",   "May",      "June",
+                                      "July",    "August",   "September", "October", "November", "December"};
+        for (int i = 0; i < 7; ++i) {
+            t.longDayNames[i] = longDays[i];
+            t.shortDayNames[i] = t.longDayNames[i].substr(0, 3);
+        }
+        for (int i = 0; i < 12; ++i) {
+            t.longMonthNames[i] = longMonths[i];
+            t.shortMonthNames[i] = t.longMonthNames[i].substr(0, 3);
+        }
+        t.amText = "AM";
+        t.pmText = "PM";
+        t.shortTimeFormat = "h:mm tt";
+        t.longTimeFormat = "h:mm:ss tt";
+        t.shortDateFormat = "M/d/yyyy";
+        t.longDateFormat = "dddd, MMMM dd, yyyy";
+        return t;
+    }();
+    return texts;
+}
+
+long long Modulo(long long value, long long divisor)
+{
+    long long rest = value % divisor;
+    return rest < 0 ? rest + divisor : rest;
+}
+
+// Appends to one line and never lets it grow past kMaxLineBytes.
+class LineWriter {
+public:
+    explicit LineWriter(std::string& text) : text_(text) {}
+
+    std::size_t Room() const { return kMaxLineBytes - text_.size(); }
+
+    void Put(std::string_view piece) { text_.append(piece.data(), std::min(piece.size(), Room())); }
+
+    void Put(char ch)
+    {
+        if (Room() > 0)
+            text_.push_back(ch);
+    }
+
+    // A zero-terminated text of any length, read no further than fits.
+    void PutTerminated(const char* text)
+    {
+        std::size_t length = 0;
+        for (std::size_t room = Room(); length < room && text[length] != '\0';)
+            ++length;
+        text_.append(text, length);
+    }
+
+    void PutNumber(long long value, int minDigits = 1)
+    {
+        char digits[24];
+        std::size_t count = Digits(value, minDigits, digits);
+        if (value < 0)
+            Put('-');
+        Put(std::string_view(digits + sizeof digits - count, count));
+    }
+
+    // Digits in groups of three, "15,000".
+    void PutGrouped(long long value, std::string_view separator)
+    {
+        char digits[24];
+        std::size_t count = Digits(value, 1, digits);
+        const char* next = digits + sizeof digits - count;
+        if (value < 0)
+            Put('-');
+        for (std::size_t group = (count - 1) % 3 + 1; count > 0; group = 3) {
+            Put(std::string_view(next, group));
+            next += group;
+            count -= group;
+            if (count > 0)
+                Put(separator);
+        }
+    }
+
+private:
+    // Writes the magnitude at the end of the buffer; returns the digit count.
+    static std::size_t Digits(long long value, int minDigits, char (&buffer)[24])
+    {
+        unsigned long long magnitude = value < 0 ? 0ull - static_cast<unsigned long long>(value) : value;
+        char* first = buffer + sizeof buffer;
+        do {
+            *--first = static_cast<char>('0' + magnitude % 10);
+            magnitude /= 10;
+            --minDigits;
+        } while (magnitude != 0 || minDigits > 0);
+        return static_cast<std::size_t>(buffer + sizeof buffer - first);
+    }
+
+    std::string& text_;
+};
+
+// How many letters of a run form one element: the longest code that fits,
+// or 0 when the letter is no element at all.
+int ElementLength(char letter, std::size_t run)
+{
+    int longest = static_cast<int>(std::min<std::size_t>(run, 4));
+    switch (letter) {
+    case 'd':
+    case 'M':
+    case 'f':
+        return longest;
+    case 'y':
+        return longest == 4 ? 4 : (longest >= 2 ? 2 : 1);
+    case 'D':
+        return longest >= 3 ? 3 : 1;
+    case 'g':
+    case 'w':
+    case 'h':
+    case 'H':
+    case 'm':
+    case 's':
+    case 't':
+        return std::min(longest, 2);
+    case 'z':
+    case 'Z':
+        return longest >= 2 ? 2 : 0;
+    case '#':
+    case '@':
+    case 'r':
+    case 'R':
+    case 'L':
+    case 'C':
+    case 'S':
+    case 'U':
+    case 'G':
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+class Renderer {
+public:
+    Renderer(const ClockMoment& moment, const RenderContext& context)
+        : moment_(moment), context_(context), locale_(context.locale ? *context.locale : DefaultLocaleTexts())
+    {
+    }
+
+    // Renders from pos to the end of the line; returns the position of the
+    // '|' that ends it, or the end of the format. Inside a locale picture
+    // (nested) there are no lines and no f elements.
+    std::size_t RenderSpan(std::string_view format, std::size_t pos, LineWriter& out, bool nested) const
+    {
+        while (pos < format.size()) {
+            char ch = format[pos];
+            if (ch == '|' && !nested)
+                return pos;
+            if (ch == '\'') {
+                pos = RenderQuoted(format, pos, out);
+            } else if (ch == '%') {
+                pos = RenderUserElement(format, pos, out, nested);
+            } else if (ch == '~') {
+                ++pos;
+            } else {
+                std::size_t run = 1;
+                while (pos + run < format.size() && format[pos + run] == ch)
+                    ++run;
+                pos += run;
+                RenderRun(ch, run, out, nested);
+            }
+        }
+        return pos;
+    }
+
+private:
+    // Text between quotes; two quotes in a row stand for one, inside quotes
+    // or out. A quote never closed runs to the end of the format.
+    static std::size_t RenderQuoted(std::string_view format, std::size_t pos, LineWriter& out)
+    {
+        if (pos + 1 < format.size() && format[pos + 1] == '\'') {
+            out.Put('\'');
+            return pos + 2;
+        }
+        ++pos;
+        while (pos < format.size()) {
+            std::size_t quote = std::min(format.find('\'', pos), format.size());
+            out.Put(format.substr(pos, quote - pos));
+            pos = quote;
+            if (pos + 1 < format.size() && format[pos + 1] == '\'') {
+                out.Put('\'');
+                pos += 2;
+            } else if (pos < format.size()) {
+                return pos + 1;
+            }
+        }
+        return pos;
+    }
+
+    // %NAME% shows the element's value; %% shows one '%'. A '%' not closed
+    // on its line shows itself and the rest of the line as they stand.
+    std::size_t RenderUserElement(std::string_view format, std::size_t pos, LineWriter& out, bool nested) const
+    {
+        std::size_t lineEnd = nested ? format.size() : std::min(format.find('|', pos), format.size());
+        std::size_t close = format.find('%', pos + 1);
+        if (close >= lineEnd) {
+            out.Put(format.substr(pos, lineEnd - pos));
+            return lineEnd;
+        }
+        std::string_view name = format.substr(pos + 1, close - pos - 1);
+        if (name.empty()) {
+            out.Put('%');
+        } else if (context_.elements) {
+            if (const char* value = context_.elements(name))
+                out.PutTerminated(value);
+        }
+        return close + 1;
+    }
+
+    void RenderRun(char letter, std::size_t run, LineWriter& out, bool nested) const
+    {
+        while (run > 0) {
+            int length = ElementLength(letter, run);
+            if (length == 0) {
+                out.Put(letter);
+                --run;
+                continue;
+            }
+            RenderElement(letter, length, out, nested);
+            run -= static_cast<std::size_t>(length);
+        }
+    }
+
+    void RenderElement(char letter, int length, LineWriter& out, bool nested) const
+    {
+        const ClockMoment& m = moment_;
+        switch (letter) {
+        case 'd':
+            if (length <= 2)
+                out.PutNumber(m.day, length);
+            else
+                out.Put(DayName(length == 4));
+            break;
+        case 'M':
+            if (length <= 2)
+                out.PutNumber(m.month, length);
+            else
+                out.Put(MonthName(length == 4));
+            break;
+        case 'y':
+            if (length == 4)
+                out.PutNumber(m.year, 4);
+            else
+                out.PutNumber(Modulo(m.year, 100), length);
+            break;
+        case 'g':
+            out.Put(locale_.eraText.empty() ? std::string_view("A.D.") : std::string_view(locale_.eraText));
+            break;
+        case 'w':
+            out.PutNumber(WeekOfYear(m.dayOfYear, m.weekday, context_.firstDay), length);
+            break;
+        case 'D':
+            out.PutNumber(m.dayOfYear, length);
+            break;
+        case 'h': {
+            long long hour = Modulo(m.hour, 12);
+            out.PutNumber(hour == 0 ? 12 : hour, length);
+            break;
+        }
+        case 'H':
+            out.PutNumber(m.hour, length);
+            break;
+        case 'm':
+            out.PutNumber(m.minute, length);
+            break;
+        case 's':
+            out.PutNumber(m.second, length);
+            break;
+        case 't': {
+            const std::string& marker = m.hour < 12 ? locale_.amText : locale_.pmText;
+            out.Put(std::string_view(marker).substr(0, length == 1 ? 1 : marker.size()));
+            break;
+        }
+        case '#':
+            out.PutNumber(m.day);
+            out.Put(OrdinalSuffix(m.day));
+            break;
+        case '@':
+            out.Put('@');
+            out.PutNumber(Modulo(static_cast<long long>(m.utcSecondsOfDay) + 3600, 86400) * 1000 / 86400, 3);
+            break;
+        case 'z':
+            RenderBias(out);
+            break;
+        case 'Z':
+            out.Put(m.zoneName);
+            break;
+        case 'f':
+            if (!nested)
+                RenderSpan(LocalePicture(length), 0, out, true);
+            break;
+        case 'r':
+        case 'R': {
+            long long kb = context_.resources.physicalFreeKb;
+            if (kb < 0)
+                out.Put("--");
+            else
+                out.PutGrouped(letter == 'r' ? kb : kb / 1024, locale_.thousandSeparator);
+            break;
+        }
+        case 'L':
+            RenderPercent(context_.resources.memoryLoad, out);
+            break;
+        case 'C':
+            RenderPercent(context_.resources.cpuUsage, out);
+            break;
+        default: // S, U, G: the resource meters of Windows 9x, unknown here
+            out.Put("--");
+            break;
+        }
+    }
+
+    std::string_view DayName(bool full) const
+    {
+        int weekday = moment_.weekday;
+        if (weekday < 0 || weekday > 6)
+            return {};
+        return full ? locale_.longDayNames[weekday] : locale_.shortDayNames[weekday];
+    }
+
+    std::string_view MonthName(bool full) const
+    {
+        int month = moment_.month;
+        if (month < 1 || month > 12)
+            return {};
+        return full ? locale_.longMonthNames[month - 1] : locale_.shortMonthNames[month - 1];
+    }
+
+    std::string_view LocalePicture(int length) const
+    {
+        switch (length) {
+        case 1:
+            return locale_.shortTimeFormat;
+        case 2:
+            return locale_.longTimeFormat;
+        case 3:
+            return locale_.shortDateFormat;
+        default:
+            return locale_.longDateFormat;
+        }
+    }
+
+    // The offset from UTC as "+hhmm": bias -60 (UTC+1) shows "+0100".
+    void RenderBias(LineWriter& out) const
+    {
+        long long offset = -static_cast<long long>(moment_.biasMinutes);
+        out.Put(offset < 0 ? '-' : '+');
+        if (offset < 0)
+            offset = -offset;
+        out.PutNumber(offset / 60, 2);
+        out.PutNumber(offset % 60, 2);
+    }
+
+    static void RenderPercent(int reading, LineWriter& out)
+    {
+        if (reading < 0)
+            out.Put("--");
+        else
+            out.PutNumber(reading);
+    }
+
+    const ClockMoment& moment_;
+    const RenderContext& context_;
+    const LocaleTexts& locale_;
+};
+
+} // namespace
+
+const LocaleTexts& DefaultLocaleTexts()
+{
+    return BuildDefaultLocaleTexts();
+}
+
+std::vector<RenderedLine> RenderClockFormat(std::string_view format, const ClockMoment& moment,
+                                            const RenderContext& context)
+{
+    std::vector<RenderedLine> lines;
+    RenderClockFormat(format, moment, context, lines);
+    return lines;
+}
+
+void RenderClockFormat(std::string_view format, const ClockMoment& moment, const RenderContext& context,
+                       std::vector<RenderedLine>& lines)
+{
+    Renderer renderer(moment, context);
+    std::size_t used = 0;
+    std::size_t pos = 0;
+    for (;;) {
+        if (used == lines.size())
+            lines.emplace_back();
+        RenderedLine& line = lines[used++];
+        line.text.clear();
+        line.align = LineAlign::Centre;
+        if (pos < format.size() && (format[pos] == '<' || format[pos] == '>'))
+            line.align = format[pos++] == '<' ? LineAlign::Left : LineAlign::Right;
+        LineWriter out(line.text);
+        pos = renderer.RenderSpan(format, pos, out, false);
+        if (pos >= format.size() || used == kMaxLines)
+            break;
+        ++pos; // past the '|'
+    }
+    lines.resize(used);
+}
+
+std::string JoinLines(const std::vector<RenderedLine>& lines, std::string_view separator)
+{
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            text += separator;
+        text += lines[i].text;
+    }
+    return text;
+}

@@ -1,0 +1,237 @@
+// The component loaded into the stand-in taskbar the way the loader loads it.
+#include "ClockDefaults.h"
+#include "ElementTable.h"
+#include "TaskbarTestKit.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+using namespace testkit;
+
+namespace {
+
+const std::string kDll = HORALUME_DLL_PATH;
+
+ClockSettings SettingsWithFormat(const char* format)
+{
+    ClockSettings settings = DefaultClockSettings();
+    std::strncpy(settings.clockFormatString, format, sizeof settings.clockFormatString - 1);
+    return settings;
+}
+
+int ClockWidth()
+{
+    RECT rect;
+    GetWindowRect(FindClockWindow(), &rect);
+    return rect.right - rect.left;
+}
+
+class ClockComponent : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(taskbar_.Start()); }
+    void TearDown() override { taskbar_.Stop(); }
+
+    void Install()
+    {
+        ASSERT_TRUE(InstallClockComponent(kDll));
+        ASSERT_TRUE(IsComponentInstalled());
+    }
+
+    StandInTaskbar taskbar_;
+};
+
+TEST_F(ClockComponent, MutexAndSubclassExistExactlyWhileInstalled)
+{
+    EXPECT_FALSE(IsComponentInstalled());
+    EXPECT_TRUE(taskbar_.ClockProcedureIsOriginal());
+    Install();
+    EXPECT_FALSE(taskbar_.ClockProcedureIsOriginal());
+
+    EXPECT_TRUE(RemoveClockComponent(kDll));
+    EXPECT_FALSE(IsComponentInstalled());
+    EXPECT_TRUE(taskbar_.ClockProcedureIsOriginal());
+    // The taskbar's own clock shows its plain time again.
+    EXPECT_TRUE(WaitForClockText([](const std::string& text) { return text.size() == 8 && text[2] == ':'; }));
+    EXPECT_TRUE(taskbar_.IsRunning());
+}
+
+TEST_F(ClockComponent, InstallingAndRemovingTwiceIsHarmlessAndAlwaysAnswers)
+{
+    Install();
+    EXPECT_TRUE(InstallClockComponent(kDll));
+    EXPECT_TRUE(IsComponentInstalled());
+    EXPECT_TRUE(PokeElement("A", "still here"));
+    EXPECT_EQ(RequestElement("A"), "still here");
+
+    EXPECT_TRUE(RemoveClockComponent(kDll));
+    EXPECT_TRUE(RemoveClockComponent(kDll));
+    EXPECT_FALSE(IsComponentInstalled());
+    EXPECT_FALSE(RequestElement("A").has_value()) << "the server is gone";
+
+    // And back again, with a fresh set of elements.
+    Install();
+    EXPECT_EQ(RequestElement("A"), "");
+    EXPECT_TRUE(RemoveClockComponent(kDll));
+    EXPECT_TRUE(taskbar_.IsRunning());
+}
+
+TEST_F(ClockComponent, ShowsDefaultFormatUntilSettingsArrive)
+{
+    Install();
+    std::string text;
+    // "ddd, d MMM yyyy  HH:mm:ss": one line with the two blanks before the time.
+    EXPECT_TRUE(WaitForClockText("  ", 3000, &text)) << text;
+    EXPECT_EQ(text.find('\n'), std::string::npos) << text;
+}
+
+TEST_F(ClockComponent, PokedElementsShowInTheClockText)
+{
+    Install();
+    ASSERT_TRUE(PushSettings(SettingsWithFormat("'T'|%DC% %dd%!")));
+    std::string text;
+    EXPECT_TRUE(WaitForClockText([](const std::string& t) { return t == "T\n !"; }, 3000, &text))
+        << "never-set elements show nothing: " << text;
+
+    EXPECT_TRUE(PokeElement("DC", "5::12::34"));
+    EXPECT_TRUE(PokeElement("DD", "26::3::7"));
+    EXPECT_TRUE(WaitForClockText([](const std::string& t) { return t == "T\n5::12::34 26::3::7!"; }, 3000, &text))
+        << text;
+    EXPECT_EQ(RequestElement("dc"), "5::12::34");
+
+    EXPECT_TRUE(PokeElement("dc", "%DD%"));
+    EXPECT_TRUE(WaitForClockText("\n%DD% 26::3::7!", 3000, &text)) << "a value is never expanded again: " << text;
+}
+
+TEST_F(ClockComponent, RefusedPokesLeaveTheValue)
+{
+    Install();
+    ASSERT_TRUE(PokeElement("V", "kept"));
+
+    // Wine reports a refused poke as success, so each refusal is read back.
+    PokeElement("V", std::string(kMaxElementValueLength + 1, 'x'));
+    EXPECT_EQ(RequestElement("V"), "kept") << "value too long";
+
+    const char bitmapLike[] = "other format";
+    PokeData("V", bitmapLike, sizeof bitmapLike, CF_OEMTEXT);
+    EXPECT_EQ(RequestElement("V"), "kept") << "not CF_TEXT";
+
+    std::string longName(kMaxElementNameLength + 1, 'N');
+    PokeElement(longName, "x");
+    EXPECT_EQ(RequestElement(longName.substr(0, kMaxElementNameLength)), "") << "name too long";
+
+    std::string longestValue(kMaxElementValueLength, 'y');
+    EXPECT_TRUE(PokeElement("V", longestValue));
+    EXPECT_EQ(RequestElement("V"), longestValue);
+}
+
+TEST_F(ClockComponent, PokedDataWithoutNulIsTakenToItsLength)
+{
+    Install();
+    ASSERT_TRUE(PushSettings(SettingsWithFormat("%RAW%")));
+    const char raw[] = {'a', 'b', 'c'};
+    EXPECT_TRUE(PokeData("RAW", raw, sizeof raw));
+    EXPECT_EQ(RequestElement("RAW"), "abc");
+    const char early[] = {'x', '\0', 'y', 'z'};
+    EXPECT_TRUE(PokeData("RAW", early, sizeof early));
+    EXPECT_EQ(RequestElement("RAW"), "x");
+    EXPECT_TRUE(WaitForClockText([](const std::string& t) { return t == "x"; }));
+}
+
+TEST_F(ClockComponent, TableIsBoundedButAnElementCanBeForgotten)
+{
+    Install();
+    for (std::size_t i = 0; i < kMaxElements; ++i)
+        ASSERT_TRUE(PokeElement("E" + std::to_string(i), "v"));
+    PokeElement("ONEMORE", "v");
+    EXPECT_EQ(RequestElement("ONEMORE"), "");
+    EXPECT_TRUE(PokeElement("E0", ""));
+    EXPECT_TRUE(PokeElement("ONEMORE", "v"));
+    EXPECT_EQ(RequestElement("ONEMORE"), "v");
+}
+
+TEST_F(ClockComponent, SettingsRecordOfAnyOtherShapeIsRefused)
+{
+    Install();
+    ClockSettings settings = SettingsWithFormat("'first'");
+    ASSERT_TRUE(PushSettings(settings));
+    ASSERT_TRUE(WaitForClockText([](const std::string& t) { return t == "first"; }));
+
+    ClockSettings other = SettingsWithFormat("'second'");
+    unsigned char larger[kClockSettingsSize + 1] = {};
+    std::memcpy(larger, &other, sizeof other);
+    EXPECT_EQ(SendCopyData(0, &other, kClockSettingsSize - 1), FALSE);
+    EXPECT_EQ(SendCopyData(0, larger, sizeof larger), FALSE);
+    EXPECT_EQ(SendCopyData(1, &other, kClockSettingsSize), FALSE);
+    EXPECT_EQ(SendCopyData(0, nullptr, 0), FALSE);
+    Sleep(1100); // a tick in between
+    EXPECT_EQ(ClockText(), "first");
+    EXPECT_EQ(SendCopyData(0, &other, kClockSettingsSize), TRUE);
+    EXPECT_EQ(ClockText(), "second") << "applied at once";
+}
+
+TEST_F(ClockComponent, UnterminatedTextFieldsAreCutInsideTheirField)
+{
+    Install();
+    ClockSettings settings = DefaultClockSettings();
+    // A quote opens literal text that runs to the end of the field; the
+    // next field would follow at once if the clock read past it.
+    std::memset(settings.clockFormatString, 'A', sizeof settings.clockFormatString);
+    settings.clockFormatString[0] = '\'';
+    std::memset(settings.tooltipFormatString, 'B', sizeof settings.tooltipFormatString);
+    std::memset(settings.copyFormatString, 'C', sizeof settings.copyFormatString);
+    std::memset(settings.customFont.faceName, 'F', sizeof settings.customFont.faceName);
+    settings.displayFlags |= DisplayFlag::CustomClockFont;
+    EXPECT_TRUE(PushSettings(settings));
+    std::string text = ClockText();
+    EXPECT_EQ(text, std::string(kFormatFieldSize - 2, 'A'));
+    EXPECT_TRUE(taskbar_.IsRunning());
+}
+
+TEST_F(ClockComponent, WidthFollowsTheTextOrStaysFixed)
+{
+    Install();
+    ClockSettings settings = SettingsWithFormat("%W%");
+    ASSERT_TRUE(PushSettings(settings));
+    ASSERT_TRUE(PokeElement("W", "narrow"));
+    ASSERT_TRUE(WaitForClockText([](const std::string& t) { return t == "narrow"; }));
+    int narrow = ClockWidth();
+    ASSERT_TRUE(PokeElement("W", "a much, much wider text than before"));
+    ASSERT_TRUE(WaitForClockText("wider"));
+    EXPECT_GT(ClockWidth(), narrow);
+
+    settings.displayFlags |= DisplayFlag::FixedWidthOn;
+    settings.fixedWidth = 150;
+    ASSERT_TRUE(PushSettings(settings));
+    EXPECT_EQ(ClockWidth(), 150);
+}
+
+TEST_F(ClockComponent, TicksEverySecond)
+{
+    Install();
+    ASSERT_TRUE(PushSettings(SettingsWithFormat("HH:mm:ss")));
+    std::string first = ClockText();
+    std::string later;
+    EXPECT_TRUE(WaitForClockText([&first](const std::string& t) { return t != first; }, 2500, &later))
+        << first << " stayed";
+}
+
+TEST_F(ClockComponent, TaskbarClosesCleanlyWithTheComponentInside)
+{
+    Install();
+    EXPECT_TRUE(taskbar_.Stop()) << "closed on its own";
+    EXPECT_FALSE(IsComponentInstalled());
+}
+
+TEST(ClockComponentHiddenClock, InstallsIntoAHiddenClock)
+{
+    StandInTaskbar taskbar;
+    ASSERT_TRUE(taskbar.Start(ClockMode::Hidden));
+    EXPECT_TRUE(InstallClockComponent(kDll));
+    EXPECT_TRUE(IsComponentInstalled());
+    EXPECT_TRUE(RemoveClockComponent(kDll));
+    EXPECT_FALSE(IsComponentInstalled());
+}
+
+} // namespace

@@ -1,0 +1,9 @@
+// What the stand-in taskbar and its test kit agree on.
+#pragma once
+
+// Sent to the stand-in's "Shell_TrayWnd": answers 1 when its clock still runs
+// its own window procedure, 0 when another one is on top of it.
+constexpr char kClockProcIntactMessage[] = "HoralumeStandInClockProcIntact";
+
+constexpr char kNoClockSwitch[] = "/noclock";
+constexpr char kHiddenClockSwitch[] = "/hiddenclock";

@@ -1,0 +1,132 @@
+// taskbar.exe: a stand-in for the shell's taskbar, so the clock component can
+// be loaded and watched under Wine. A "Shell_TrayWnd" along the bottom of the
+// screen, a "TrayNotifyWnd" in it and a "TrayClockWClass" clock showing the
+// plain time. Switches: /noclock (no clock at all), /hiddenclock.
+#include "HookApi.h"
+#include "StandInTaskbar.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+constexpr int kTaskbarHeight = 40;
+constexpr int kNotifyWidth = 240;
+constexpr int kClockWidth = 80;
+constexpr UINT_PTR kClockTimer = 1;
+
+static HWND g_tray;
+static HWND g_clock;
+static UINT g_clockProcIntactMessage;
+
+// Wine's own (hidden) tray window, which keeps the notification icons.
+static HWND FindOtherTray(HWND ours)
+{
+    HWND tray = nullptr;
+    while ((tray = FindWindowExA(nullptr, tray, hookapi::kTrayWindowClass, nullptr)) != nullptr) {
+        if (tray != ours)
+            return tray;
+    }
+    return nullptr;
+}
+
+static LRESULT CALLBACK ClockProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_TIMER: {
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        char text[16];
+        wsprintfA(text, "%02d:%02d:%02d", now.wHour, now.wMinute, now.wSecond);
+        SetWindowTextA(window, text);
+        InvalidateRect(window, nullptr, TRUE);
+        return 0;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        char text[16];
+        int length = GetWindowTextA(window, text, sizeof text);
+        RECT client;
+        GetClientRect(window, &client);
+        SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+        SetBkMode(dc, TRANSPARENT);
+        DrawTextA(dc, text, length, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+static LRESULT CALLBACK TrayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == g_clockProcIntactMessage && message != 0)
+        return g_clock != nullptr && GetWindowLongPtrA(g_clock, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ClockProc);
+    switch (message) {
+    case WM_COPYDATA: {
+        // Tray icons: Shell_NotifyIcon finds us first, Wine's tray does the work.
+        HWND other = FindOtherTray(window);
+        return other != nullptr ? SendMessageA(other, WM_COPYDATA, wParam, lParam) : FALSE;
+    }
+    case WM_CLOSE:
+        DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+static void RegisterWindowClass(HINSTANCE instance, const char* name, WNDPROC proc)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = proc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = name;
+    RegisterClassA(&windowClass);
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
+{
+    bool withClock = std::strstr(commandLine, kNoClockSwitch) == nullptr;
+    bool clockShown = std::strstr(commandLine, kHiddenClockSwitch) == nullptr;
+    g_clockProcIntactMessage = RegisterWindowMessageA(kClockProcIntactMessage);
+
+    RegisterWindowClass(instance, hookapi::kTrayWindowClass, TrayProc);
+    RegisterWindowClass(instance, hookapi::kNotifyWindowClass, DefWindowProcA);
+    RegisterWindowClass(instance, hookapi::kClockWindowClass, ClockProc);
+
+    int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    g_tray = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, hookapi::kTrayWindowClass, "", WS_POPUP | WS_BORDER, 0,
+                             screenHeight - kTaskbarHeight, screenWidth, kTaskbarHeight, nullptr, nullptr, instance,
+                             nullptr);
+    if (g_tray == nullptr)
+        return 1;
+    RECT inside;
+    GetClientRect(g_tray, &inside);
+    HWND notify = CreateWindowExA(WS_EX_STATICEDGE, hookapi::kNotifyWindowClass, "", WS_CHILD | WS_VISIBLE,
+                                  inside.right - kNotifyWidth, 2, kNotifyWidth - 2, inside.bottom - 4, g_tray, nullptr,
+                                  instance, nullptr);
+    if (withClock && notify != nullptr) {
+        RECT area;
+        GetClientRect(notify, &area);
+        g_clock =
+            CreateWindowExA(0, hookapi::kClockWindowClass, "", WS_CHILD | (clockShown ? WS_VISIBLE : 0),
+                            area.right - kClockWidth, 0, kClockWidth, area.bottom, notify, nullptr, instance, nullptr);
+        SendMessageA(g_clock, WM_TIMER, kClockTimer, 0);
+        SetTimer(g_clock, kClockTimer, 1000, nullptr);
+    }
+    ShowWindow(g_tray, SW_SHOWNOACTIVATE);
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}

@@ -1,0 +1,40 @@
+// clockctl.exe: the test kit from a shell script, for demos, screenshots and
+// benchmarks under Wine.
+//   clockctl install|remove <dll>   clockctl format <picture>
+//   clockctl poke <name> <value>    clockctl text
+#include "TaskbarTestKit.h"
+
+#include "ClockDefaults.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+static ClockSettings SettingsWithFormat(const char* format)
+{
+    ClockSettings settings = DefaultClockSettings();
+    std::strncpy(settings.clockFormatString, format, sizeof settings.clockFormatString - 1);
+    return settings;
+}
+
+int main(int argc, char** argv)
+{
+    std::string command = argc > 1 ? argv[1] : "";
+    bool ok = false;
+    if (command == "install" && argc == 3)
+        ok = testkit::InstallClockComponent(argv[2]);
+    else if (command == "remove" && argc == 3)
+        ok = testkit::RemoveClockComponent(argv[2]);
+    else if (command == "format" && argc == 3)
+        ok = testkit::PushSettings(SettingsWithFormat(argv[2]));
+    else if (command == "poke" && argc == 4)
+        ok = testkit::PokeElement(argv[2], argv[3]);
+    else if (command == "text") {
+        std::printf("%s\n", testkit::ClockText().c_str());
+        ok = true;
+    } else {
+        std::fprintf(stderr, "usage: clockctl install|remove <dll> | format <picture> | poke <name> <value> | text\n");
+        return 2;
+    }
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,309 @@
+#include "TaskbarTestKit.h"
+
+#include "HookApi.h"
+#include "StandInTaskbar.h"
+
+#include <ddeml.h>
+
+#include <cstring>
+#include <vector>
+
+namespace testkit {
+
+namespace {
+
+constexpr DWORD kPollMs = 20;
+constexpr DWORD kDdeTimeoutMs = 1000;
+
+// The first window of the class that belongs to the process, searched
+// among top-level windows or the children of parent.
+HWND FindOwnedWindow(HWND parent, const char* className, DWORD processId)
+{
+    HWND window = nullptr;
+    while ((window = FindWindowExA(parent, window, className, nullptr)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId)
+            return window;
+    }
+    return nullptr;
+}
+
+class DdeClient {
+public:
+    DdeClient()
+    {
+        if (DdeInitializeA(&instance_, Callback, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) {
+            instance_ = 0;
+            return;
+        }
+        HSZ service = DdeCreateStringHandleA(instance_, hookapi::kServiceName, CP_WINANSI);
+        HSZ topic = DdeCreateStringHandleA(instance_, hookapi::kTopicName, CP_WINANSI);
+        conversation_ = DdeConnect(instance_, service, topic, nullptr);
+        DdeFreeStringHandle(instance_, service);
+        DdeFreeStringHandle(instance_, topic);
+    }
+    ~DdeClient()
+    {
+        if (conversation_ != nullptr)
+            DdeDisconnect(conversation_);
+        if (instance_ != 0)
+            DdeUninitialize(instance_);
+    }
+    DdeClient(const DdeClient&) = delete;
+    DdeClient& operator=(const DdeClient&) = delete;
+
+    DWORD Instance() const { return instance_; }
+    HCONV Conversation() const { return conversation_; }
+
+private:
+    static HDDEDATA CALLBACK Callback(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) { return nullptr; }
+
+    DWORD instance_ = 0;
+    HCONV conversation_ = nullptr;
+};
+
+bool HookClock(const std::string& dllPath, const char* procName, DWORD timeoutMs)
+{
+    HWND clock = FindClockWindow();
+    HWND tray = clock != nullptr ? GetAncestor(clock, GA_ROOT) : nullptr;
+    DWORD thread = clock != nullptr ? GetWindowThreadProcessId(clock, nullptr) : 0;
+    if (thread == 0)
+        return false;
+    HMODULE library = LoadLibraryA(dllPath.c_str());
+    if (library == nullptr)
+        return false;
+    bool done = false;
+    HOOKPROC proc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, procName)));
+    HANDLE event = CreateEventA(nullptr, TRUE, FALSE, hookapi::kHookCompleteEvent);
+    HHOOK hook =
+        (proc != nullptr && event != nullptr) ? SetWindowsHookExA(WH_CALLWNDPROC, proc, library, thread) : nullptr;
+    if (hook != nullptr) {
+        DWORD_PTR ignored;
+        SendMessageTimeoutA(tray, WM_WININICHANGE, 0, 0, SMTO_NORMAL, timeoutMs, &ignored);
+        done = WaitForSingleObject(event, timeoutMs) == WAIT_OBJECT_0;
+        if (done)
+            Sleep(100);
+        UnhookWindowsHookEx(hook);
+    }
+    if (event != nullptr)
+        CloseHandle(event);
+    FreeLibrary(library);
+    return done;
+}
+
+} // namespace
+
+bool StandInTaskbar::Start(ClockMode mode, DWORD timeoutMs)
+{
+    Stop();
+    std::string commandLine = std::string("\"") + TASKBAR_EXE_PATH + "\"";
+    if (mode == ClockMode::None)
+        commandLine += std::string(" ") + kNoClockSwitch;
+    else if (mode == ClockMode::Hidden)
+        commandLine += std::string(" ") + kHiddenClockSwitch;
+
+    // The job ends the taskbar even when the test process dies first.
+    job_ = CreateJobObjectA(nullptr, nullptr);
+    if (job_ != nullptr) {
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    }
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
+    mutableLine.push_back('\0');
+    if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+                        &startup, &info))
+        return false;
+    if (job_ != nullptr)
+        AssignProcessToJobObject(job_, info.hProcess);
+    ResumeThread(info.hThread);
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    processId_ = info.dwProcessId;
+
+    for (DWORD waited = 0; waited <= timeoutMs; waited += kPollMs) {
+        tray_ = FindOwnedWindow(nullptr, hookapi::kTrayWindowClass, processId_);
+        HWND notify = tray_ ? FindWindowExA(tray_, nullptr, hookapi::kNotifyWindowClass, nullptr) : nullptr;
+        clock_ = notify ? FindWindowExA(notify, nullptr, hookapi::kClockWindowClass, nullptr) : nullptr;
+        if (clock_ != nullptr || (mode == ClockMode::None && notify != nullptr))
+            return true;
+        if (WaitForSingleObject(process_, kPollMs) == WAIT_OBJECT_0)
+            break;
+    }
+    Stop();
+    return false;
+}
+
+bool StandInTaskbar::Stop(DWORD timeoutMs)
+{
+    bool closedItself = false;
+    if (process_ != nullptr) {
+        if (tray_ != nullptr)
+            PostMessageA(tray_, WM_CLOSE, 0, 0);
+        closedItself = tray_ != nullptr && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
+        if (!closedItself) {
+            TerminateProcess(process_, 1);
+            WaitForSingleObject(process_, timeoutMs);
+        }
+        CloseHandle(process_);
+    }
+    if (job_ != nullptr) {
+        TerminateJobObject(job_, 1);
+        CloseHandle(job_);
+    }
+    job_ = nullptr;
+    process_ = nullptr;
+    processId_ = 0;
+    tray_ = nullptr;
+    clock_ = nullptr;
+    return closedItself;
+}
+
+bool StandInTaskbar::IsRunning() const
+{
+    return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+bool StandInTaskbar::ClockProcedureIsOriginal() const
+{
+    DWORD_PTR answer = 0;
+    return tray_ != nullptr &&
+           SendMessageTimeoutA(tray_, RegisterWindowMessageA(kClockProcIntactMessage), 0, 0, SMTO_NORMAL, 5000,
+                               &answer) != 0 &&
+           answer == 1;
+}
+
+HWND FindClockWindow()
+{
+    HWND tray = nullptr;
+    while ((tray = FindWindowExA(nullptr, tray, hookapi::kTrayWindowClass, nullptr)) != nullptr) {
+        HWND notify = FindWindowExA(tray, nullptr, hookapi::kNotifyWindowClass, nullptr);
+        HWND clock = notify ? FindWindowExA(notify, nullptr, hookapi::kClockWindowClass, nullptr) : nullptr;
+        if (clock != nullptr)
+            return clock;
+    }
+    return nullptr;
+}
+
+bool InstallClockComponent(const std::string& dllPath, DWORD timeoutMs)
+{
+    return HookClock(dllPath, hookapi::kHookProcName, timeoutMs);
+}
+
+bool RemoveClockComponent(const std::string& dllPath, DWORD timeoutMs)
+{
+    return HookClock(dllPath, hookapi::kUnhookProcName, timeoutMs);
+}
+
+bool IsComponentInstalled()
+{
+    HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, hookapi::kInstalledMutex);
+    if (mutex == nullptr)
+        return false;
+    CloseHandle(mutex);
+    return true;
+}
+
+std::string ClockText()
+{
+    HWND clock = FindClockWindow();
+    if (clock == nullptr)
+        return std::string();
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(clock, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &length))
+        return std::string();
+    std::vector<char> buffer(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(clock, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), SMTO_NORMAL,
+                             5000, &copied))
+        return std::string();
+    return std::string(buffer.data(), copied < buffer.size() ? copied : buffer.size() - 1);
+}
+
+bool WaitForClockText(const std::function<bool(const std::string&)>& accept, DWORD timeoutMs, std::string* last)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        std::string text = ClockText();
+        bool accepted = accept(text);
+        if (last != nullptr)
+            *last = text;
+        if (accepted)
+            return true;
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Sleep(kPollMs);
+    }
+}
+
+bool WaitForClockText(const std::string& contained, DWORD timeoutMs, std::string* last)
+{
+    return WaitForClockText([&contained](const std::string& text) { return text.find(contained) != std::string::npos; },
+                            timeoutMs, last);
+}
+
+bool PokeData(const std::string& name, const void* data, DWORD size, UINT format)
+{
+    DdeClient client;
+    if (client.Conversation() == nullptr)
+        return false;
+    HSZ item = DdeCreateStringHandleA(client.Instance(), name.c_str(), CP_WINANSI);
+    HDDEDATA result = DdeClientTransaction(static_cast<LPBYTE>(const_cast<void*>(data)), size, client.Conversation(),
+                                           item, format, XTYP_POKE, kDdeTimeoutMs, nullptr);
+    DdeFreeStringHandle(client.Instance(), item);
+    return result != nullptr;
+}
+
+bool PokeElement(const std::string& name, const std::string& value)
+{
+    return PokeData(name, value.c_str(), static_cast<DWORD>(value.size() + 1), CF_TEXT);
+}
+
+std::optional<std::string> RequestElement(const std::string& name)
+{
+    DdeClient client;
+    if (client.Conversation() == nullptr)
+        return std::nullopt;
+    HSZ item = DdeCreateStringHandleA(client.Instance(), name.c_str(), CP_WINANSI);
+    HDDEDATA data =
+        DdeClientTransaction(nullptr, 0, client.Conversation(), item, CF_TEXT, XTYP_REQUEST, kDdeTimeoutMs, nullptr);
+    DdeFreeStringHandle(client.Instance(), item);
+    if (data == nullptr)
+        return std::nullopt;
+    DWORD size = 0;
+    const BYTE* bytes = DdeAccessData(data, &size);
+    std::string value;
+    if (bytes != nullptr) {
+        const void* nul = std::memchr(bytes, '\0', size);
+        value.assign(reinterpret_cast<const char*>(bytes),
+                     nul ? static_cast<const BYTE*>(nul) - bytes : static_cast<std::ptrdiff_t>(size));
+        DdeUnaccessData(data);
+    }
+    DdeFreeDataHandle(data);
+    return value;
+}
+
+LRESULT SendCopyData(ULONG_PTR dwData, const void* data, DWORD size)
+{
+    HWND clock = FindClockWindow();
+    if (clock == nullptr)
+        return 0;
+    COPYDATASTRUCT copy;
+    copy.dwData = dwData;
+    copy.cbData = size;
+    copy.lpData = const_cast<void*>(data);
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(clock, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL, 5000, &answer);
+    return static_cast<LRESULT>(answer);
+}
+
+bool PushSettings(const ClockSettings& settings)
+{
+    return SendCopyData(hookapi::kSettingsCopyDataId, &settings, sizeof settings) != 0;
+}
+
+} // namespace testkit

@@ -1,0 +1,85 @@
+// Test kit around the stand-in taskbar: start and stop it, load the clock
+// component into it the way the loader does, and talk to the clock as the
+// programs do (DDE pokes, WM_COPYDATA, window text). Every wait has a time-out.
+#pragma once
+
+#include "ClockSettings.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace testkit {
+
+enum class ClockMode { Shown, Hidden, None };
+
+// The stand-in taskbar as a child process. Ends it (and anything it started)
+// on Stop or destruction, so a failing test leaves nothing running.
+class StandInTaskbar {
+public:
+    StandInTaskbar() = default;
+    StandInTaskbar(const StandInTaskbar&) = delete;
+    StandInTaskbar& operator=(const StandInTaskbar&) = delete;
+    ~StandInTaskbar() { Stop(); }
+
+    // Starts it and waits until its clock (with ClockMode::None its
+    // taskbar window) exists.
+    bool Start(ClockMode mode = ClockMode::Shown, DWORD timeoutMs = 10000);
+
+    // Asks it to close, then ends whatever is left. Returns whether it
+    // closed on its own.
+    bool Stop(DWORD timeoutMs = 5000);
+
+    bool IsRunning() const;
+    DWORD ProcessId() const { return processId_; }
+    HANDLE Process() const { return process_; }
+    HWND TrayWindow() const { return tray_; }
+    HWND ClockWindow() const { return clock_; }
+
+    // Whether the clock runs its own window procedure (nothing subclassed it).
+    bool ClockProcedureIsOriginal() const;
+
+private:
+    HANDLE job_ = nullptr;
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+    HWND tray_ = nullptr;
+    HWND clock_ = nullptr;
+};
+
+// The first taskbar that has a clock, found as the loader finds it.
+HWND FindClockWindow();
+
+// The loader's hand-shake with the library at dllPath: hook on the clock's
+// thread, WM_WININICHANGE to the taskbar, wait for "HoralumeHookComplete",
+// 100 ms, unhook, free. Returns whether the event came in time.
+bool InstallClockComponent(const std::string& dllPath, DWORD timeoutMs = 10000);
+bool RemoveClockComponent(const std::string& dllPath, DWORD timeoutMs = 10000);
+
+// Whether the mutex "HoralumeDllInstalled" exists.
+bool IsComponentInstalled();
+
+// The clock's window text (WM_GETTEXT); empty without a clock.
+std::string ClockText();
+// Polls the clock's text until it satisfies the test or contains the text.
+bool WaitForClockText(const std::function<bool(const std::string&)>& accept, DWORD timeoutMs = 5000,
+                      std::string* last = nullptr);
+bool WaitForClockText(const std::string& contained, DWORD timeoutMs = 5000, std::string* last = nullptr);
+
+// DDE client of service "Horalume", topic "UserElement". PokeElement sends
+// the value with its NUL in CF_TEXT; PokeData sends exactly the given bytes
+// in the given format. Both return the client's result (under Wine a
+// refused poke still reports success: read the value back).
+bool PokeElement(const std::string& name, const std::string& value);
+bool PokeData(const std::string& name, const void* data, DWORD size, UINT format = CF_TEXT);
+// The element's value in CF_TEXT, or nothing when the request failed.
+std::optional<std::string> RequestElement(const std::string& name);
+
+// Sends the record to the clock as Horalume does; returns the clock's answer.
+bool PushSettings(const ClockSettings& settings);
+// Sends any WM_COPYDATA to the clock; returns its answer.
+LRESULT SendCopyData(ULONG_PTR dwData, const void* data, DWORD size);
+
+} // namespace testkit
