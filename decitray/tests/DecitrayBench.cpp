@@ -1,20 +1,64 @@
 // Runs Decitray.exe for a while and measures what its ticks cost: CPU time
 // as a share of one core, the working set, and whether every whole second
 // had its clock text delivered. Run through bench/decitray.sh.
+//   decitray_bench.exe [seconds] [component|recorder]
+// The receiver is the clock component in the stand-in taskbar (read back
+// every 50 ms), or with "recorder" a recording DDE server of the bench's own.
+#include "ClockDefaults.h"
 #include "DecimalTime.h"
 #include "DecitrayProcess.h"
 #include "RecordingDdeServer.h"
+#include "TaskbarTestKit.h"
 #include "TestSupport.h"
 
 #include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <map>
+#include <memory>
 #include <set>
 
 namespace {
+
+using Received = std::map<long long, std::set<std::string>>;
+
+// The clock component with a format that shows both elements.
+class ComponentReceiver {
+public:
+    bool Start()
+    {
+        if (!taskbar.Start() || !testkit::InstallClockComponent(HORALUME_DLL_PATH))
+            return false;
+        ClockSettings settings = DefaultClockSettings();
+        std::strncpy(settings.clockFormatString, "%DC%|%DD%", sizeof settings.clockFormatString - 1);
+        return testkit::PushSettings(settings);
+    }
+    ~ComponentReceiver()
+    {
+        testkit::RemoveClockComponent(HORALUME_DLL_PATH);
+        taskbar.Stop();
+    }
+    // Reads the clock's first line, the value of "DC", every 50 ms: each
+    // value stands for about 400 ms. The window text, unlike a DDE request,
+    // starts no conversation that would broadcast to Decitray's windows.
+    void Watch(DWORD milliseconds, Received& received)
+    {
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < milliseconds) {
+            const std::string text = testkit::ClockText();
+            const std::string clock = text.substr(0, text.find('\n'));
+            if (!clock.empty())
+                received[static_cast<long long>(std::time(nullptr))].insert(clock);
+            PumpMessagesFor(50);
+        }
+    }
+
+private:
+    testkit::StandInTaskbar taskbar;
+};
 
 ULONGLONG CpuTime100ns(HANDLE process)
 {
@@ -28,7 +72,7 @@ ULONGLONG CpuTime100ns(HANDLE process)
 
 // Every whole second strictly inside the received span must have had its
 // clock text delivered; the seconds at the edges were only partly watched.
-int MissingSeconds(const std::map<long long, std::set<std::string>>& receivedByMoment)
+int MissingSeconds(const Received& receivedByMoment)
 {
     if (receivedByMoment.size() < 3)
         return -1;
@@ -53,8 +97,20 @@ int MissingSeconds(const std::map<long long, std::set<std::string>>& receivedByM
 int main(int argc, char** argv)
 {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
-    RecordingDdeServer server;
-    std::printf("receiver: recording DDE server of the bench\n");
+    const bool useComponent = !(argc > 2 && std::strcmp(argv[2], "recorder") == 0);
+    std::unique_ptr<RecordingDdeServer> server;
+    std::unique_ptr<ComponentReceiver> component;
+    if (useComponent) {
+        component = std::make_unique<ComponentReceiver>();
+        if (!component->Start()) {
+            std::printf("the clock component did not start\n");
+            return 1;
+        }
+        std::printf("receiver: the clock component in the stand-in taskbar\n");
+    } else {
+        server = std::make_unique<RecordingDdeServer>();
+        std::printf("receiver: recording DDE server of the bench\n");
+    }
 
     DecitrayDirectory directory;
     DecitrayProcess decitray(directory);
@@ -70,10 +126,14 @@ int main(int argc, char** argv)
     }());
     PumpMessagesFor(3000); // start-up and the first connection are not what is measured
 
-    const size_t pokesBefore = server.Pokes().size();
+    const size_t pokesBefore = server ? server->Pokes().size() : 0;
     const ULONGLONG cpuBefore = CpuTime100ns(process);
     const DWORD wallBefore = GetTickCount();
-    PumpMessagesFor(static_cast<DWORD>(seconds) * 1000);
+    Received received;
+    if (component)
+        component->Watch(static_cast<DWORD>(seconds) * 1000, received);
+    else
+        PumpMessagesFor(static_cast<DWORD>(seconds) * 1000);
     const ULONGLONG cpuAfter = CpuTime100ns(process);
     const DWORD wall = GetTickCount() - wallBefore;
 
@@ -84,14 +144,15 @@ int main(int argc, char** argv)
     PostMessageA(main, WM_COMMAND, 105, 0);
     decitray.WaitForExit();
 
-    std::map<long long, std::set<std::string>> received;
-    const std::vector<RecordedPoke> pokes = server.Pokes();
-    for (size_t i = pokesBefore; i < pokes.size(); ++i)
-        if (pokes[i].item == "DC")
-            received[pokes[i].moment].insert(pokes[i].bytes.c_str());
+    if (server) {
+        const std::vector<RecordedPoke> pokes = server->Pokes();
+        for (size_t i = pokesBefore; i < pokes.size(); ++i)
+            if (pokes[i].item == "DC")
+                received[pokes[i].moment].insert(pokes[i].bytes.c_str());
+        std::printf("pokes: %u\n", static_cast<unsigned>(pokes.size() - pokesBefore));
+    }
 
     std::printf("wall time: %.1f s\n", wall / 1000.0);
-    std::printf("pokes: %u\n", static_cast<unsigned>(pokes.size() - pokesBefore));
     std::printf("cpu time: %.3f s (%.3f%% of one core)\n", (cpuAfter - cpuBefore) / 1e7,
                 100.0 * (cpuAfter - cpuBefore) / 1e4 / wall);
     std::printf("working set: %.1f MB (peak %.1f MB)\n", memory.WorkingSetSize / 1048576.0,
