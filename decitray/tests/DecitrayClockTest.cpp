@@ -15,6 +15,8 @@
 namespace {
 
 const std::string kDll = HORALUME_DLL_PATH;
+// Start-up takes the loader's start, the icon, a tick to connect and one to poke; more on a busy machine.
+const DWORD kStartMs = 8000;
 
 bool PushDecimalFormat()
 {
@@ -59,7 +61,7 @@ TEST_F(DecitrayClockTest, ClockShowsDecimalTimeAndKeepsUp)
     EXPECT_TRUE(WaitUntil([&] { return TrayIconExists(main, IDI_TRAY); })) << "the taskbar passes the icon on";
 
     std::string shown;
-    EXPECT_TRUE(testkit::WaitForClockText(ShowsDecimalTimeNow, 3000, &shown)) << shown;
+    EXPECT_TRUE(testkit::WaitForClockText(ShowsDecimalTimeNow, kStartMs, &shown)) << shown;
     const std::string first = shown;
     // A decimal second is 0.87 s: within two seconds the clock has moved on and is still current.
     PumpMessagesFor(2000);
@@ -77,16 +79,20 @@ TEST_F(DecitrayClockTest, ShowsDecimalTimeAgainAfterTheComponentCameBack)
 {
     DecitrayDirectory directory;
     DecitrayProcess decitray(directory);
+    ASSERT_NE(decitray.MainWindow(), nullptr);
     std::string shown;
-    ASSERT_TRUE(testkit::WaitForClockText(ShowsDecimalTimeNow, 3000, &shown)) << shown;
+    ASSERT_TRUE(testkit::WaitForClockText(ShowsDecimalTimeNow, kStartMs, &shown)) << shown;
 
     ASSERT_TRUE(testkit::RemoveClockComponent(kDll));
     PumpMessagesFor(1000); // Decitray's pokes fail meanwhile
     ASSERT_TRUE(testkit::InstallClockComponent(kDll));
     ASSERT_TRUE(PushDecimalFormat());
     const DWORD installed = GetTickCount();
-    EXPECT_TRUE(testkit::WaitForClockText(ShowsDecimalTimeNow, 2500, &shown)) << shown;
-    EXPECT_LE(GetTickCount() - installed, 2000u);
+    EXPECT_TRUE(testkit::WaitForClockText(ShowsDecimalTimeNow, 3000, &shown)) << shown;
+    const DWORD took = GetTickCount() - installed;
+    RecordProperty("msUntilDecimalTimeAgain", static_cast<int>(took));
+    // A failed poke, a tick to connect, a tick to poke: about 1.2 s, more on a busy machine.
+    EXPECT_LE(took, 2500u);
 }
 
 } // namespace

@@ -64,7 +64,7 @@ DecitrayProcess::~DecitrayProcess()
         HWND main = FindWindowOf("Decitray", "Decitray");
         if (main)
             PostMessageA(main, WM_COMMAND, 105, 0);
-        if (WaitForSingleObject(process.hProcess, 3000) == WAIT_TIMEOUT) {
+        if (WaitForSingleObject(process.hProcess, 5000) == WAIT_TIMEOUT) {
             TerminateProcess(process.hProcess, 1);
             WaitForSingleObject(process.hProcess, 3000);
         }
