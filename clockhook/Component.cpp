@@ -80,13 +80,16 @@ static bool LetGo(bool clockGoing)
 void InstallComponent()
 {
     if (!g_component.installed) {
+        // A reference kept from a clock that was destroyed under us serves again.
+        bool tookReference = g_component.ownReference == nullptr;
+        if (tookReference)
+            g_component.ownReference = TakeOwnReference();
         HWND clock = FindOwnClock();
-        g_component.ownReference = TakeOwnReference();
         if (clock != nullptr && g_component.ownReference != nullptr && AttachClock(clock)) {
             g_component.installedMutex = CreateMutexA(nullptr, TRUE, hookapi::kInstalledMutex);
             StartElementServer();
             g_component.installed = true;
-        } else if (g_component.ownReference != nullptr) {
+        } else if (tookReference && g_component.ownReference != nullptr) {
             FreeLibrary(g_component.ownReference); // the hook's own reference still holds the library
             g_component.ownReference = nullptr;
         }

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-namespace {
-
-const LocaleTexts& BuildDefaultLocaleTexts()
+const LocaleTexts& DefaultLocaleTexts()
 {
     static LocaleTexts texts = [] {
         LocaleTexts t;
@@ -29,6 +27,8 @@ const LocaleTexts& BuildDefaultLocaleTexts()
     }();
     return texts;
 }
+
+namespace {
 
 long long Modulo(long long value, long long divisor)
 {
@@ -378,11 +378,6 @@ private:
 };
 
 } // namespace
-
-const LocaleTexts& DefaultLocaleTexts()
-{
-    return BuildDefaultLocaleTexts();
-}
 
 std::vector<RenderedLine> RenderClockFormat(std::string_view format, const ClockMoment& moment,
                                             const RenderContext& context)
