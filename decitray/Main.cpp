@@ -1,0 +1,7 @@
+// Decitray.exe: a windowed program without a console or a visible window.
+#include "Decitray.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    return RunDecitray(instance);
+}

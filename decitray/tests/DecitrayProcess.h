@@ -1,0 +1,45 @@
+// Runs Decitray.exe in a temporary current directory that holds, unless
+// asked otherwise, a stub "Horalume\Horalume.exe" recording its starts.
+// Whatever is still running at the end is closed, or ended.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// A path given by the build (a Unix path under Wine) as Windows sees it.
+std::string WindowsPath(const char* buildPath);
+
+class DecitrayDirectory {
+public:
+    explicit DecitrayDirectory(bool withLoader = true);
+    ~DecitrayDirectory();
+    DecitrayDirectory(const DecitrayDirectory&) = delete;
+    DecitrayDirectory& operator=(const DecitrayDirectory&) = delete;
+
+    const std::string& Path() const { return path; }
+    int LoaderStarts() const;
+
+private:
+    std::string path;
+};
+
+class DecitrayProcess {
+public:
+    explicit DecitrayProcess(const DecitrayDirectory& directory);
+    ~DecitrayProcess();
+    DecitrayProcess(const DecitrayProcess&) = delete;
+    DecitrayProcess& operator=(const DecitrayProcess&) = delete;
+
+    bool Started() const { return process.hProcess != nullptr; }
+    // The exit code, or -1 if it is still running after the time.
+    int WaitForExit(DWORD milliseconds = 5000);
+    // A visible top-level window of this process with the class and title
+    // (null matches any), waited for.
+    HWND WaitForWindow(const char* className, const char* title, DWORD milliseconds = 5000) const;
+    HWND FindWindowOf(const char* className, const char* title) const;
+    HWND MainWindow(DWORD milliseconds = 5000) const;
+
+private:
+    PROCESS_INFORMATION process = {};
+};
