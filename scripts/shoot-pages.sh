@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Screenshots of the Clock and Tooltip / Copy pages and of the format-element
-# picker open over the Clock page, with Horalume running against the stand-in
-# taskbar. Needs a win64 build; run it inside a Wine environment:
+# Screenshots of the Clock and Tooltip / Copy pages, of the format-element
+# picker open over the Clock page and of the text colour chooser, with
+# Horalume running against the stand-in taskbar. Needs a win64 build; run it inside a Wine environment:
 #   scripts/with-wine.sh scripts/shoot-pages.sh [directory]
 set -u
 cd "$(dirname "$0")/.."
@@ -56,6 +56,12 @@ sleep 0.5
 xdotool key Down Right Return # the first sample format
 sleep 1
 import -window root "$out/clock-page-picked.png"
+
+xdotool key alt+c # "Text &Colour..."
+sleep 1
+import -window root "$out/text-colour-dialog.png"
+xdotool key Escape
+sleep 0.5
 
 xdotool key ctrl+Tab
 sleep 1

@@ -23,13 +23,13 @@ void LoadTitle(UINT id, char (&title)[256])
     }
 }
 
-void UseDefaultColours(HWND page)
+void ReadDefaultColoursBox(HWND page)
 {
     SetDisplayFlag(DisplayFlag::CustomColours, !IsChecked(page, IDC_DEFAULT_COLOURS));
     PushClockSettings();
 }
 
-void UseDefaultFont(HWND page)
+void ReadDefaultFontBox(HWND page)
 {
     SetDisplayFlag(DisplayFlag::CustomClockFont, !IsChecked(page, IDC_DEFAULT_FONT));
     DescribeClockFont(page);
@@ -47,7 +47,7 @@ void ChooseColour(HWND page, UINT titleId, std::uint32_t& colour)
     }
     colour = chosen;
     Check(page, IDC_DEFAULT_COLOURS, false);
-    UseDefaultColours(page);
+    ReadDefaultColoursBox(page);
 }
 
 // Starts from the stored font even while the default font is in use.
@@ -62,7 +62,7 @@ void ChooseClockFont(HWND page)
     }
     std::memcpy(&g_loader.settings.customFont, &font, sizeof font);
     Check(page, IDC_DEFAULT_FONT, false);
-    UseDefaultFont(page);
+    ReadDefaultFontBox(page);
 }
 
 void PickClockFormatElement(HWND page)
@@ -109,13 +109,13 @@ bool OnClockPageClick(HWND page, int control)
         ChooseColour(page, IDS_BACKGROUND_COLOUR_TITLE, settings.backgroundColor);
         return true;
     case IDC_DEFAULT_COLOURS:
-        UseDefaultColours(page);
+        ReadDefaultColoursBox(page);
         return true;
     case IDC_CLOCK_FONT:
         ChooseClockFont(page);
         return true;
     case IDC_DEFAULT_FONT:
-        UseDefaultFont(page);
+        ReadDefaultFontBox(page);
         return true;
     default:
         return false;
