@@ -1,0 +1,13 @@
+// The Advanced page: the CPU and memory monitors, and the two switches of the
+// program itself (autostart, Control Panel applet), which only OK writes.
+// Its initialisation and command handler are declared with the other pages'.
+#pragma once
+
+#include "Pages.h"
+
+// Removes (false) or installs the clock component; tests put their own in place.
+extern bool (*g_hookClock)(bool install);
+
+// Enables the CPU line and colour while CPU monitoring is ticked, and the
+// memory colour while the memory line is ticked and the system is not NT.
+void UpdateMonitorState(HWND page);

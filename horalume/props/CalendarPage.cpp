@@ -1,0 +1,132 @@
+// The Calendar page: the calendar window's options, the highlighted weekdays,
+// the first day of the week and the calendar font. Weekdays count from
+// Sunday (0) everywhere: in WeekendDays, in the box identifiers and in the
+// first-day list.
+#include <windows.h>
+
+#include <cstring>
+
+#include "CommonDialogs.h"
+#include "HoralumeResources.h"
+#include "PageControls.h"
+#include "PageText.h"
+#include "Pages.h"
+#include "SettingsStore.h"
+
+namespace {
+
+constexpr int kDaysInWeek = 7;
+
+struct CalendarOption {
+    int control;
+    std::uint32_t flag;
+};
+
+constexpr CalendarOption kOptions[] = {
+    {IDC_CALENDAR_AUTO_CLOSE, CalendarFlag::AutoClose},         {IDC_CALENDAR_TOP_MOST, CalendarFlag::TopMost},
+    {IDC_CALENDAR_SAVE_WINDOW, CalendarFlag::SaveWindow},       {IDC_CALENDAR_WEEK_NUMBERS, CalendarFlag::WeekNumbers},
+    {IDC_CALENDAR_REMEMBER_MONTH, CalendarFlag::RememberMonth},
+};
+
+// The locale's day names, Sunday first.
+constexpr LCTYPE kDayNames[kDaysInWeek] = {LOCALE_SDAYNAME7, LOCALE_SDAYNAME1, LOCALE_SDAYNAME2, LOCALE_SDAYNAME3,
+                                           LOCALE_SDAYNAME4, LOCALE_SDAYNAME5, LOCALE_SDAYNAME6};
+
+void SetBit(std::uint32_t& bits, std::uint32_t bit, bool on)
+{
+    bits = on ? bits | bit : bits & ~bit;
+}
+
+// A locale the system does not know falls back to the user's, so that the
+// list never shows seven empty lines.
+void DayName(LCID locale, int day, char (&name)[128])
+{
+    if (GetLocaleInfoA(locale, kDayNames[day], name, sizeof name) == 0 &&
+        GetLocaleInfoA(LOCALE_USER_DEFAULT, kDayNames[day], name, sizeof name) == 0) {
+        name[0] = '\0';
+    }
+}
+
+void FillFirstDayList(HWND page)
+{
+    const LCID locale = g_loader.settings.locale;
+    for (int day = 0; day < kDaysInWeek; ++day) {
+        char name[128];
+        DayName(locale, day, name);
+        SendDlgItemMessageA(page, IDC_FIRST_DAY, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    }
+    SendDlgItemMessageA(page, IDC_FIRST_DAY, CB_SETCURSEL, static_cast<WPARAM>(g_loader.settings.firstDay), 0);
+}
+
+void ChooseFirstDay(HWND page)
+{
+    const LRESULT day = SendDlgItemMessageA(page, IDC_FIRST_DAY, CB_GETCURSEL, 0, 0);
+    if (day < 0 || day >= kDaysInWeek) {
+        return;
+    }
+    g_loader.settings.firstDay = static_cast<std::int32_t>(day);
+    PushClockSettings();
+}
+
+// Once chosen, the calendar font stays in use: there is no way back.
+void ChooseCalendarFont(HWND page)
+{
+    char title[256];
+    LoadPageText(IDS_CALENDAR_FONT_TITLE, title);
+    LOGFONTA font;
+    std::memcpy(&font, &g_loader.settings.calendarFont, sizeof font);
+    if (!PickFont(page, title, font)) {
+        return;
+    }
+    std::memcpy(&g_loader.settings.calendarFont, &font, sizeof font);
+    g_loader.settings.calendarFlags |= CalendarFlag::CustomCalendarFont;
+    PushClockSettings();
+}
+
+bool OnCalendarPageClick(HWND page, int control)
+{
+    ClockSettings& settings = g_loader.settings;
+    if (control >= IDC_HIGHLIGHT_SUNDAY && control < IDC_HIGHLIGHT_SUNDAY + kDaysInWeek) {
+        SetBit(settings.weekendDays, 1u << (control - IDC_HIGHLIGHT_SUNDAY), IsChecked(page, control));
+        PushClockSettings();
+        return true;
+    }
+    for (const CalendarOption& option : kOptions) {
+        if (option.control == control) {
+            SetBit(settings.calendarFlags, option.flag, IsChecked(page, control));
+            PushClockSettings();
+            return true;
+        }
+    }
+    if (control == IDC_CALENDAR_FONT) {
+        ChooseCalendarFont(page);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void InitCalendarPage(HWND page)
+{
+    const ClockSettings& settings = g_loader.settings;
+    for (const CalendarOption& option : kOptions) {
+        Check(page, option.control, (settings.calendarFlags & option.flag) != 0);
+    }
+    for (int day = 0; day < kDaysInWeek; ++day) {
+        Check(page, IDC_HIGHLIGHT_SUNDAY + day, (settings.weekendDays & (1u << day)) != 0);
+    }
+    FillFirstDayList(page);
+}
+
+BOOL OnCalendarPageCommand(HWND page, int control, int code)
+{
+    if (control == IDC_FIRST_DAY) {
+        if (code != CBN_SELCHANGE) {
+            return FALSE;
+        }
+        ChooseFirstDay(page);
+        return TRUE;
+    }
+    return code == BN_CLICKED && OnCalendarPageClick(page, control);
+}

@@ -1,0 +1,10 @@
+// The Menu page: the clock's single and double click actions and the options
+// of its right-click menu, Booth mode among them. Its initialisation and
+// command handler are declared with the other pages'.
+#pragma once
+
+#include "Pages.h"
+
+// While Booth mode is ticked the banner box is grey and shown off; otherwise
+// it shows FancyBanner. Never changes FancyBanner.
+void UpdateBannerState(HWND page);
