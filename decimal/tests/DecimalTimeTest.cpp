@@ -1,4 +1,5 @@
 #include "DecimalTime.h"
+#include "UseTimeZone.h"
 
 #include <gtest/gtest.h>
 
@@ -8,17 +9,6 @@
 #include <limits>
 
 namespace {
-
-void UseTimeZone(const char* zone)
-{
-#ifdef _WIN32
-    _putenv_s("TZ", zone);
-    _tzset();
-#else
-    setenv("TZ", zone, 1);
-    tzset();
-#endif
-}
 
 // The moment at which the local wall clock shows the given date and time.
 Moment LocalMoment(int year, int month, int day, int hour, int minute, int second)

@@ -2,6 +2,7 @@
 
 #include "DecimalTime.h"
 #include "DecimoraResources.h"
+#include "UseTimeZone.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -42,8 +43,7 @@ class ConverterDialogTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        _putenv_s("TZ", "UTC");
-        _tzset();
+        UseTimeZone("UTC");
         LoadConverterControlClasses();
     }
 

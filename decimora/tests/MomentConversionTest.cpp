@@ -1,4 +1,5 @@
 #include "MomentConversion.h"
+#include "UseTimeZone.h"
 
 #include <gtest/gtest.h>
 
@@ -7,17 +8,6 @@
 #include <string>
 
 namespace {
-
-void UseTimeZone(const char* zone)
-{
-#ifdef _WIN32
-    _putenv_s("TZ", zone);
-    _tzset();
-#else
-    setenv("TZ", zone, 1);
-    tzset();
-#endif
-}
 
 class MomentConversion : public ::testing::Test {
 protected:
