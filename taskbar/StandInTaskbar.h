@@ -7,3 +7,7 @@ constexpr char kClockProcIntactMessage[] = "HoralumeStandInClockProcIntact";
 
 constexpr char kNoClockSwitch[] = "/noclock";
 constexpr char kHiddenClockSwitch[] = "/hiddenclock";
+
+// The plain clock's own right-click menu items.
+constexpr char kAdjustMenuText[] = "&Adjust Date/Time";
+constexpr char kCloseMenuText[] = "Close &Taskbar";

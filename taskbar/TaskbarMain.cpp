@@ -1,7 +1,8 @@
 // taskbar.exe: a stand-in for the shell's taskbar, so the clock component can
 // be loaded and watched under Wine. A "Shell_TrayWnd" along the bottom of the
 // screen, a "TrayNotifyWnd" in it and a "TrayClockWClass" clock showing the
-// plain time. Switches: /noclock (no clock at all), /hiddenclock.
+// plain time, with a right-click menu of its own. Switches: /noclock (no
+// clock at all), /hiddenclock.
 #include "HookApi.h"
 #include "StandInTaskbar.h"
 
@@ -13,6 +14,8 @@ constexpr int kTaskbarHeight = 40;
 constexpr int kNotifyWidth = 240;
 constexpr int kClockWidth = 80;
 constexpr UINT_PTR kClockTimer = 1;
+constexpr UINT kAdjustCommand = 1;
+constexpr UINT kCloseCommand = 2;
 
 static HWND g_tray;
 static HWND g_clock;
@@ -29,9 +32,37 @@ static HWND FindOtherTray(HWND ours)
     return nullptr;
 }
 
+// The plain clock's own menu, owned by the clock as a shell clock's is, so
+// that a component can add its items when the menu opens.
+static void ShowClockMenu(HWND clock, LPARAM lParam)
+{
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, kAdjustCommand, kAdjustMenuText);
+    AppendMenuA(menu, MF_STRING, kCloseCommand, kCloseMenuText);
+    POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (lParam == -1) {
+        RECT rect;
+        GetWindowRect(clock, &rect);
+        point = {rect.left, rect.top};
+    }
+    SetForegroundWindow(g_tray);
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, point.x, point.y, 0, clock, nullptr);
+    PostMessageA(clock, WM_NULL, 0, 0);
+    DestroyMenu(menu);
+}
+
 static LRESULT CALLBACK ClockProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_CONTEXTMENU:
+        ShowClockMenu(window, lParam);
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kAdjustCommand)
+            MessageBeep(MB_OK); // nothing to adjust in a stand-in
+        else if (LOWORD(wParam) == kCloseCommand)
+            PostMessageA(g_tray, WM_CLOSE, 0, 0);
+        return 0;
     case WM_TIMER: {
         SYSTEMTIME now;
         GetLocalTime(&now);
@@ -78,10 +109,10 @@ static LRESULT CALLBACK TrayProc(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-static void RegisterWindowClass(HINSTANCE instance, const char* name, WNDPROC proc)
+static void RegisterWindowClass(HINSTANCE instance, const char* name, WNDPROC proc, UINT style)
 {
     WNDCLASSA windowClass = {};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.style = style;
     windowClass.lpfnWndProc = proc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
@@ -96,9 +127,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     bool clockShown = std::strstr(commandLine, kHiddenClockSwitch) == nullptr;
     g_clockProcIntactMessage = RegisterWindowMessageA(kClockProcIntactMessage);
 
-    RegisterWindowClass(instance, hookapi::kTrayWindowClass, TrayProc);
-    RegisterWindowClass(instance, hookapi::kNotifyWindowClass, DefWindowProcA);
-    RegisterWindowClass(instance, hookapi::kClockWindowClass, ClockProc);
+    RegisterWindowClass(instance, hookapi::kTrayWindowClass, TrayProc, CS_HREDRAW | CS_VREDRAW);
+    RegisterWindowClass(instance, hookapi::kNotifyWindowClass, DefWindowProcA, CS_HREDRAW | CS_VREDRAW);
+    // Like the shell's clock, it is told of double clicks.
+    RegisterWindowClass(instance, hookapi::kClockWindowClass, ClockProc, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);
 
     int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     int screenHeight = GetSystemMetrics(SM_CYSCREEN);
