@@ -19,6 +19,7 @@ struct TooltipState {
     HWND tip = nullptr;
     bool tracking = false; // hover and leave are asked for
     bool shown = false;
+    int anchorX = 0; // where the mouse was when it showed
     std::string text;
 };
 
@@ -75,11 +76,10 @@ static bool UpdateText()
 }
 
 // Just above the clock at the mouse, or below it when the clock is at the top
-// of its screen; always within the screen.
+// of its screen; always within the screen. The tip's size is known once it
+// shows.
 static void PlaceTip()
 {
-    POINT cursor;
-    GetCursorPos(&cursor);
     RECT clock;
     GetWindowRect(g_tooltip.clock, &clock);
     MONITORINFO monitor = {};
@@ -87,15 +87,15 @@ static void PlaceTip()
     GetMonitorInfoA(MonitorFromWindow(g_tooltip.clock, MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT& screen = monitor.rcMonitor;
 
-    TOOLINFOA tool = ToolInfo(nullptr);
-    LRESULT bubble = SendMessageA(g_tooltip.tip, TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&tool));
-    int width = LOWORD(bubble);
-    int height = HIWORD(bubble);
+    RECT tip;
+    GetWindowRect(g_tooltip.tip, &tip);
+    int width = tip.right - tip.left;
+    int height = tip.bottom - tip.top;
     constexpr int kGap = 2;
     int y = clock.top - height - kGap;
     if (y < screen.top)
         y = clock.bottom + kGap;
-    int x = cursor.x - width / 2;
+    int x = g_tooltip.anchorX - width / 2;
     if (x + width > screen.right)
         x = screen.right - width;
     if (x < screen.left)
@@ -115,9 +115,12 @@ void ShowClockTooltip(HWND clock)
 {
     if (g_tooltip.tip == nullptr || g_tooltip.shown || !UpdateText())
         return;
-    PlaceTip();
+    POINT cursor;
+    GetCursorPos(&cursor);
+    g_tooltip.anchorX = cursor.x;
     TOOLINFOA tool = ToolInfo(nullptr);
     SendMessageA(g_tooltip.tip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    PlaceTip();
     g_tooltip.shown = true;
     if (!(CurrentClockSettings().displayFlags & DisplayFlag::TooltipStays))
         SetTimer(clock, kHideTimer, AutoHideMilliseconds(), nullptr);
@@ -141,7 +144,11 @@ void OnTooltipMouseLeave()
 
 void RefreshClockTooltip()
 {
-    if (g_tooltip.shown && !UpdateText())
+    if (!g_tooltip.shown)
+        return;
+    if (UpdateText())
+        PlaceTip(); // the text may have grown
+    else
         HideClockTooltip();
 }
 

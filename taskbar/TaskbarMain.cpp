@@ -20,6 +20,7 @@ constexpr UINT kCloseCommand = 2;
 static HWND g_tray;
 static HWND g_clock;
 static UINT g_clockProcIntactMessage;
+static UINT g_openMenuItemsMessage;
 
 // Wine's own (hidden) tray window, which keeps the notification icons.
 static HWND FindOtherTray(HWND ours)
@@ -89,10 +90,49 @@ static LRESULT CALLBACK ClockProc(HWND window, UINT message, WPARAM wParam, LPAR
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+static HMENU OpenMenu()
+{
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, "#32768", nullptr)) != nullptr) {
+        if (IsWindowVisible(window) && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
+            return reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
+    }
+    return nullptr;
+}
+
+static ATOM OpenMenuItemsAtom()
+{
+    HMENU menu = OpenMenu();
+    if (menu == nullptr)
+        return 0;
+    char list[256] = "";
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[64] = "";
+        MENUITEMINFOA item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
+        item.dwTypeData = text;
+        item.cch = sizeof text;
+        GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &item);
+        if (item.fType & MFT_SEPARATOR)
+            lstrcpyA(text, "-");
+        else if (item.fType & MFT_OWNERDRAW)
+            wsprintfA(text, "[owner-drawn #%u]", item.wID);
+        if (lstrlenA(list) + lstrlenA(text) + 2 >= static_cast<int>(sizeof list))
+            break;
+        if (i > 0)
+            lstrcatA(list, "\n");
+        lstrcatA(list, text);
+    }
+    return GlobalAddAtomA(list);
+}
+
 static LRESULT CALLBACK TrayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == g_clockProcIntactMessage && message != 0)
         return g_clock != nullptr && GetWindowLongPtrA(g_clock, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ClockProc);
+    if (message == g_openMenuItemsMessage && message != 0)
+        return OpenMenuItemsAtom();
     switch (message) {
     case WM_COPYDATA: {
         // Tray icons: Shell_NotifyIcon finds us first, Wine's tray does the work.
@@ -126,6 +166,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     bool withClock = std::strstr(commandLine, kNoClockSwitch) == nullptr;
     bool clockShown = std::strstr(commandLine, kHiddenClockSwitch) == nullptr;
     g_clockProcIntactMessage = RegisterWindowMessageA(kClockProcIntactMessage);
+    g_openMenuItemsMessage = RegisterWindowMessageA(kOpenMenuItemsMessage);
 
     RegisterWindowClass(instance, hookapi::kTrayWindowClass, TrayProc, CS_HREDRAW | CS_VREDRAW);
     RegisterWindowClass(instance, hookapi::kNotifyWindowClass, DefWindowProcA, CS_HREDRAW | CS_VREDRAW);
