@@ -51,7 +51,8 @@ int RenderedWidth(HWND window, const ClockLook& look, const std::vector<Rendered
     return widest + 2 * kMargin;
 }
 
-void PaintClock(HWND window, HDC target, const ClockLook& look, const std::vector<RenderedLine>& lines)
+void PaintClock(HWND window, HDC target, const ClockLook& look, const std::vector<RenderedLine>& lines,
+                const MonitorLines& monitorLines)
 {
     RECT client;
     GetClientRect(window, &client);
@@ -88,6 +89,7 @@ void PaintClock(HWND window, HDC target, const ClockLook& look, const std::vecto
         TextOutA(dc, x, y, line.text.data(), length);
         y += lineHeight;
     }
+    DrawMonitorLines(dc, client, monitorLines);
 
     BitBlt(target, 0, 0, width, height, dc, 0, 0, SRCCOPY);
     SelectObject(dc, oldFont);

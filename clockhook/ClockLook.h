@@ -4,6 +4,7 @@
 
 #include "ClockFormat.h"
 #include "ClockSettings.h"
+#include "MonitorLines.h"
 
 #include <windows.h>
 
@@ -35,5 +36,7 @@ private:
 // Width in pixels the lines need in the look's font, margins included.
 int RenderedWidth(HWND window, const ClockLook& look, const std::vector<RenderedLine>& lines);
 
-// Paints the lines centred vertically, each aligned as it asks.
-void PaintClock(HWND window, HDC target, const ClockLook& look, const std::vector<RenderedLine>& lines);
+// Paints the lines centred vertically, each aligned as it asks, and the
+// monitor lines over them.
+void PaintClock(HWND window, HDC target, const ClockLook& look, const std::vector<RenderedLine>& lines,
+                const MonitorLines& monitorLines);

@@ -1,11 +1,17 @@
 #include "ClockWindow.h"
 
+#include "CalendarWindow.h"
+#include "ClockClicks.h"
+#include "ClockCommands.h"
 #include "ClockDefaults.h"
 #include "ClockLook.h"
+#include "ClockMenu.h"
 #include "ClockText.h"
+#include "ClockTooltip.h"
 #include "Component.h"
 #include "HookApi.h"
 #include "LocalClock.h"
+#include "MonitorLines.h"
 
 #include <cstring>
 #include <string>
@@ -23,8 +29,10 @@ struct ClockState {
     ClockLook look;
     LocaleTexts localeTexts;
     ElementTable elements;
+    ResourceReadings readings; // sampled once a second, by the tick
     std::vector<RenderedLine> lines;
     std::string text; // the lines joined by "\n": the window's text
+    MonitorLines monitorLines;
 };
 
 static ClockState g_clock;
@@ -34,24 +42,51 @@ ElementTable& ClockElements()
     return g_clock.elements;
 }
 
+const ClockSettings& CurrentClockSettings()
+{
+    return g_clock.settings;
+}
+
 static const char* FindElement(std::string_view name)
 {
     return g_clock.elements.Find(name);
 }
 
-// Returns whether the text changed.
-static bool RenderClock()
+static RenderContext ClockRenderContext()
 {
     RenderContext context;
     context.locale = &g_clock.localeTexts;
     context.elements = FindElement;
-    context.resources = ReadResources();
+    context.resources = g_clock.readings;
     context.firstDay = g_clock.settings.firstDay;
-    RenderClockFormat(g_clock.settings.clockFormatString, CurrentClockMoment(), context, g_clock.lines);
+    return context;
+}
+
+std::string RenderForClock(const char* format, const char* separator)
+{
+    return JoinLines(RenderClockFormat(format, CurrentClockMoment(), ClockRenderContext()), separator);
+}
+
+// Returns whether the text changed.
+static bool RenderClock()
+{
+    RenderClockFormat(g_clock.settings.clockFormatString, CurrentClockMoment(), ClockRenderContext(), g_clock.lines);
     std::string text = JoinLines(g_clock.lines, "\n");
     if (text == g_clock.text)
         return false;
     g_clock.text = std::move(text);
+    return true;
+}
+
+// Returns whether a line changed its length or colour.
+static bool MeasureLines()
+{
+    RECT client;
+    GetClientRect(g_clock.window, &client);
+    MonitorLines lines = MeasureMonitorLines(g_clock.settings, g_clock.readings, client.right);
+    if (lines == g_clock.monitorLines)
+        return false;
+    g_clock.monitorLines = lines;
     return true;
 }
 
@@ -78,12 +113,26 @@ static void FitClockWidth()
     SetWindowPos(g_clock.window, nullptr, left, rect.top, width, rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+static void Redraw(bool textChanged)
+{
+    if (textChanged)
+        FitClockWidth();
+    bool linesChanged = MeasureLines();
+    if (textChanged || linesChanged)
+        InvalidateRect(g_clock.window, nullptr, FALSE);
+}
+
 void RefreshClock()
 {
-    if (!g_clock.attached || !RenderClock())
-        return;
-    FitClockWidth();
-    InvalidateRect(g_clock.window, nullptr, FALSE);
+    if (g_clock.attached)
+        Redraw(RenderClock());
+}
+
+static void SampleReadings()
+{
+    const ClockSettings& settings = g_clock.settings;
+    g_clock.readings = SampleResources((settings.displayFlags & DisplayFlag::CpuMonitor) != 0,
+                                       (settings.displayFlags & DisplayFlag::PhysicalRamOnly) != 0);
 }
 
 static void ApplySettings()
@@ -94,7 +143,10 @@ static void ApplySettings()
     g_clock.localeTexts = LocaleTextsFor(g_clock.settings.locale);
     RenderClock();
     FitClockWidth();
+    MeasureLines();
     InvalidateRect(g_clock.window, nullptr, FALSE);
+    UpdateClockHotkey(g_clock.window, g_clock.settings.hotkeyCommand);
+    OnCalendarSettingsChanged(g_clock.settings);
 }
 
 static void ArmTickTimer()
@@ -102,6 +154,15 @@ static void ArmTickTimer()
     SYSTEMTIME now;
     GetLocalTime(&now);
     SetTimer(g_clock.window, kTickTimer, MillisecondsToNextSecond(now.wMilliseconds), nullptr);
+}
+
+// One tick a second: the readings, the text, the lines and an open tooltip.
+static void OnTick()
+{
+    SampleReadings();
+    RefreshClock();
+    RefreshClockTooltip();
+    ArmTickTimer();
 }
 
 // Takes a settings record from Horalume; anything that is not exactly one
@@ -121,7 +182,7 @@ static void OnPaint(HWND window)
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    PaintClock(window, dc, g_clock.look, g_clock.lines);
+    PaintClock(window, dc, g_clock.look, g_clock.lines, g_clock.monitorLines);
     EndPaint(window, &paint);
 }
 
@@ -132,22 +193,68 @@ static LRESULT CALLBACK ClockWindowProc(HWND window, UINT message, WPARAM wParam
 
     switch (message) {
     case WM_TIMER:
-        if (wParam != kTickTimer)
-            break;
-        RefreshClock();
-        ArmTickTimer();
-        return 0;
+        if (wParam == kTickTimer) {
+            OnTick();
+            return 0;
+        }
+        if (OnClockTimer(window, wParam) || OnTooltipTimer(wParam))
+            return 0;
+        break;
     case WM_PAINT:
         OnPaint(window);
         return 0;
     case WM_ERASEBKGND:
         return 1; // the paint fills every pixel
+    case WM_SIZE:
+        Redraw(false);
+        break;
     case WM_GETTEXT:
         return static_cast<LRESULT>(CopyWindowText(g_clock.text, reinterpret_cast<char*>(lParam), wParam));
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(g_clock.text.size());
     case WM_COPYDATA:
         return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_MOUSEMOVE:
+        OnTooltipMouseMove(window);
+        break;
+    case WM_MOUSEHOVER:
+        ShowClockTooltip(window);
+        return 0;
+    case WM_MOUSELEAVE:
+        OnTooltipMouseLeave();
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+        HideClockTooltip();
+        if (OnClockClick(window, message))
+            return 0;
+        break;
+    case WM_HOTKEY:
+        if (OnClockHotkey(window, wParam))
+            return 0;
+        break;
+    case WM_CONTEXTMENU:
+        HideClockTooltip();
+        OnClockContextMenu(window, g_clock.originalProc, wParam, lParam);
+        return 0;
+    case WM_INITMENUPOPUP:
+        OnClockInitMenuPopup(window, reinterpret_cast<HMENU>(wParam), lParam);
+        break;
+    case WM_MEASUREITEM:
+        if (OnMenuMeasureItem(window, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
+            return TRUE;
+        break;
+    case WM_DRAWITEM:
+        if (OnMenuDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
+            return TRUE;
+        break;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == 0 && lParam == 0 && IsClockMenuCommand(LOWORD(wParam))) {
+            RunClockCommand(window, LOWORD(wParam));
+            return 0;
+        }
+        break;
     case WM_NCDESTROY: {
         WNDPROC original = g_clock.originalProc;
         OnClockDestroyed();
@@ -163,11 +270,14 @@ bool AttachClock(HWND clock)
     g_clock.originalRect = RectInParent(clock);
     g_clock.settings = DefaultClockSettings();
     g_clock.text.clear();
+    g_clock.monitorLines = MonitorLines();
     g_clock.originalProc =
         reinterpret_cast<WNDPROC>(SetWindowLongPtrA(clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClockWindowProc)));
     if (g_clock.originalProc == nullptr)
         return false;
     g_clock.attached = true;
+    SampleReadings();
+    CreateClockTooltip(clock);
     ApplySettings();
     ArmTickTimer();
     return true;
@@ -178,6 +288,10 @@ bool DetachClock(bool clockGoing)
     HWND clock = g_clock.window;
     g_clock.attached = false;
     KillTimer(clock, kTickTimer);
+    StopClockClicks(clock);
+    UpdateClockHotkey(clock, ClockCommand::DoNothing);
+    CloseCalendar();
+    DestroyClockTooltip();
     g_clock.elements = ElementTable();
     bool onTop = GetWindowLongPtrA(clock, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ClockWindowProc);
     if (onTop)

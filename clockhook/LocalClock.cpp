@@ -1,5 +1,9 @@
 #include "LocalClock.h"
 
+#include "ClockMonitor.h"
+
+#include <cstdint>
+
 #include <string>
 
 static std::string NarrowText(const WCHAR* text)
@@ -84,31 +88,32 @@ LocaleTexts LocaleTextsFor(LCID locale)
     return texts;
 }
 
-static ULONGLONG FileTimeValue(const FILETIME& time)
+static std::uint64_t FileTimeValue(const FILETIME& time)
 {
-    return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
-ResourceReadings ReadResources()
+ResourceReadings SampleResources(bool withCpu, bool physicalOnly)
 {
     ResourceReadings readings;
-    MEMORYSTATUS memory;
+    MEMORYSTATUSEX memory;
     memory.dwLength = sizeof memory;
-    GlobalMemoryStatus(&memory);
-    readings.physicalFreeKb = static_cast<long long>(memory.dwAvailPhys / 1024);
-    readings.memoryLoad = static_cast<int>(memory.dwMemoryLoad);
+    if (GlobalMemoryStatusEx(&memory)) {
+        readings.physicalFreeKb = static_cast<long long>(memory.ullAvailPhys / 1024);
+        // Without "physical only" the load counts the commit charge against
+        // the commit limit, so the page file counts too.
+        readings.memoryLoad = physicalOnly ? static_cast<int>(memory.dwMemoryLoad)
+                                           : PercentInUse(memory.ullTotalPageFile, memory.ullAvailPageFile);
+    }
 
-    static ULONGLONG lastIdle = 0;
-    static ULONGLONG lastBusy = 0;
+    static CpuTimes last;
     FILETIME idle, kernel, user;
-    if (GetSystemTimes(&idle, &kernel, &user)) {
-        ULONGLONG idleNow = FileTimeValue(idle);
-        ULONGLONG busyNow = FileTimeValue(kernel) + FileTimeValue(user); // kernel time includes idle time
-        ULONGLONG total = busyNow - lastBusy;
-        if (lastBusy != 0 && total > 0 && idleNow - lastIdle <= total)
-            readings.cpuUsage = static_cast<int>(100 - (idleNow - lastIdle) * 100 / total);
-        lastIdle = idleNow;
-        lastBusy = busyNow;
+    if (withCpu && GetSystemTimes(&idle, &kernel, &user)) {
+        CpuTimes now{FileTimeValue(idle), FileTimeValue(kernel), FileTimeValue(user)};
+        readings.cpuUsage = CpuUsagePercent(last, now);
+        last = now;
+    } else {
+        last = CpuTimes(); // a monitor switched on again starts afresh
     }
     return readings;
 }

@@ -11,6 +11,7 @@ ClockMoment CurrentClockMoment();
 // Names and formats of the locale (0x0400: the user's default).
 LocaleTexts LocaleTextsFor(LCID locale);
 
-// Free memory, memory load and the CPU usage since the previous call (the
-// first call knows no usage yet).
-ResourceReadings ReadResources();
+// Free memory, memory load (of physical memory only, or of physical memory
+// and the page file together) and, withCpu, the CPU usage since the
+// previous call that sampled it (the first such call knows no usage yet).
+ResourceReadings SampleResources(bool withCpu, bool physicalOnly);

@@ -7,3 +7,14 @@ constexpr char kClockProcIntactMessage[] = "HoralumeStandInClockProcIntact";
 
 constexpr char kNoClockSwitch[] = "/noclock";
 constexpr char kHiddenClockSwitch[] = "/hiddenclock";
+
+// The plain clock's own right-click menu items.
+constexpr char kAdjustMenuText[] = "&Adjust Date/Time";
+constexpr char kCloseMenuText[] = "Close &Taskbar";
+
+// Sent to the stand-in's "Shell_TrayWnd" while one of its popup menus is
+// open: answers a global atom holding the menu's items, one a line ("-" for
+// a separator, "[owner-drawn #id]" for an owner-drawn item), which the
+// caller deletes; 0 when no menu is open. Menus cannot be read from
+// another process under Wine.
+constexpr char kOpenMenuItemsMessage[] = "HoralumeStandInOpenMenuItems";

@@ -1,7 +1,8 @@
 // taskbar.exe: a stand-in for the shell's taskbar, so the clock component can
 // be loaded and watched under Wine. A "Shell_TrayWnd" along the bottom of the
 // screen, a "TrayNotifyWnd" in it and a "TrayClockWClass" clock showing the
-// plain time. Switches: /noclock (no clock at all), /hiddenclock.
+// plain time, with a right-click menu of its own. Switches: /noclock (no
+// clock at all), /hiddenclock.
 #include "HookApi.h"
 #include "StandInTaskbar.h"
 
@@ -13,10 +14,13 @@ constexpr int kTaskbarHeight = 40;
 constexpr int kNotifyWidth = 240;
 constexpr int kClockWidth = 80;
 constexpr UINT_PTR kClockTimer = 1;
+constexpr UINT kAdjustCommand = 1;
+constexpr UINT kCloseCommand = 2;
 
 static HWND g_tray;
 static HWND g_clock;
 static UINT g_clockProcIntactMessage;
+static UINT g_openMenuItemsMessage;
 
 // Wine's own (hidden) tray window, which keeps the notification icons.
 static HWND FindOtherTray(HWND ours)
@@ -29,9 +33,37 @@ static HWND FindOtherTray(HWND ours)
     return nullptr;
 }
 
+// The plain clock's own menu, owned by the clock as a shell clock's is, so
+// that a component can add its items when the menu opens.
+static void ShowClockMenu(HWND clock, LPARAM lParam)
+{
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, kAdjustCommand, kAdjustMenuText);
+    AppendMenuA(menu, MF_STRING, kCloseCommand, kCloseMenuText);
+    POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (lParam == -1) {
+        RECT rect;
+        GetWindowRect(clock, &rect);
+        point = {rect.left, rect.top};
+    }
+    SetForegroundWindow(g_tray);
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, point.x, point.y, 0, clock, nullptr);
+    PostMessageA(clock, WM_NULL, 0, 0);
+    DestroyMenu(menu);
+}
+
 static LRESULT CALLBACK ClockProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_CONTEXTMENU:
+        ShowClockMenu(window, lParam);
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kAdjustCommand)
+            MessageBeep(MB_OK); // nothing to adjust in a stand-in
+        else if (LOWORD(wParam) == kCloseCommand)
+            PostMessageA(g_tray, WM_CLOSE, 0, 0);
+        return 0;
     case WM_TIMER: {
         SYSTEMTIME now;
         GetLocalTime(&now);
@@ -58,10 +90,49 @@ static LRESULT CALLBACK ClockProc(HWND window, UINT message, WPARAM wParam, LPAR
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+static HMENU OpenMenu()
+{
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, "#32768", nullptr)) != nullptr) {
+        if (IsWindowVisible(window) && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
+            return reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
+    }
+    return nullptr;
+}
+
+static ATOM OpenMenuItemsAtom()
+{
+    HMENU menu = OpenMenu();
+    if (menu == nullptr)
+        return 0;
+    char list[256] = "";
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[64] = "";
+        MENUITEMINFOA item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
+        item.dwTypeData = text;
+        item.cch = sizeof text;
+        GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &item);
+        if (item.fType & MFT_SEPARATOR)
+            lstrcpyA(text, "-");
+        else if (item.fType & MFT_OWNERDRAW)
+            wsprintfA(text, "[owner-drawn #%u]", item.wID);
+        if (lstrlenA(list) + lstrlenA(text) + 2 >= static_cast<int>(sizeof list))
+            break;
+        if (i > 0)
+            lstrcatA(list, "\n");
+        lstrcatA(list, text);
+    }
+    return GlobalAddAtomA(list);
+}
+
 static LRESULT CALLBACK TrayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == g_clockProcIntactMessage && message != 0)
         return g_clock != nullptr && GetWindowLongPtrA(g_clock, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ClockProc);
+    if (message == g_openMenuItemsMessage && message != 0)
+        return OpenMenuItemsAtom();
     switch (message) {
     case WM_COPYDATA: {
         // Tray icons: Shell_NotifyIcon finds us first, Wine's tray does the work.
@@ -78,10 +149,10 @@ static LRESULT CALLBACK TrayProc(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-static void RegisterWindowClass(HINSTANCE instance, const char* name, WNDPROC proc)
+static void RegisterWindowClass(HINSTANCE instance, const char* name, WNDPROC proc, UINT style)
 {
     WNDCLASSA windowClass = {};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.style = style;
     windowClass.lpfnWndProc = proc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
@@ -95,10 +166,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     bool withClock = std::strstr(commandLine, kNoClockSwitch) == nullptr;
     bool clockShown = std::strstr(commandLine, kHiddenClockSwitch) == nullptr;
     g_clockProcIntactMessage = RegisterWindowMessageA(kClockProcIntactMessage);
+    g_openMenuItemsMessage = RegisterWindowMessageA(kOpenMenuItemsMessage);
 
-    RegisterWindowClass(instance, hookapi::kTrayWindowClass, TrayProc);
-    RegisterWindowClass(instance, hookapi::kNotifyWindowClass, DefWindowProcA);
-    RegisterWindowClass(instance, hookapi::kClockWindowClass, ClockProc);
+    RegisterWindowClass(instance, hookapi::kTrayWindowClass, TrayProc, CS_HREDRAW | CS_VREDRAW);
+    RegisterWindowClass(instance, hookapi::kNotifyWindowClass, DefWindowProcA, CS_HREDRAW | CS_VREDRAW);
+    // Like the shell's clock, it is told of double clicks.
+    RegisterWindowClass(instance, hookapi::kClockWindowClass, ClockProc, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);
 
     int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     int screenHeight = GetSystemMetrics(SM_CYSCREEN);

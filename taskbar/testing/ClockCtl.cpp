@@ -2,6 +2,8 @@
 // benchmarks under Wine.
 //   clockctl install|remove <dll>   clockctl format <picture>
 //   clockctl poke <name> <value>    clockctl text
+//   clockctl monitor                (both monitor lines on)
+//   clockctl tooltip <picture>      (a tooltip that stays)
 #include "TaskbarTestKit.h"
 
 #include "ClockDefaults.h"
@@ -17,6 +19,24 @@ static ClockSettings SettingsWithFormat(const char* format)
     return settings;
 }
 
+static ClockSettings MonitorSettings()
+{
+    ClockSettings settings = DefaultClockSettings();
+    settings.displayFlags |=
+        DisplayFlag::CpuMonitor | DisplayFlag::CpuUsageLine | DisplayFlag::MemoryLoadLine | DisplayFlag::CustomColours;
+    settings.cpuColor = 0x000000FF;     // red
+    settings.memLoadColor = 0x00FF8000; // blue
+    return settings;
+}
+
+static ClockSettings TooltipSettings(const char* format)
+{
+    ClockSettings settings = DefaultClockSettings();
+    settings.displayFlags |= DisplayFlag::CustomTooltip | DisplayFlag::TooltipStays;
+    std::strncpy(settings.tooltipFormatString, format, sizeof settings.tooltipFormatString - 1);
+    return settings;
+}
+
 int main(int argc, char** argv)
 {
     std::string command = argc > 1 ? argv[1] : "";
@@ -27,13 +47,19 @@ int main(int argc, char** argv)
         ok = testkit::RemoveClockComponent(argv[2]);
     else if (command == "format" && argc == 3)
         ok = testkit::PushSettings(SettingsWithFormat(argv[2]));
+    else if (command == "monitor" && argc == 2)
+        ok = testkit::PushSettings(MonitorSettings());
+    else if (command == "tooltip" && argc == 3)
+        ok = testkit::PushSettings(TooltipSettings(argv[2]));
     else if (command == "poke" && argc == 4)
         ok = testkit::PokeElement(argv[2], argv[3]);
     else if (command == "text") {
         std::printf("%s\n", testkit::ClockText().c_str());
         ok = true;
     } else {
-        std::fprintf(stderr, "usage: clockctl install|remove <dll> | format <picture> | poke <name> <value> | text\n");
+        std::fprintf(stderr,
+                     "usage: clockctl install|remove <dll> | format <picture> | poke <name> <value> | text | monitor"
+                     " | tooltip <picture>\n");
         return 2;
     }
     return ok ? 0 : 1;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace testkit {
 
@@ -81,5 +82,32 @@ std::optional<std::string> RequestElement(const std::string& name);
 bool PushSettings(const ClockSettings& settings);
 // Sends any WM_COPYDATA to the clock; returns its answer.
 LRESULT SendCopyData(ULONG_PTR dwData, const void* data, DWORD size);
+
+// A top-level window of the class that belongs to the process, or null.
+HWND FindProcessWindow(const char* className, DWORD processId);
+// Waits for a visible one.
+HWND WaitForProcessWindow(const char* className, DWORD processId, DWORD timeoutMs = 5000);
+
+// Posts a left click (button down and up) or a double click (down, up,
+// double click, up) to the clock, as the system delivers them.
+void ClickClock();
+void DoubleClickClock();
+// Posts a right click (button down and up) to the clock.
+void RightClickClock();
+
+// The clipboard's CF_TEXT, or nothing when it holds none; SetClipboardText
+// replaces the clipboard's contents.
+std::optional<std::string> ClipboardText();
+bool SetClipboardText(const std::string& text);
+bool WaitForClipboardText(const std::string& expected, DWORD timeoutMs = 3000, std::string* last = nullptr);
+
+// The items of the stand-in taskbar's popup menu that is open on the screen:
+// their texts in order, "-" for a separator and "[owner-drawn #id]" for an
+// owner-drawn item; nothing when no menu is open.
+std::optional<std::vector<std::string>> OpenMenuItems(DWORD timeoutMs = 3000);
+// Presses keys in the open menu; returns whether a menu was open.
+bool PressMenuKeys(const std::vector<WORD>& keys);
+// Waits until no popup menu is open.
+bool WaitForMenuClosed(DWORD timeoutMs = 3000);
 
 } // namespace testkit

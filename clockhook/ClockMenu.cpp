@@ -1,0 +1,208 @@
+#include "ClockMenu.h"
+
+#include "ClockChoices.h"
+#include "ClockCommands.h"
+#include "ClockWindow.h"
+
+struct MenuState {
+    HWND clock = nullptr;
+    bool offering = false;        // the plain clock is handling a right click
+    bool merged = false;          // our items went into its menu
+    bool otherWindowMenu = false; // a menu of another window opened meanwhile
+    HHOOK watch = nullptr;
+};
+
+static MenuState g_menu;
+
+static void InsertItem(HMENU menu, UINT position, UINT id, const char* text)
+{
+    MENUITEMINFOA item = {};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_ID | MIIM_STRING | MIIM_FTYPE;
+    item.fType = MFT_STRING;
+    item.wID = id;
+    item.dwTypeData = const_cast<char*>(text);
+    InsertMenuItemA(menu, position, TRUE, &item);
+}
+
+static void InsertBanner(HMENU menu, UINT position)
+{
+    MENUITEMINFOA item = {};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_DATA;
+    item.fType = MFT_OWNERDRAW;
+    item.fState = MFS_DISABLED;
+    item.wID = kMenuBannerId;
+    item.dwItemData = reinterpret_cast<ULONG_PTR>(kMenuBannerText);
+    InsertMenuItemA(menu, position, TRUE, &item);
+}
+
+static void InsertSeparator(HMENU menu, UINT position)
+{
+    MENUITEMINFOA item = {};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_FTYPE;
+    item.fType = MFT_SEPARATOR;
+    InsertMenuItemA(menu, position, TRUE, &item);
+}
+
+// Inserts the component's items at the top or the bottom of the menu, set off
+// from the plain clock's items by a separator.
+static void AddClockItems(HMENU menu, const ClockSettings& settings)
+{
+    bool atTop = ClockMenuAtTop(settings);
+    int plainCount = GetMenuItemCount(menu);
+    UINT position = atTop ? 0 : static_cast<UINT>(plainCount);
+    if (plainCount > 0 && !atTop)
+        InsertSeparator(menu, position++);
+    for (MenuEntry entry : ClockMenuEntries(settings)) {
+        switch (entry) {
+        case MenuEntry::Banner:
+            InsertBanner(menu, position++);
+            break;
+        case MenuEntry::Properties:
+            InsertItem(menu, position++, ClockCommand::Properties, "Horalume Properties");
+            break;
+        case MenuEntry::Calendar:
+            InsertItem(menu, position++, ClockCommand::Calendar, "Calendar");
+            break;
+        case MenuEntry::Copy:
+            InsertItem(menu, position++, ClockCommand::Copy, "Copy");
+            break;
+        }
+    }
+    if (plainCount > 0 && atTop)
+        InsertSeparator(menu, position);
+    // As everywhere in Windows, the bold item is what a double click does.
+    if (GetMenuDefaultItem(menu, FALSE, 0) == static_cast<UINT>(-1) && IsClockMenuCommand(settings.dblClickCommand))
+        SetMenuDefaultItem(menu, settings.dblClickCommand, FALSE);
+}
+
+// Notes whether the plain clock hands the right click to another window
+// (a taskbar's own menu), which then shows its menu instead.
+static LRESULT CALLBACK WatchMenus(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->message == WM_INITMENUPOPUP && message->hwnd != g_menu.clock)
+        g_menu.otherWindowMenu = true;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+static POINT MenuPoint(HWND clock, LPARAM lParam)
+{
+    POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (lParam == -1) { // from the keyboard: the clock's middle
+        RECT rect;
+        GetWindowRect(clock, &rect);
+        point = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    }
+    return point;
+}
+
+static void ShowOwnMenu(HWND clock, LPARAM lParam)
+{
+    HMENU menu = CreatePopupMenu();
+    if (menu == nullptr)
+        return;
+    AddClockItems(menu, CurrentClockSettings());
+    POINT point = MenuPoint(clock, lParam);
+    // Without the foreground the menu would not close on a click elsewhere.
+    SetForegroundWindow(GetAncestor(clock, GA_ROOT));
+    UINT command =
+        static_cast<UINT>(TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, point.x, point.y, 0, clock, nullptr));
+    PostMessageA(clock, WM_NULL, 0, 0);
+    DestroyMenu(menu);
+    if (IsClockMenuCommand(command))
+        RunClockCommand(clock, command);
+}
+
+void OnClockContextMenu(HWND clock, WNDPROC plainClock, WPARAM wParam, LPARAM lParam)
+{
+    if (g_menu.offering)
+        return;
+    g_menu = MenuState();
+    g_menu.clock = clock;
+    g_menu.offering = true;
+    g_menu.watch = SetWindowsHookExA(WH_CALLWNDPROC, WatchMenus, nullptr, GetCurrentThreadId());
+    CallWindowProcA(plainClock, clock, WM_CONTEXTMENU, wParam, lParam);
+    if (g_menu.watch != nullptr)
+        UnhookWindowsHookEx(g_menu.watch);
+    bool shown = g_menu.merged || g_menu.otherWindowMenu;
+    g_menu = MenuState();
+    if (!shown)
+        ShowOwnMenu(clock, lParam);
+}
+
+void OnClockInitMenuPopup(HWND, HMENU menu, LPARAM lParam)
+{
+    // Only the menu itself, not its submenus or the window menu.
+    if (!g_menu.offering || g_menu.merged || HIWORD(lParam) != 0)
+        return;
+    g_menu.merged = true;
+    AddClockItems(menu, CurrentClockSettings());
+}
+
+static HFONT BannerFont()
+{
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return nullptr;
+    metrics.lfMenuFont.lfWeight = FW_BOLD;
+    metrics.lfMenuFont.lfHeight = metrics.lfMenuFont.lfHeight * 5 / 4;
+    return CreateFontIndirectA(&metrics.lfMenuFont);
+}
+
+constexpr int kBannerPadding = 6;
+
+bool OnMenuMeasureItem(HWND clock, MEASUREITEMSTRUCT* item)
+{
+    if (item->CtlType != ODT_MENU || item->itemID != kMenuBannerId)
+        return false;
+    HDC dc = GetDC(clock);
+    HFONT font = BannerFont();
+    HGDIOBJ old = SelectObject(dc, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
+    SIZE size = {0, 0};
+    GetTextExtentPoint32A(dc, kMenuBannerText, sizeof kMenuBannerText - 1, &size);
+    SelectObject(dc, old);
+    if (font != nullptr)
+        DeleteObject(font);
+    ReleaseDC(clock, dc);
+    item->itemWidth = static_cast<UINT>(size.cx + 4 * kBannerPadding);
+    item->itemHeight = static_cast<UINT>(size.cy + 2 * kBannerPadding);
+    return true;
+}
+
+// A band in the caption colours, shading from the active caption colour to
+// its gradient partner, with the product's name on it.
+bool OnMenuDrawItem(const DRAWITEMSTRUCT* item)
+{
+    if (item->CtlType != ODT_MENU || item->itemID != kMenuBannerId)
+        return false;
+    const RECT& band = item->rcItem;
+    COLORREF from = GetSysColor(COLOR_ACTIVECAPTION);
+    COLORREF to = GetSysColor(COLOR_GRADIENTACTIVECAPTION);
+    int width = band.right - band.left;
+    constexpr int kSteps = 32;
+    for (int step = 0; step < kSteps; ++step) {
+        RECT slice = {band.left + width * step / kSteps, band.top, band.left + width * (step + 1) / kSteps,
+                      band.bottom};
+        COLORREF colour = RGB(GetRValue(from) + (GetRValue(to) - GetRValue(from)) * step / kSteps,
+                              GetGValue(from) + (GetGValue(to) - GetGValue(from)) * step / kSteps,
+                              GetBValue(from) + (GetBValue(to) - GetBValue(from)) * step / kSteps);
+        HBRUSH brush = CreateSolidBrush(colour);
+        FillRect(item->hDC, &slice, brush);
+        DeleteObject(brush);
+    }
+    HFONT font = BannerFont();
+    HGDIOBJ old = SelectObject(item->hDC, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(item->hDC, TRANSPARENT);
+    SetTextColor(item->hDC, GetSysColor(COLOR_CAPTIONTEXT));
+    RECT text = band;
+    text.left += 2 * kBannerPadding;
+    DrawTextA(item->hDC, kMenuBannerText, -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(item->hDC, old);
+    if (font != nullptr)
+        DeleteObject(font);
+    return true;
+}

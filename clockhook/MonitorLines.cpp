@@ -1,0 +1,36 @@
+#include "MonitorLines.h"
+
+#include "ClockMonitor.h"
+
+constexpr int kLineThickness = 2;
+
+MonitorLines MeasureMonitorLines(const ClockSettings& settings, const ResourceReadings& readings, int width)
+{
+    constexpr std::uint32_t kCpuLine = DisplayFlag::CpuMonitor | DisplayFlag::CpuUsageLine;
+    MonitorLines lines;
+    if ((settings.displayFlags & kCpuLine) == kCpuLine) {
+        lines.cpuLength = LineLength(width, readings.cpuUsage);
+        lines.cpuColour = settings.cpuColor;
+    }
+    if (settings.displayFlags & DisplayFlag::MemoryLoadLine) {
+        lines.memoryLength = LineLength(width, readings.memoryLoad);
+        lines.memoryColour = settings.memLoadColor;
+    }
+    return lines;
+}
+
+static void FillLine(HDC dc, int top, int length, COLORREF colour)
+{
+    if (length <= 0)
+        return;
+    RECT line = {0, top, length, top + kLineThickness};
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &line, brush);
+    DeleteObject(brush);
+}
+
+void DrawMonitorLines(HDC dc, const RECT& client, const MonitorLines& lines)
+{
+    FillLine(dc, client.bottom - kLineThickness, lines.cpuLength, lines.cpuColour);
+    FillLine(dc, client.top, lines.memoryLength, lines.memoryColour);
+}

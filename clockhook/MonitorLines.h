@@ -1,0 +1,27 @@
+// The CPU usage and memory load lines along the clock's bottom and top edges.
+#pragma once
+
+#include "ClockFormat.h"
+#include "ClockSettings.h"
+
+#include <windows.h>
+
+struct MonitorLines {
+    int cpuLength = 0; // pixels; 0: no line
+    int memoryLength = 0;
+    COLORREF cpuColour = 0;
+    COLORREF memoryColour = 0;
+
+    bool operator==(const MonitorLines& other) const
+    {
+        return cpuLength == other.cpuLength && memoryLength == other.memoryLength && cpuColour == other.cpuColour &&
+               memoryColour == other.memoryColour;
+    }
+};
+
+// The lines the settings ask for, for a clock of the given width.
+MonitorLines MeasureMonitorLines(const ClockSettings& settings, const ResourceReadings& readings, int width);
+
+// Draws them over the clock's client area: CPU along the bottom edge, memory
+// along the top, each from the left.
+void DrawMonitorLines(HDC dc, const RECT& client, const MonitorLines& lines);

@@ -1,0 +1,456 @@
+// What the clock does with each setting, driven from outside as a user would:
+// clicks, right clicks, the mouse resting on it, the hot key; read back from
+// the clipboard, the calendar window, the open menu and the screen.
+#include "CalendarWindow.h"
+#include "ClockDefaults.h"
+#include "ClockMenu.h"
+#include "TaskbarTestKit.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+using namespace testkit;
+
+namespace {
+
+const std::string kDll = HORALUME_DLL_PATH;
+const char kCalendarKey[] = "Software\\Horalume\\Calendar";
+
+void SetText(char (&field)[kFormatFieldSize], const char* text)
+{
+    std::memset(field, 0, sizeof field);
+    std::strncpy(field, text, sizeof field - 1);
+}
+
+ClockSettings Settings(std::uint32_t click, std::uint32_t doubleClick)
+{
+    ClockSettings settings = DefaultClockSettings();
+    settings.clickCommand = click;
+    settings.dblClickCommand = doubleClick;
+    settings.displayFlags &= ~(DisplayFlag::CopySameAsClock | DisplayFlag::CopySameAsTooltip);
+    SetText(settings.copyFormatString, "'copied'");
+    return settings;
+}
+
+std::optional<DWORD> ReadLastDate()
+{
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, kCalendarKey, "LastDate", RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
+}
+
+// Keeps the user's "LastDate" as it was: the calendar writes it.
+class LastDateGuard {
+public:
+    LastDateGuard() : saved_(ReadLastDate()) {}
+    ~LastDateGuard()
+    {
+        HKEY key;
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, kCalendarKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+            ERROR_SUCCESS)
+            return;
+        if (saved_)
+            RegSetValueExA(key, "LastDate", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*saved_), sizeof *saved_);
+        else
+            RegDeleteValueA(key, "LastDate");
+        RegCloseKey(key);
+    }
+    LastDateGuard(const LastDateGuard&) = delete;
+    LastDateGuard& operator=(const LastDateGuard&) = delete;
+
+private:
+    std::optional<DWORD> saved_;
+};
+
+class ClockFeatures : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(taskbar_.Start());
+        ASSERT_TRUE(InstallClockComponent(kDll));
+        ASSERT_TRUE(SetClipboardText("before"));
+    }
+    void TearDown() override
+    {
+        RemoveClockComponent(kDll);
+        taskbar_.Stop();
+    }
+
+    HWND Calendar(DWORD timeoutMs = 3000)
+    {
+        return WaitForProcessWindow(kCalendarWindowClass, taskbar_.ProcessId(), timeoutMs);
+    }
+    bool CalendarGone(DWORD timeoutMs = 3000)
+    {
+        for (DWORD waited = 0; waited <= timeoutMs; waited += 20) {
+            if (FindProcessWindow(kCalendarWindowClass, taskbar_.ProcessId()) == nullptr)
+                return true;
+            Sleep(20);
+        }
+        return false;
+    }
+
+    StandInTaskbar taskbar_;
+    LastDateGuard lastDate_;
+};
+
+TEST_F(ClockFeatures, DoubleClickCopiesAndIsNeverTakenForASingleClick)
+{
+    ClockSettings settings = Settings(ClockCommand::Calendar, ClockCommand::Copy);
+    SetText(settings.copyFormatString, "'first'|'second'");
+    ASSERT_TRUE(PushSettings(settings));
+    DoubleClickClock();
+    std::string text;
+    EXPECT_TRUE(WaitForClipboardText("first\r\nsecond", 3000, &text)) << text;
+    Sleep(GetDoubleClickTime() + 300);
+    EXPECT_EQ(FindProcessWindow(kCalendarWindowClass, taskbar_.ProcessId()), nullptr)
+        << "the double click's first half did not open the calendar";
+
+    // A single click waits out the double-click time, then runs.
+    ClickClock();
+    EXPECT_NE(Calendar(), nullptr);
+}
+
+TEST_F(ClockFeatures, CopyTakesTheClockOrTheTooltipFormatWhenAsked)
+{
+    ClockSettings settings = Settings(ClockCommand::Copy, ClockCommand::DoNothing);
+    SetText(settings.clockFormatString, "'clock'");
+    SetText(settings.tooltipFormatString, "'tip'|'two'");
+    settings.displayFlags |= DisplayFlag::CustomTooltip | DisplayFlag::CopySameAsTooltip;
+    ASSERT_TRUE(PushSettings(settings));
+    ClickClock();
+    std::string text;
+    EXPECT_TRUE(WaitForClipboardText("tip\r\ntwo", 3000, &text)) << text;
+
+    settings.displayFlags |= DisplayFlag::CopySameAsClock;
+    ASSERT_TRUE(PushSettings(settings));
+    ClickClock();
+    EXPECT_TRUE(WaitForClipboardText("clock", 3000, &text)) << text;
+
+    // An empty text leaves the clipboard alone.
+    settings.displayFlags &= ~(DisplayFlag::CopySameAsClock | DisplayFlag::CopySameAsTooltip);
+    SetText(settings.copyFormatString, "");
+    ASSERT_TRUE(PushSettings(settings));
+    ClickClock();
+    Sleep(500);
+    EXPECT_EQ(ClipboardText(), "clock");
+}
+
+TEST_F(ClockFeatures, DoNothingAndWindowsDefaultLeaveTheClickAlone)
+{
+    ASSERT_TRUE(PushSettings(Settings(ClockCommand::DoNothing, ClockCommand::WindowsDefault)));
+    DoubleClickClock();
+    ClickClock();
+    Sleep(GetDoubleClickTime() + 300);
+    EXPECT_EQ(ClipboardText(), "before");
+    EXPECT_EQ(FindProcessWindow(kCalendarWindowClass, taskbar_.ProcessId()), nullptr);
+    EXPECT_TRUE(taskbar_.IsRunning());
+}
+
+TEST_F(ClockFeatures, CalendarOpensAboveTheClockWithItsOptions)
+{
+    ClockSettings settings = Settings(ClockCommand::Calendar, ClockCommand::DoNothing);
+    settings.calendarFlags = CalendarFlag::TopMost | CalendarFlag::WeekNumbers;
+    settings.firstDay = 1;
+    ASSERT_TRUE(PushSettings(settings));
+    ClickClock();
+    HWND calendar = Calendar();
+    ASSERT_NE(calendar, nullptr);
+    char caption[32] = "";
+    GetWindowTextA(calendar, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Calendar");
+    EXPECT_TRUE(GetWindowLongPtrA(calendar, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    HWND month = FindWindowExA(calendar, nullptr, MONTHCAL_CLASSA, nullptr);
+    ASSERT_NE(month, nullptr);
+    LONG_PTR style = GetWindowLongPtrA(month, GWL_STYLE);
+    EXPECT_TRUE(style & MCS_WEEKNUMBERS);
+    EXPECT_TRUE(style & MCS_DAYSTATE);
+    EXPECT_EQ(LOWORD(SendMessageA(month, MCM_GETFIRSTDAYOFWEEK, 0, 0)), 0) << "Monday";
+
+    RECT calendarRect, clockRect;
+    GetWindowRect(calendar, &calendarRect);
+    GetWindowRect(FindClockWindow(), &clockRect);
+    EXPECT_LE(calendarRect.bottom, clockRect.top) << "above the clock";
+    EXPECT_EQ(calendarRect.right, clockRect.right) << "right edges together";
+
+    // The open calendar follows new settings at once.
+    settings.calendarFlags = 0;
+    settings.firstDay = 0;
+    ASSERT_TRUE(PushSettings(settings));
+    EXPECT_FALSE(GetWindowLongPtrA(calendar, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(GetWindowLongPtrA(month, GWL_STYLE) & MCS_WEEKNUMBERS);
+    EXPECT_EQ(LOWORD(SendMessageA(month, MCM_GETFIRSTDAYOFWEEK, 0, 0)), 6) << "Sunday";
+
+    // Asking again brings the same window forward.
+    ClickClock();
+    Sleep(GetDoubleClickTime() + 300);
+    EXPECT_EQ(FindProcessWindow(kCalendarWindowClass, taskbar_.ProcessId()), calendar);
+    PostMessageA(calendar, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(CalendarGone());
+}
+
+TEST_F(ClockFeatures, CalendarClosesWhenNoLongerActiveOnlyWithAutoClose)
+{
+    ClockSettings settings = Settings(ClockCommand::Calendar, ClockCommand::DoNothing);
+    settings.calendarFlags = 0;
+    ASSERT_TRUE(PushSettings(settings));
+    HWND other =
+        CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(other, nullptr);
+    ClickClock();
+    HWND calendar = Calendar();
+    ASSERT_NE(calendar, nullptr);
+    SetForegroundWindow(other);
+    Sleep(500);
+    EXPECT_TRUE(IsWindow(calendar)) << "stays without AutoClose";
+    PostMessageA(calendar, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(CalendarGone());
+
+    settings.calendarFlags = CalendarFlag::AutoClose;
+    ASSERT_TRUE(PushSettings(settings));
+    ClickClock();
+    calendar = Calendar();
+    ASSERT_NE(calendar, nullptr);
+    SetForegroundWindow(other);
+    EXPECT_TRUE(CalendarGone()) << "closes with AutoClose";
+    DestroyWindow(other);
+}
+
+TEST_F(ClockFeatures, CalendarRemembersTheMonthInLastDate)
+{
+    ClockSettings settings = Settings(ClockCommand::Calendar, ClockCommand::DoNothing);
+    settings.calendarFlags = CalendarFlag::RememberMonth;
+    settings.lastDate = 203002; // February 2030
+    ASSERT_TRUE(PushSettings(settings));
+    ClickClock();
+    HWND calendar = Calendar();
+    ASSERT_NE(calendar, nullptr);
+    PostMessageA(calendar, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(CalendarGone());
+    EXPECT_EQ(ReadLastDate(), 203002u) << "opened on the remembered month and stored it on closing";
+
+    // Without RememberMonth it opens on today and stores nothing.
+    HKEY key;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kCalendarKey, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+    DWORD unset = 0xFFFFFFFF;
+    RegSetValueExA(key, "LastDate", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&unset), sizeof unset);
+    RegCloseKey(key);
+    settings.calendarFlags = 0;
+    settings.lastDate = -1;
+    ASSERT_TRUE(PushSettings(settings));
+    ClickClock();
+    calendar = Calendar();
+    ASSERT_NE(calendar, nullptr);
+    PostMessageA(calendar, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(CalendarGone());
+    EXPECT_EQ(ReadLastDate(), 0xFFFFFFFFu);
+
+    // A record that repeats the old LastDate (a sheet opened before) does
+    // not undo the month the calendar remembered since.
+    settings.calendarFlags = CalendarFlag::RememberMonth;
+    settings.lastDate = 203002;
+    ASSERT_TRUE(PushSettings(settings));
+    ClickClock();
+    calendar = Calendar();
+    ASSERT_NE(calendar, nullptr);
+    HWND month = FindWindowExA(calendar, nullptr, MONTHCAL_CLASSA, nullptr);
+    PostMessageA(month, WM_KEYDOWN, VK_NEXT, 0); // one month on, as Page Down does
+    Sleep(300);
+    PostMessageA(calendar, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(CalendarGone());
+    std::optional<DWORD> browsed = ReadLastDate();
+    ASSERT_TRUE(browsed.has_value());
+    ASSERT_TRUE(PushSettings(settings));
+    ClickClock();
+    calendar = Calendar();
+    ASSERT_NE(calendar, nullptr);
+    PostMessageA(calendar, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(CalendarGone());
+    EXPECT_EQ(ReadLastDate(), browsed);
+}
+
+TEST_F(ClockFeatures, MenuPutsTheComponentItemsIntoThePlainClockMenu)
+{
+    ASSERT_TRUE(PushSettings(Settings(ClockCommand::DoNothing, ClockCommand::DoNothing)));
+    RightClickClock();
+    std::optional<std::vector<std::string>> items = OpenMenuItems();
+    ASSERT_TRUE(items.has_value());
+    // The defaults put them at the bottom, under a banner.
+    std::string banner = "[owner-drawn #" + std::to_string(kMenuBannerId) + "]";
+    EXPECT_EQ(*items, (std::vector<std::string>{"&Adjust Date/Time", "Close &Taskbar", "-", banner,
+                                                "Horalume Properties", "Calendar", "Copy"}));
+    // Up to the last item, "Copy", and choose it.
+    ASSERT_TRUE(PressMenuKeys({VK_UP, VK_RETURN}));
+    EXPECT_TRUE(WaitForMenuClosed());
+    std::string text;
+    EXPECT_TRUE(WaitForClipboardText("copied", 3000, &text)) << text;
+}
+
+TEST_F(ClockFeatures, MenuOptionsOrderTheItems)
+{
+    ClockSettings settings = Settings(ClockCommand::DoNothing, ClockCommand::DoNothing);
+    settings.displayFlags |= DisplayFlag::NewItemsAtBottom | DisplayFlag::BoothMode | DisplayFlag::FancyBanner;
+    ASSERT_TRUE(PushSettings(settings));
+    RightClickClock();
+    std::optional<std::vector<std::string>> items = OpenMenuItems();
+    ASSERT_TRUE(items.has_value());
+    EXPECT_EQ(*items, (std::vector<std::string>{"&Adjust Date/Time", "Close &Taskbar", "-", "Calendar", "Copy"}))
+        << "booth mode: no properties and no banner";
+    PressMenuKeys({VK_ESCAPE, VK_ESCAPE});
+    ASSERT_TRUE(WaitForMenuClosed());
+
+    settings.displayFlags &= ~(DisplayFlag::NewItemsAtBottom | DisplayFlag::BoothMode);
+    ASSERT_TRUE(PushSettings(settings));
+    RightClickClock();
+    items = OpenMenuItems();
+    ASSERT_TRUE(items.has_value());
+    ASSERT_FALSE(items->empty());
+    EXPECT_EQ(items->front(), "[owner-drawn #" + std::to_string(kMenuBannerId) + "]");
+    EXPECT_EQ(items->at(1), "Horalume Properties");
+    PressMenuKeys({VK_ESCAPE, VK_ESCAPE});
+    EXPECT_TRUE(WaitForMenuClosed());
+}
+
+// The tooltip window of the taskbar process, while it is shown.
+HWND ShownTooltip(DWORD processId, DWORD timeoutMs)
+{
+    return WaitForProcessWindow(TOOLTIPS_CLASSA, processId, timeoutMs);
+}
+
+std::string WindowText(HWND window)
+{
+    char text[256] = "";
+    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+void RestMouseOnClock()
+{
+    RECT clock;
+    GetWindowRect(FindClockWindow(), &clock);
+    SetCursorPos((clock.left + clock.right) / 2, (clock.top + clock.bottom) / 2);
+    PostMessageA(FindClockWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+}
+
+TEST_F(ClockFeatures, TooltipShowsItsFormatAndStaysOnlyWhenAsked)
+{
+    ClockSettings settings = Settings(ClockCommand::DoNothing, ClockCommand::DoNothing);
+    SetText(settings.tooltipFormatString, "'tip'|'two'");
+    settings.displayFlags |= DisplayFlag::CustomTooltip | DisplayFlag::TooltipStays;
+    ASSERT_TRUE(PushSettings(settings));
+    RestMouseOnClock();
+    HWND tip = ShownTooltip(taskbar_.ProcessId(), 3000);
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(WindowText(tip), "tip\r\ntwo");
+    RECT tipRect, clockRect;
+    GetWindowRect(tip, &tipRect);
+    GetWindowRect(FindClockWindow(), &clockRect);
+    EXPECT_LE(tipRect.bottom, clockRect.top) << "above the clock";
+    Sleep(GetDoubleClickTime() * 10 + 1000);
+    EXPECT_TRUE(IsWindowVisible(tip)) << "TooltipStays: not hidden after the usual time";
+    SetCursorPos(5, 5);
+    for (int i = 0; i < 100 && IsWindowVisible(tip); ++i)
+        Sleep(20);
+    EXPECT_FALSE(IsWindowVisible(tip)) << "hidden once the mouse left";
+
+    // Without TooltipStays it goes by itself; without CustomTooltip it shows
+    // the long date over the long time.
+    settings.displayFlags &= ~(DisplayFlag::CustomTooltip | DisplayFlag::TooltipStays);
+    ASSERT_TRUE(PushSettings(settings));
+    RestMouseOnClock();
+    tip = ShownTooltip(taskbar_.ProcessId(), 3000);
+    ASSERT_NE(tip, nullptr);
+    std::string text = WindowText(tip);
+    EXPECT_NE(text.find("\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find(':'), std::string::npos) << text;
+    Sleep(GetDoubleClickTime() * 10 + 1000);
+    EXPECT_FALSE(IsWindowVisible(tip));
+}
+
+TEST_F(ClockFeatures, MonitorLinesRunAlongTheEdges)
+{
+    ClockSettings settings = Settings(ClockCommand::DoNothing, ClockCommand::DoNothing);
+    SetText(settings.clockFormatString, "'monitor lines'");
+    settings.displayFlags |= DisplayFlag::CustomColours | DisplayFlag::MemoryLoadLine | DisplayFlag::CpuMonitor |
+                             DisplayFlag::CpuUsageLine | DisplayFlag::PhysicalRamOnly;
+    settings.backgroundColor = RGB(0, 0, 0);
+    settings.memLoadColor = RGB(0, 0, 255);
+    settings.cpuColor = RGB(255, 0, 0);
+    ASSERT_TRUE(PushSettings(settings));
+    Sleep(2500); // two samples
+    RECT clock;
+    GetWindowRect(FindClockWindow(), &clock);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(GetPixel(screen, clock.left, clock.top), RGB(0, 0, 255)) << "memory load along the top";
+    COLORREF bottomLeft = GetPixel(screen, clock.left, clock.bottom - 1);
+    EXPECT_TRUE(bottomLeft == RGB(255, 0, 0) || bottomLeft == RGB(0, 0, 0)) << std::hex << bottomLeft;
+
+    settings.displayFlags &= ~(DisplayFlag::MemoryLoadLine | DisplayFlag::CpuUsageLine);
+    ASSERT_TRUE(PushSettings(settings));
+    Sleep(300);
+    EXPECT_EQ(GetPixel(screen, clock.left, clock.top), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(screen, clock.left, clock.bottom - 1), RGB(0, 0, 0));
+    ReleaseDC(nullptr, screen);
+}
+
+TEST_F(ClockFeatures, HotKeyRunsItsCommand)
+{
+    ClockSettings settings = Settings(ClockCommand::DoNothing, ClockCommand::DoNothing);
+    settings.hotkeyCommand = ClockCommand::Copy;
+    ASSERT_TRUE(PushSettings(settings));
+    INPUT keys[6] = {};
+    WORD codes[3] = {VK_LWIN, VK_MENU, 'C'};
+    for (int i = 0; i < 3; ++i) {
+        keys[i].type = keys[5 - i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = keys[5 - i].ki.wVk = codes[i];
+        keys[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput(6, keys, sizeof keys[0]);
+    std::string text;
+    EXPECT_TRUE(WaitForClipboardText("copied", 3000, &text)) << text;
+}
+
+} // namespace
+
+// The properties command starts Horalume.exe from the component's own
+// directory: a copy of the component beside a stand-in Horalume.exe.
+TEST(ClockPropertiesCommand, StartsHoralumeBesideTheComponent)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    std::string directory = std::string(temp) + "horalume-props-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(directory.c_str(), nullptr);
+    std::string dll = directory + "\\HORALUME.DLL";
+    std::string program = directory + "\\Horalume.exe";
+    ASSERT_TRUE(CopyFileA(kDll.c_str(), dll.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(FAKE_HORALUME_PATH, program.c_str(), FALSE));
+    HANDLE started = CreateEventA(nullptr, TRUE, FALSE, "HoralumeTestPropertiesStarted");
+    {
+        StandInTaskbar taskbar;
+        ASSERT_TRUE(taskbar.Start());
+        ASSERT_TRUE(InstallClockComponent(dll));
+        ClockSettings settings = Settings(ClockCommand::Properties, ClockCommand::DoNothing);
+        ASSERT_TRUE(PushSettings(settings));
+        ClickClock();
+        EXPECT_EQ(WaitForSingleObject(started, 5000), WAIT_OBJECT_0);
+        char startedIn[MAX_PATH] = "";
+        DWORD size = sizeof startedIn;
+        RegGetValueA(HKEY_CURRENT_USER, "Software\\HoralumeTest", "StartedIn", RRF_RT_REG_SZ, nullptr, startedIn,
+                     &size);
+        EXPECT_EQ(lstrcmpiA(startedIn, directory.c_str()), 0) << startedIn;
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\HoralumeTest");
+        EXPECT_TRUE(RemoveClockComponent(dll));
+        taskbar.Stop();
+    }
+    CloseHandle(started);
+    Sleep(200); // the library unloads from a thread of its own
+    DeleteFileA(dll.c_str());
+    DeleteFileA(program.c_str());
+    RemoveDirectoryA(directory.c_str());
+}
