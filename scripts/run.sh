@@ -18,35 +18,17 @@ trap 'wine_env_stop; exit 0' INT TERM
 trap wine_env_stop EXIT
 wine_env_start user-display
 
-todo=()
-if [ -f "$package/taskbar.exe" ]; then
-  (cd "$package" && wine taskbar.exe >/dev/null 2>&1 &)
-  sleep 1
-else
-  todo+=("the stand-in taskbar")
-fi
+(cd "$package" && wine taskbar.exe >/dev/null 2>&1 &)
+sleep 1
 # A user's saved settings: a clock that shows the decimal clock and date, and
 # "ShowProperties" 0 so that installing the component opens no properties
 # sheet over the demo (start Horalume\Horalume.exe again to see the sheet).
 wine reg add 'HKCU\Software\Horalume\Settings' /v ClockFormatString /t REG_SZ /d 'HH:mm:ss|%DC%  %DD%' /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Horalume\Settings' /v ShowProperties /t REG_DWORD /d 0 /f >/dev/null 2>&1
-if [ -f "$package/Decitray.exe" ]; then
-  # Decitray starts Horalume\Horalume.exe itself, which installs the component.
-  (cd "$package" && wine Decitray.exe >/dev/null 2>&1 &)
-elif [ -f "$package/Horalume/Horalume.exe" ]; then
-  (cd "$package" && wine Horalume/Horalume.exe >/dev/null 2>&1 &)
-  todo+=("Decitray")
-else
-  todo+=("Decitray")
-fi
-[ -f "$package/Horalume/Horalume.exe" ] && [ -f "$package/Horalume/HORALUME.DLL" ] ||
-  todo+=("Horalume and its clock component")
-if [ -f "$package/Decimora.exe" ]; then
-  (cd "$package" && wine Decimora.exe >/dev/null 2>&1 &)
-fi
+# Decitray starts Horalume\Horalume.exe itself, which installs the clock component.
+(cd "$package" && wine Decitray.exe >/dev/null 2>&1 &)
 
 sleep 4
 import -window root "$shot" 2>/dev/null && echo "Screenshot: $shot"
-[ ${#todo[@]} -gt 0 ] && echo "Still to come: ${todo[*]}."
 echo "Running on display $DISPLAY. Press Ctrl+C to stop everything."
 while true; do sleep 3600; done
