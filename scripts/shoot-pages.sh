@@ -7,25 +7,10 @@ set -u
 cd "$(dirname "$0")/.."
 out=${1:-$PWD/build/screenshots}
 mkdir -p "$out"
-package=$PWD/build/package-win64
-rm -rf "$package"
-cmake --install build/win64 --prefix "$package" >/dev/null || { echo "install the win64 build first"; exit 1; }
-
-(cd "$package" && wine taskbar.exe >/dev/null 2>&1 &)
-sleep 1
+. scripts/horalume-sheet.sh
+install_package
 wine reg add 'HKCU\Software\Horalume\Settings' /v ClockFormatString /t REG_SZ /d 'ddd d MMM|>HH:mm:ss' /f >/dev/null 2>&1
-(cd "$package/Horalume" && wine Horalume.exe >/dev/null 2>&1 &)
-
-sheet=""
-for _ in $(seq 100); do
-  sheet=$(xdotool search --name '^Horalume Properties$' 2>/dev/null | head -1)
-  [ -n "$sheet" ] && break
-  sleep 0.2
-done
-[ -n "$sheet" ] || { echo "the properties sheet did not open"; import -window root "$out/no-sheet.png"; exit 1; }
-sleep 1
-
-eval "$(xdotool getwindowgeometry --shell "$sheet")" # X, Y, WIDTH, HEIGHT
+open_sheet
 xdotool windowfocus "$sheet"
 import -window root "$out/clock-page.png"
 

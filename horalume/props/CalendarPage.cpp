@@ -4,8 +4,6 @@
 // first-day list.
 #include <windows.h>
 
-#include <cstring>
-
 #include "CommonDialogs.h"
 #include "HoralumeResources.h"
 #include "PageControls.h"
@@ -31,11 +29,6 @@ constexpr CalendarOption kOptions[] = {
 // The locale's day names, Sunday first.
 constexpr LCTYPE kDayNames[kDaysInWeek] = {LOCALE_SDAYNAME7, LOCALE_SDAYNAME1, LOCALE_SDAYNAME2, LOCALE_SDAYNAME3,
                                            LOCALE_SDAYNAME4, LOCALE_SDAYNAME5, LOCALE_SDAYNAME6};
-
-void SetBit(std::uint32_t& bits, std::uint32_t bit, bool on)
-{
-    bits = on ? bits | bit : bits & ~bit;
-}
 
 // A locale the system does not know falls back to the user's, so that the
 // list never shows seven empty lines.
@@ -73,12 +66,9 @@ void ChooseCalendarFont(HWND page)
 {
     char title[256];
     LoadPageText(IDS_CALENDAR_FONT_TITLE, title);
-    LOGFONTA font;
-    std::memcpy(&font, &g_loader.settings.calendarFont, sizeof font);
-    if (!PickFont(page, title, font)) {
+    if (!PickFont(page, title, g_loader.settings.calendarFont)) {
         return;
     }
-    std::memcpy(&g_loader.settings.calendarFont, &font, sizeof font);
     g_loader.settings.calendarFlags |= CalendarFlag::CustomCalendarFont;
     PushClockSettings();
 }
@@ -87,13 +77,13 @@ bool OnCalendarPageClick(HWND page, int control)
 {
     ClockSettings& settings = g_loader.settings;
     if (control >= IDC_HIGHLIGHT_SUNDAY && control < IDC_HIGHLIGHT_SUNDAY + kDaysInWeek) {
-        SetBit(settings.weekendDays, 1u << (control - IDC_HIGHLIGHT_SUNDAY), IsChecked(page, control));
+        SetBits(settings.weekendDays, 1u << (control - IDC_HIGHLIGHT_SUNDAY), IsChecked(page, control));
         PushClockSettings();
         return true;
     }
     for (const CalendarOption& option : kOptions) {
         if (option.control == control) {
-            SetBit(settings.calendarFlags, option.flag, IsChecked(page, control));
+            SetBits(settings.calendarFlags, option.flag, IsChecked(page, control));
             PushClockSettings();
             return true;
         }

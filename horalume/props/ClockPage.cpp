@@ -7,21 +7,14 @@
 #include "FormatMenu.h"
 #include "HoralumeResources.h"
 #include "PageControls.h"
+#include "PageText.h"
 #include "SettingsStore.h"
 
 static_assert(sizeof(NONCLIENTMETRICSA) == 340, "the classic non-client metrics");
-static_assert(sizeof(LOGFONTA) == sizeof(FontRecord), "the record holds a LOGFONTA");
 
 namespace {
 
 constexpr int kWidthDigits = 5;
-
-void LoadTitle(UINT id, char (&title)[256])
-{
-    if (LoadStringA(g_loader.instance, id, title, sizeof title) <= 0) {
-        title[0] = '\0';
-    }
-}
 
 void ReadDefaultColoursBox(HWND page)
 {
@@ -40,7 +33,7 @@ void ReadDefaultFontBox(HWND page)
 void ChooseColour(HWND page, UINT titleId, std::uint32_t& colour)
 {
     char title[256];
-    LoadTitle(titleId, title);
+    LoadPageText(titleId, title);
     const COLORREF chosen = PickColour(page, colour, title);
     if (chosen == kNoColour) {
         return;
@@ -54,13 +47,10 @@ void ChooseColour(HWND page, UINT titleId, std::uint32_t& colour)
 void ChooseClockFont(HWND page)
 {
     char title[256];
-    LoadTitle(IDS_CLOCK_FONT_TITLE, title);
-    LOGFONTA font;
-    std::memcpy(&font, &g_loader.settings.customFont, sizeof font);
-    if (!PickFont(page, title, font)) {
+    LoadPageText(IDS_CLOCK_FONT_TITLE, title);
+    if (!PickFont(page, title, g_loader.settings.customFont)) {
         return;
     }
-    std::memcpy(&g_loader.settings.customFont, &font, sizeof font);
     Check(page, IDC_DEFAULT_FONT, false);
     ReadDefaultFontBox(page);
 }

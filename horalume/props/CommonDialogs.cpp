@@ -1,7 +1,11 @@
 #include "CommonDialogs.h"
 
+#include <cstring>
+
 BOOL(WINAPI* g_chooseColour)(LPCHOOSECOLORA) = ChooseColorA;
 BOOL(WINAPI* g_chooseFont)(LPCHOOSEFONTA) = ChooseFontA;
+
+static_assert(sizeof(LOGFONTA) == sizeof(FontRecord), "the record holds a LOGFONTA");
 
 #ifndef _WIN64
 static_assert(sizeof(CHOOSECOLORA) == 36, "the classic colour dialog structure");
@@ -61,5 +65,16 @@ bool PickFont(HWND owner, const char* title, LOGFONTA& font)
         return false;
     }
     font = choice;
+    return true;
+}
+
+bool PickFont(HWND owner, const char* title, FontRecord& font)
+{
+    LOGFONTA choice;
+    std::memcpy(&choice, &font, sizeof choice);
+    if (!PickFont(owner, title, choice)) {
+        return false;
+    }
+    std::memcpy(&font, &choice, sizeof font);
     return true;
 }

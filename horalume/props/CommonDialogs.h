@@ -5,6 +5,8 @@
 
 #include <commdlg.h>
 
+#include "ClockSettings.h"
+
 // The functions that show the system dialogs; tests put their own in place.
 extern BOOL(WINAPI* g_chooseColour)(LPCHOOSECOLORA);
 extern BOOL(WINAPI* g_chooseFont)(LPCHOOSEFONTA);
@@ -18,3 +20,5 @@ COLORREF PickColour(HWND owner, COLORREF initial, const char* title);
 // True when the user pressed OK; font then holds the choice, otherwise it is
 // left as it was. Screen fonts only, without effects.
 bool PickFont(HWND owner, const char* title, LOGFONTA& font);
+// The same on a font of the settings record, which holds a LOGFONTA.
+bool PickFont(HWND owner, const char* title, FontRecord& font);

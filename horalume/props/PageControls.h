@@ -17,10 +17,14 @@ inline void Check(HWND page, int control, bool on)
     CheckDlgButton(page, control, on ? BST_CHECKED : BST_UNCHECKED);
 }
 
+inline void SetBits(std::uint32_t& bits, std::uint32_t mask, bool on)
+{
+    bits = on ? bits | mask : bits & ~mask;
+}
+
 inline void SetDisplayFlag(std::uint32_t flag, bool on)
 {
-    std::uint32_t& flags = g_loader.settings.displayFlags;
-    flags = on ? flags | flag : flags & ~flag;
+    SetBits(g_loader.settings.displayFlags, flag, on);
 }
 
 inline bool HasDisplayFlag(std::uint32_t flag)

@@ -5,8 +5,6 @@
 #include <commctrl.h>
 #include <prsht.h>
 
-#include <cstring>
-
 #include "HoralumeResources.h"
 #include "LoaderMessages.h"
 #include "LoaderState.h"
@@ -46,19 +44,28 @@ static const PageFunctions* FindPage(UINT dialogId)
     return nullptr;
 }
 
-// A variant of the page's dialog font; null when the page has none.
-static HFONT DeriveDialogFont(HWND page, const char* faceName, BYTE pitchAndFamily, BYTE underline)
+// The two variants of the dialog font that the pages share; every other field
+// stays that of the dialog font.
+static void MakeFixedPitch(LOGFONTA& font)
+{
+    font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lstrcpynA(font.lfFaceName, "Courier New", LF_FACESIZE);
+}
+
+static void MakeUnderlined(LOGFONTA& font)
+{
+    font.lfUnderline = TRUE;
+}
+
+// Null when the page has no font of its own.
+static HFONT DeriveDialogFont(HWND page, void (*change)(LOGFONTA& font))
 {
     HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageA(page, WM_GETFONT, 0, 0));
     LOGFONTA font;
     if (dialogFont == nullptr || GetObjectA(dialogFont, sizeof font, &font) == 0) {
         return nullptr;
     }
-    if (faceName != nullptr) {
-        lstrcpynA(font.lfFaceName, faceName, LF_FACESIZE);
-        font.lfPitchAndFamily = pitchAndFamily;
-    }
-    font.lfUnderline = underline;
+    change(font);
     return CreateFontIndirectA(&font);
 }
 
@@ -83,10 +90,10 @@ static void WarnAboutResourceMeter(HWND page)
 static void InitPage(HWND page, const PROPSHEETPAGEA* description)
 {
     if (g_loader.formatEditFont == nullptr) {
-        g_loader.formatEditFont = DeriveDialogFont(page, "Courier New", FIXED_PITCH | FF_MODERN, FALSE);
+        g_loader.formatEditFont = DeriveDialogFont(page, MakeFixedPitch);
     }
     if (g_loader.linkFont == nullptr) {
-        g_loader.linkFont = DeriveDialogFont(page, nullptr, 0, TRUE);
+        g_loader.linkFont = DeriveDialogFont(page, MakeUnderlined);
     }
     const UINT dialogId = static_cast<UINT>(description->lParam);
     SetWindowLongPtrA(page, GWLP_USERDATA, static_cast<LONG_PTR>(dialogId));

@@ -34,14 +34,12 @@ HWND FindSheet()
 
 class StartUp : public ::testing::Test {
 protected:
+    StartUp() : copy_("horalume-startup") {}
+
     void SetUp() override
     {
         ClearHoralumeRegistry();
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        directory_ = std::string(temp) + "horalume-startup-" + std::to_string(GetCurrentProcessId());
-        CreateDirectoryA(directory_.c_str(), nullptr);
-        ASSERT_TRUE(CopyFileA(WindowsPath(HORALUME_EXE).c_str(), (directory_ + "\\Horalume.exe").c_str(), FALSE));
+        ASSERT_TRUE(copy_.Place(HORALUME_EXE));
     }
 
     void TearDown() override
@@ -49,26 +47,17 @@ protected:
         for (ChildProcess* process : {&horalume_, &second_, &taskbar_, &emptyTaskbar_}) {
             process->Kill();
         }
-        DeleteFileA((directory_ + "\\Horalume.exe").c_str());
-        DeleteFileA((directory_ + "\\HORALUME.DLL").c_str());
-        RemoveDirectoryA(directory_.c_str());
         ClearHoralumeRegistry();
     }
 
-    void UseComponent(const char* dll)
-    {
-        ASSERT_TRUE(CopyFileA(WindowsPath(dll).c_str(), (directory_ + "\\HORALUME.DLL").c_str(), FALSE));
-    }
+    void UseComponent(const char* dll) { ASSERT_TRUE(copy_.PlaceComponent(dll)); }
 
     void StartTaskbar(ChildProcess& taskbar, const char* switches = "")
     {
         ASSERT_TRUE(taskbar.Start("\"" + WindowsPath(FAKE_TASKBAR_EXE) + "\" " + switches, ""));
     }
 
-    void RunHoralume(ChildProcess& process, const char* arguments = "")
-    {
-        ASSERT_TRUE(process.Start("\"" + directory_ + "\\Horalume.exe\" " + arguments, directory_));
-    }
+    void RunHoralume(ChildProcess& process, const char* arguments = "") { ASSERT_TRUE(copy_.Run(process, arguments)); }
 
     // Installs the fake component without opening the sheet.
     void InstallSilently()
@@ -93,7 +82,7 @@ protected:
         return "";
     }
 
-    std::string directory_;
+    HoralumeCopy copy_;
     ChildProcess taskbar_, emptyTaskbar_, horalume_, second_;
 };
 

@@ -39,6 +39,22 @@ void WriteFakeComponentDelay(const char* name, DWORD milliseconds)
     control.WriteDword(name, static_cast<std::int32_t>(milliseconds));
 }
 
+void RemoveRunValue()
+{
+    RegKeyWriter run;
+    run.Create(HKEY_CURRENT_USER, kRunKey);
+    run.DeleteValue(kRunValue);
+}
+
+std::string RunValue()
+{
+    RegKeyReader run;
+    run.Open(HKEY_CURRENT_USER, kRunKey);
+    char path[MAX_PATH] = "";
+    run.ReadString(kRunValue, "", path, sizeof path);
+    return path;
+}
+
 std::string WindowsPath(const char* path)
 {
     std::string result = path[0] == '/' ? std::string("Z:") + path : std::string(path);
@@ -89,6 +105,36 @@ void ChildProcess::Kill()
     }
     CloseHandle(process_);
     process_ = nullptr;
+}
+
+HoralumeCopy::HoralumeCopy(const char* purpose)
+{
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
+    directory_ = std::string(temp) + purpose + "-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(directory_.c_str(), nullptr);
+}
+
+HoralumeCopy::~HoralumeCopy()
+{
+    DeleteFileA((directory_ + "\\Horalume.exe").c_str());
+    DeleteFileA(ComponentPath().c_str());
+    RemoveDirectoryA(directory_.c_str());
+}
+
+bool HoralumeCopy::Place(const char* horalumeExe)
+{
+    return CopyFileA(WindowsPath(horalumeExe).c_str(), (directory_ + "\\Horalume.exe").c_str(), FALSE) != FALSE;
+}
+
+bool HoralumeCopy::PlaceComponent(const char* componentDll)
+{
+    return CopyFileA(WindowsPath(componentDll).c_str(), ComponentPath().c_str(), FALSE) != FALSE;
+}
+
+bool HoralumeCopy::Run(ChildProcess& process, const char* arguments) const
+{
+    return process.Start("\"" + directory_ + "\\Horalume.exe\" " + arguments, directory_);
 }
 
 MessageBoxWatcher::MessageBoxWatcher(std::vector<std::string> captions, int answer)

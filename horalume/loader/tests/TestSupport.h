@@ -18,6 +18,9 @@ void WriteSetting(const char* name, std::int32_t value);
 std::int32_t ReadSetting(const char* name, std::int32_t fallback);
 bool SettingExists(const char* name);
 void WriteFakeComponentDelay(const char* name, DWORD milliseconds);
+// The value "Horalume" of the Run key: removed, or read ("" when absent).
+void RemoveRunValue();
+std::string RunValue();
 
 // A build path as Windows sees it: "/a/b" becomes "Z:\a\b".
 std::string WindowsPath(const char* path);
@@ -36,6 +39,27 @@ public:
 
 private:
     HANDLE process_ = nullptr;
+};
+
+// A copy of Horalume.exe in a temporary directory of its own, so that the
+// HORALUME.DLL placed beside it is the component it loads. The directory and
+// its files go when the copy does.
+class HoralumeCopy {
+public:
+    explicit HoralumeCopy(const char* purpose);
+    ~HoralumeCopy();
+    HoralumeCopy(const HoralumeCopy&) = delete;
+    HoralumeCopy& operator=(const HoralumeCopy&) = delete;
+
+    // Both take a build path; false when the copy fails.
+    bool Place(const char* horalumeExe);
+    bool PlaceComponent(const char* componentDll);
+    std::string ComponentPath() const { return directory_ + "\\HORALUME.DLL"; }
+    // Starts the copy with its directory as the current one.
+    bool Run(ChildProcess& process, const char* arguments = "") const;
+
+private:
+    std::string directory_;
 };
 
 struct SeenMessageBox {

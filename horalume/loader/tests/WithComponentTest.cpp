@@ -8,44 +8,15 @@
 
 #include <string>
 
+#include "ComponentFixture.h"
 #include "RegKey.h"
 #include "SettingsStore.h"
-#include "TaskbarTestKit.h"
-#include "TestSupport.h"
 
 namespace {
 
-class WithComponent : public ::testing::Test {
+class WithComponent : public ComponentFixture {
 protected:
-    void SetUp() override
-    {
-        ClearHoralumeRegistry();
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        directory_ = std::string(temp) + "horalume-e2e-" + std::to_string(GetCurrentProcessId());
-        CreateDirectoryA(directory_.c_str(), nullptr);
-        ASSERT_TRUE(CopyFileA(WindowsPath(HORALUME_EXE).c_str(), (directory_ + "\\Horalume.exe").c_str(), FALSE));
-        ASSERT_TRUE(CopyFileA(WindowsPath(HORALUME_DLL).c_str(), (directory_ + "\\HORALUME.DLL").c_str(), FALSE));
-        ASSERT_TRUE(taskbar_.Start());
-    }
-
-    void TearDown() override
-    {
-        horalume_.Kill();
-        if (testkit::IsComponentInstalled()) {
-            testkit::RemoveClockComponent(directory_ + "\\HORALUME.DLL");
-        }
-        taskbar_.Stop();
-        DeleteFileA((directory_ + "\\Horalume.exe").c_str());
-        DeleteFileA((directory_ + "\\HORALUME.DLL").c_str());
-        RemoveDirectoryA(directory_.c_str());
-        ClearHoralumeRegistry();
-    }
-
-    void RunHoralume(const char* arguments = "")
-    {
-        ASSERT_TRUE(horalume_.Start("\"" + directory_ + "\\Horalume.exe\" " + arguments, directory_));
-    }
+    WithComponent() : ComponentFixture("horalume-e2e") {}
 
     static void WriteClockFormat(const char* format)
     {
@@ -53,10 +24,6 @@ protected:
         settings.Create(HKEY_CURRENT_USER, kHoralumeKey, kSettingsSubkey);
         settings.WriteString("ClockFormatString", format);
     }
-
-    std::string directory_;
-    testkit::StandInTaskbar taskbar_;
-    ChildProcess horalume_;
 };
 
 TEST_F(WithComponent, SilentInstallTakesOverTheClockWithTheStoredFormatAndUninstallGivesItBack)

@@ -1,7 +1,5 @@
 #include "HoralumeResources.h"
 #include "OptionPagesFixture.h"
-#include "RegKey.h"
-#include "SettingsStore.h"
 #include "TestSupport.h"
 
 namespace {
@@ -22,22 +20,6 @@ protected:
         OptionPageFixture::TearDown();
         ClearHoralumeRegistry();
         RemoveRunValue();
-    }
-
-    static void RemoveRunValue()
-    {
-        RegKeyWriter run;
-        run.Create(HKEY_CURRENT_USER, kRunKey);
-        run.DeleteValue(kRunValue);
-    }
-
-    static bool RunValueExists()
-    {
-        RegKeyReader run;
-        run.Open(HKEY_CURRENT_USER, kRunKey);
-        char path[MAX_PATH] = "";
-        run.ReadString(kRunValue, "", path, sizeof path);
-        return path[0] != '\0';
     }
 };
 
@@ -111,7 +93,7 @@ TEST_F(AdvancedPage, ChoosingAColourSwitchesItsLineOnAndCancellingChangesNothing
     ColourDialog::choice = RGB(200, 0, 0);
     SendMessageA(page_, WM_COMMAND, MAKEWPARAM(IDC_MEMORY_COLOUR, BN_CLICKED), 0);
     EXPECT_EQ(ColourDialog::title, "Memory Load Colour");
-    EXPECT_EQ(ColourDialog::initial, RGB(1, 1, 1));
+    EXPECT_EQ(ColourDialog::seen.rgbResult, RGB(1, 1, 1));
     EXPECT_EQ(LastPush().memLoadColor, RGB(200, 0, 0));
     EXPECT_TRUE(PushedFlag(DisplayFlag::MemoryLoadLine));
     EXPECT_TRUE(IsOn(IDC_MEMORY_LOAD_LINE));
@@ -149,10 +131,10 @@ TEST_F(AdvancedPage, AutostartIsWrittenByOkOnlyAndCancelLeavesTheRunKeyAlone)
     Click(IDC_AUTOSTART);
     EXPECT_TRUE(g_loader.autostart);
     EXPECT_TRUE(Pushes().empty());
-    EXPECT_FALSE(RunValueExists());
+    EXPECT_EQ(RunValue(), "");
 
     Notify(PSN_RESET);
-    EXPECT_FALSE(RunValueExists());
+    EXPECT_EQ(RunValue(), "");
     EXPECT_FALSE(g_loader.autostart); // reloaded
 
     DestroyWindow(page_);
@@ -161,11 +143,7 @@ TEST_F(AdvancedPage, AutostartIsWrittenByOkOnlyAndCancelLeavesTheRunKeyAlone)
     Notify(PSN_APPLY);
     char program[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, program, sizeof program);
-    RegKeyReader run;
-    run.Open(HKEY_CURRENT_USER, kRunKey);
-    char stored[MAX_PATH] = "";
-    run.ReadString(kRunValue, "", stored, sizeof stored);
-    EXPECT_STREQ(stored, program);
+    EXPECT_EQ(RunValue(), program);
 }
 
 TEST_F(AdvancedPage, ExitRemovesTheComponentAndPressesCancel)

@@ -5,47 +5,6 @@
 
 namespace {
 
-// Stands for the colour dialog: answers OK with a colour, or cancels.
-struct ColourDialog {
-    static inline bool pressOk = true;
-    static inline COLORREF choice = 0;
-    static inline CHOOSECOLORA seen{};
-    static inline std::string title;
-    static inline int shown = 0;
-
-    static BOOL WINAPI Show(CHOOSECOLORA* chooser)
-    {
-        ++shown;
-        seen = *chooser;
-        title = reinterpret_cast<const char*>(chooser->lCustData);
-        if (pressOk) {
-            chooser->rgbResult = choice;
-        }
-        return pressOk;
-    }
-};
-
-// Stands for the font dialog: answers OK with a font, or cancels after
-// scribbling over the font it was given.
-struct FontDialog {
-    static inline bool pressOk = true;
-    static inline LOGFONTA choice{};
-    static inline LOGFONTA started{};
-    static inline DWORD flags = 0;
-    static inline std::string title;
-    static inline int shown = 0;
-
-    static BOOL WINAPI Show(CHOOSEFONTA* chooser)
-    {
-        ++shown;
-        started = *chooser->lpLogFont;
-        flags = chooser->Flags;
-        title = reinterpret_cast<const char*>(chooser->lCustData);
-        *chooser->lpLogFont = pressOk ? choice : LOGFONTA{};
-        return pressOk;
-    }
-};
-
 LOGFONTA Font(const char* face, LONG height, LONG weight)
 {
     LOGFONTA font{};
@@ -57,17 +16,6 @@ LOGFONTA Font(const char* face, LONG height, LONG weight)
 
 class ClockPage : public PageFixture {
 protected:
-    void SetUp() override
-    {
-        PageFixture::SetUp();
-        ColourDialog::shown = 0;
-        ColourDialog::pressOk = true;
-        FontDialog::shown = 0;
-        FontDialog::pressOk = true;
-        g_chooseColour = ColourDialog::Show;
-        g_chooseFont = FontDialog::Show;
-    }
-
     static int ClockPixelsPerInch()
     {
         HDC dc = GetDC(g_loader.clockWindow);

@@ -1,5 +1,5 @@
 // The Advanced, Calendar and Menu pages in the test's own process, with the
-// colour and font dialogs and the clock component's removal stood in for.
+// clock component's removal stood in for.
 #pragma once
 
 #include <string>
@@ -9,42 +9,6 @@
 
 class OptionPageFixture : public PageFixture {
 protected:
-    // Answers OK with choice, or cancels; remembers what it was shown.
-    struct ColourDialog {
-        static inline bool pressOk = true;
-        static inline COLORREF choice = 0;
-        static inline COLORREF initial = 0;
-        static inline std::string title;
-        static inline int shown = 0;
-
-        static BOOL WINAPI Show(CHOOSECOLORA* chooser)
-        {
-            ++shown;
-            initial = chooser->rgbResult;
-            title = reinterpret_cast<const char*>(chooser->lCustData);
-            if (pressOk) {
-                chooser->rgbResult = choice;
-            }
-            return pressOk;
-        }
-    };
-
-    // Answers OK with choice, or cancels after scribbling over the font.
-    struct FontDialog {
-        static inline bool pressOk = true;
-        static inline LOGFONTA choice{};
-        static inline std::string title;
-        static inline int shown = 0;
-
-        static BOOL WINAPI Show(CHOOSEFONTA* chooser)
-        {
-            ++shown;
-            title = reinterpret_cast<const char*>(chooser->lCustData);
-            *chooser->lpLogFont = pressOk ? choice : LOGFONTA{};
-            return pressOk;
-        }
-    };
-
     // Records the removals that the Exit button asks for.
     static inline int removals = 0;
     static bool HookClockStandIn(bool install)
@@ -63,13 +27,7 @@ protected:
         g_loader.appletEnabled = false;
         g_loader.okDone = false;
         g_loader.cancelDone = false;
-        ColourDialog::pressOk = true;
-        ColourDialog::shown = 0;
-        FontDialog::pressOk = true;
-        FontDialog::shown = 0;
         removals = 0;
-        g_chooseColour = ColourDialog::Show;
-        g_chooseFont = FontDialog::Show;
         g_hookClock = HookClockStandIn;
     }
 

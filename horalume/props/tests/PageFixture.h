@@ -1,5 +1,6 @@
 // Runs one property page in the test's own process: a window of the test's
-// own stands for the taskbar clock and keeps every record pushed to it.
+// own stands for the taskbar clock and keeps every record pushed to it, and
+// stand-ins answer for the colour and font dialogs.
 #pragma once
 
 #include <windows.h>
@@ -19,6 +20,47 @@
 
 class PageFixture : public ::testing::Test {
 protected:
+    // Answers OK with choice, or cancels; remembers what it was shown.
+    struct ColourDialog {
+        static inline bool pressOk = true;
+        static inline COLORREF choice = 0;
+        static inline CHOOSECOLORA seen{};
+        static inline std::string title;
+        static inline int shown = 0;
+
+        static BOOL WINAPI Show(CHOOSECOLORA* chooser)
+        {
+            ++shown;
+            seen = *chooser;
+            title = reinterpret_cast<const char*>(chooser->lCustData);
+            if (pressOk) {
+                chooser->rgbResult = choice;
+            }
+            return pressOk;
+        }
+    };
+
+    // Answers OK with choice, or cancels after scribbling over the font it
+    // was given; remembers what it was shown.
+    struct FontDialog {
+        static inline bool pressOk = true;
+        static inline LOGFONTA choice{};
+        static inline LOGFONTA started{};
+        static inline DWORD flags = 0;
+        static inline std::string title;
+        static inline int shown = 0;
+
+        static BOOL WINAPI Show(CHOOSEFONTA* chooser)
+        {
+            ++shown;
+            started = *chooser->lpLogFont;
+            flags = chooser->Flags;
+            title = reinterpret_cast<const char*>(chooser->lCustData);
+            *chooser->lpLogFont = pressOk ? choice : LOGFONTA{};
+            return pressOk;
+        }
+    };
+
     static std::vector<ClockSettings>& Pushes()
     {
         static std::vector<ClockSettings> pushes;
@@ -31,8 +73,12 @@ protected:
         g_loader.isNT = true; // no resource meter warning over the tests
         g_loader.rsrc32Available = false;
         g_loader.settings = DefaultRecord();
-        g_chooseColour = ChooseColorA;
-        g_chooseFont = ChooseFontA;
+        ColourDialog::pressOk = true;
+        ColourDialog::shown = 0;
+        FontDialog::pressOk = true;
+        FontDialog::shown = 0;
+        g_chooseColour = ColourDialog::Show;
+        g_chooseFont = FontDialog::Show;
         g_trackFormatMenu = TrackPopupMenuEx;
 
         WNDCLASSA windowClass{};

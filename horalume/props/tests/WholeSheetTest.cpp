@@ -10,57 +10,27 @@
 
 #include <string>
 
+#include "ComponentFixture.h"
 #include "HoralumeResources.h"
 #include "RegKey.h"
 #include "SettingsStore.h"
-#include "TaskbarTestKit.h"
-#include "TestSupport.h"
 
 namespace {
 
-class WholeSheet : public ::testing::Test {
+class WholeSheet : public ComponentFixture {
 protected:
+    WholeSheet() : ComponentFixture("horalume-sheet") {}
+
     void SetUp() override
     {
-        ClearHoralumeRegistry();
         RemoveRunValue();
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        directory_ = std::string(temp) + "horalume-sheet-" + std::to_string(GetCurrentProcessId());
-        CreateDirectoryA(directory_.c_str(), nullptr);
-        ASSERT_TRUE(CopyFileA(WindowsPath(HORALUME_EXE).c_str(), (directory_ + "\\Horalume.exe").c_str(), FALSE));
-        ASSERT_TRUE(CopyFileA(WindowsPath(HORALUME_DLL).c_str(), (directory_ + "\\HORALUME.DLL").c_str(), FALSE));
-        ASSERT_TRUE(taskbar_.Start());
+        ComponentFixture::SetUp();
     }
 
     void TearDown() override
     {
-        horalume_.Kill();
-        if (testkit::IsComponentInstalled()) {
-            testkit::RemoveClockComponent(directory_ + "\\HORALUME.DLL");
-        }
-        taskbar_.Stop();
-        DeleteFileA((directory_ + "\\Horalume.exe").c_str());
-        DeleteFileA((directory_ + "\\HORALUME.DLL").c_str());
-        RemoveDirectoryA(directory_.c_str());
-        ClearHoralumeRegistry();
+        ComponentFixture::TearDown();
         RemoveRunValue();
-    }
-
-    static void RemoveRunValue()
-    {
-        RegKeyWriter run;
-        run.Create(HKEY_CURRENT_USER, kRunKey);
-        run.DeleteValue(kRunValue);
-    }
-
-    static std::string RunValue()
-    {
-        RegKeyReader run;
-        run.Open(HKEY_CURRENT_USER, kRunKey);
-        char path[MAX_PATH] = "";
-        run.ReadString(kRunValue, "", path, sizeof path);
-        return path;
     }
 
     static std::int32_t CalendarValue(const char* name)
@@ -82,7 +52,7 @@ protected:
     // Starts Horalume and waits for its sheet.
     void OpenSheet()
     {
-        ASSERT_TRUE(horalume_.Start("\"" + directory_ + "\\Horalume.exe\"", directory_));
+        RunHoralume();
         ASSERT_TRUE(WaitUntil(
             [this] {
                 sheet_ = FindWindowA("#32770", "Horalume Properties");
@@ -118,9 +88,6 @@ protected:
         return text;
     }
 
-    std::string directory_;
-    testkit::StandInTaskbar taskbar_;
-    ChildProcess horalume_;
     HWND sheet_ = nullptr;
     HWND page_ = nullptr;
 };
