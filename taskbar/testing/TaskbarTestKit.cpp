@@ -168,13 +168,23 @@ bool StandInTaskbar::IsRunning() const
     return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
 }
 
-bool StandInTaskbar::ClockProcedureIsOriginal() const
+// Sends one of the stand-in's own messages; whether it answered 1.
+static bool AsksYes(HWND tray, const char* messageName)
 {
     DWORD_PTR answer = 0;
-    return tray_ != nullptr &&
-           SendMessageTimeoutA(tray_, RegisterWindowMessageA(kClockProcIntactMessage), 0, 0, SMTO_NORMAL, 5000,
-                               &answer) != 0 &&
+    return tray != nullptr &&
+           SendMessageTimeoutA(tray, RegisterWindowMessageA(messageName), 0, 0, SMTO_NORMAL, 5000, &answer) != 0 &&
            answer == 1;
+}
+
+bool StandInTaskbar::ClockProcedureIsOriginal() const
+{
+    return AsksYes(tray_, kClockProcIntactMessage);
+}
+
+bool StandInTaskbar::SubclassClockOnTop() const
+{
+    return AsksYes(tray_, kSubclassClockMessage);
 }
 
 HWND FindClockWindow()

@@ -41,6 +41,8 @@ public:
 
     // Whether the clock runs its own window procedure (nothing subclassed it).
     bool ClockProcedureIsOriginal() const;
+    // Puts another extension's pass-through procedure on top of the clock's.
+    bool SubclassClockOnTop() const;
 
 private:
     HANDLE job_ = nullptr;
