@@ -86,14 +86,10 @@ protected:
     {
         return WaitForProcessWindow(kCalendarWindowClass, taskbar_.ProcessId(), timeoutMs);
     }
-    bool CalendarGone(DWORD timeoutMs = 3000)
+    bool CalendarGone()
     {
-        for (DWORD waited = 0; waited <= timeoutMs; waited += 20) {
-            if (FindProcessWindow(kCalendarWindowClass, taskbar_.ProcessId()) == nullptr)
-                return true;
-            Sleep(20);
-        }
-        return false;
+        return WaitUntil([this] { return FindProcessWindow(kCalendarWindowClass, taskbar_.ProcessId()) == nullptr; },
+                         3000);
     }
     bool Close(HWND calendar)
     {
@@ -211,14 +207,9 @@ TEST_F(ClockFeatures, CalendarOpensAboveTheClockWithItsOptions)
     EXPECT_TRUE(Close(calendar));
 }
 
-bool WaitForForeground(HWND window, DWORD timeoutMs = 3000)
+bool WaitForForeground(HWND window)
 {
-    for (DWORD waited = 0; waited <= timeoutMs; waited += 20) {
-        if (GetForegroundWindow() == window)
-            return true;
-        Sleep(20);
-    }
-    return false;
+    return WaitUntil([window] { return GetForegroundWindow() == window; }, 3000);
 }
 
 TEST_F(ClockFeatures, CalendarClosesWhenNoLongerActiveOnlyWithAutoClose)
@@ -374,9 +365,7 @@ TEST_F(ClockFeatures, TooltipShowsItsFormatAndStaysOnlyWhenAsked)
     Sleep(GetDoubleClickTime() * 10 + 1000);
     EXPECT_TRUE(IsWindowVisible(tip)) << "TooltipStays: not hidden after the usual time";
     SetCursorPos(5, 5);
-    for (int i = 0; i < 100 && IsWindowVisible(tip); ++i)
-        Sleep(20);
-    EXPECT_FALSE(IsWindowVisible(tip)) << "hidden once the mouse left";
+    EXPECT_TRUE(WaitUntil([tip] { return !IsWindowVisible(tip); }, 2000)) << "hidden once the mouse left";
 
     // Without TooltipStays it goes by itself; without CustomTooltip it shows
     // the long date over the long time.
@@ -401,16 +390,9 @@ COLORREF ScreenPixel(int x, int y)
 }
 
 // The clock paints after the record is taken, not while it is.
-bool WaitForPixel(int x, int y, COLORREF expected, COLORREF* last, DWORD timeoutMs = 3000)
+bool WaitForPixel(int x, int y, COLORREF expected, COLORREF* last)
 {
-    for (DWORD waited = 0;; waited += 20) {
-        *last = ScreenPixel(x, y);
-        if (*last == expected)
-            return true;
-        if (waited > timeoutMs)
-            return false;
-        Sleep(20);
-    }
+    return WaitUntil([&] { return (*last = ScreenPixel(x, y)) == expected; }, 3000);
 }
 
 TEST_F(ClockFeatures, MonitorLinesRunAlongTheEdges)
@@ -486,11 +468,13 @@ TEST(ClockPropertiesCommand, StartsHoralumeBesideTheComponent)
         EXPECT_EQ(lstrcmpiA(startedIn, directory.c_str()), 0) << startedIn;
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\HoralumeTest");
         EXPECT_TRUE(RemoveClockComponent(dll));
+        EXPECT_TRUE(taskbar.IsRunning());
         taskbar.Stop();
     }
     CloseHandle(started);
-    Sleep(200); // the library unloads from a thread of its own
-    DeleteFileA(dll.c_str());
+    // Under Wine a hooked process keeps the hook's library mapped after the
+    // removal, so the copy can go only once the taskbar has ended.
+    WaitUntil([&dll] { return DeleteFileA(dll.c_str()) != 0; }, 3000);
     DeleteFileA(program.c_str());
     RemoveDirectoryA(directory.c_str());
 }

@@ -64,6 +64,10 @@ bool RemoveClockComponent(const std::string& dllPath, DWORD timeoutMs = 10000);
 // Whether the mutex "HoralumeDllInstalled" exists.
 bool IsComponentInstalled();
 
+// Checks the condition every 20 ms until it holds or the time is up; returns
+// whether it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+
 // The clock's window text (WM_GETTEXT); empty without a clock.
 std::string ClockText();
 // Polls the clock's text until it satisfies the test or contains the text.
