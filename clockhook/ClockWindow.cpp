@@ -24,6 +24,9 @@ struct ClockState {
     HWND window = nullptr;
     WNDPROC originalProc = nullptr;
     bool attached = false;
+    // Taken out while another procedure sat on ours: ours still runs in the
+    // clock's chain, passing everything through.
+    bool chainedUnderOther = false;
     RECT originalRect = {0, 0, 0, 0}; // in the parent's coordinates
     ClockSettings settings = DefaultClockSettings();
     ClockLook look;
@@ -188,8 +191,11 @@ static void OnPaint(HWND window)
 
 static LRESULT CALLBACK ClockWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!g_clock.attached)
+    if (!g_clock.attached) {
+        if (message == WM_NCDESTROY)
+            g_clock.chainedUnderOther = false;
         return CallWindowProcA(g_clock.originalProc, window, message, wParam, lParam);
+    }
 
     switch (message) {
     case WM_TIMER:
@@ -266,15 +272,26 @@ static LRESULT CALLBACK ClockWindowProc(HWND window, UINT message, WPARAM wParam
 
 bool AttachClock(HWND clock)
 {
+    if (g_clock.chainedUnderOther) {
+        // Ours still serves that clock's chain with one original procedure;
+        // a second clock cannot share it.
+        if (clock != g_clock.window)
+            return false;
+    } else {
+        // Subclassing a clock whose chain still holds ours would make ours
+        // call itself; hence only here.
+        WNDPROC original = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClockWindowProc)));
+        if (original == nullptr)
+            return false;
+        g_clock.originalProc = original;
+    }
     g_clock.window = clock;
+    g_clock.chainedUnderOther = false;
     g_clock.originalRect = RectInParent(clock);
     g_clock.settings = DefaultClockSettings();
     g_clock.text.clear();
     g_clock.monitorLines = MonitorLines();
-    g_clock.originalProc =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClockWindowProc)));
-    if (g_clock.originalProc == nullptr)
-        return false;
     g_clock.attached = true;
     SampleReadings();
     CreateClockTooltip(clock);
@@ -296,6 +313,7 @@ bool DetachClock(bool clockGoing)
     bool onTop = GetWindowLongPtrA(clock, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ClockWindowProc);
     if (onTop)
         SetWindowLongPtrA(clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_clock.originalProc));
+    g_clock.chainedUnderOther = !onTop && !clockGoing;
     if (!clockGoing) {
         const RECT& rect = g_clock.originalRect;
         SetWindowPos(clock, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,

@@ -9,7 +9,9 @@
 
 #include <string>
 
-// Subclasses the clock, shows the default settings and starts the tick.
+// Subclasses the clock (or takes up our procedure where it still runs in the
+// clock's chain), shows the default settings and starts the tick. Fails for
+// a second clock while ours still runs in the first one's chain.
 bool AttachClock(HWND clock);
 
 // Stops the tick, closes the clock's tooltip, calendar and hot key, and gives

@@ -5,6 +5,11 @@
 // its own window procedure, 0 when another one is on top of it.
 constexpr char kClockProcIntactMessage[] = "HoralumeStandInClockProcIntact";
 
+// Sent to the stand-in's "Shell_TrayWnd": puts a pass-through window
+// procedure on top of whatever its clock runs now, as another shell
+// extension would; answers 1, or 0 without a clock.
+constexpr char kSubclassClockMessage[] = "HoralumeStandInSubclassClock";
+
 constexpr char kNoClockSwitch[] = "/noclock";
 constexpr char kHiddenClockSwitch[] = "/hiddenclock";
 

@@ -21,6 +21,8 @@ static HWND g_tray;
 static HWND g_clock;
 static UINT g_clockProcIntactMessage;
 static UINT g_openMenuItemsMessage;
+static UINT g_subclassClockMessage;
+static WNDPROC g_procUnderOtherExtension;
 
 // Wine's own (hidden) tray window, which keeps the notification icons.
 static HWND FindOtherTray(HWND ours)
@@ -90,6 +92,21 @@ static LRESULT CALLBACK ClockProc(HWND window, UINT message, WPARAM wParam, LPAR
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// Another extension's procedure on the clock: passes everything down.
+static LRESULT CALLBACK OtherExtensionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWindowProcA(g_procUnderOtherExtension, window, message, wParam, lParam);
+}
+
+static LRESULT SubclassClockOnTop()
+{
+    if (g_clock == nullptr || g_procUnderOtherExtension != nullptr)
+        return 0;
+    g_procUnderOtherExtension = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(g_clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OtherExtensionProc)));
+    return 1;
+}
+
 static HMENU OpenMenu()
 {
     HWND window = nullptr;
@@ -133,6 +150,8 @@ static LRESULT CALLBACK TrayProc(HWND window, UINT message, WPARAM wParam, LPARA
         return g_clock != nullptr && GetWindowLongPtrA(g_clock, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ClockProc);
     if (message == g_openMenuItemsMessage && message != 0)
         return OpenMenuItemsAtom();
+    if (message == g_subclassClockMessage && message != 0)
+        return SubclassClockOnTop();
     switch (message) {
     case WM_COPYDATA: {
         // Tray icons: Shell_NotifyIcon finds us first, Wine's tray does the work.
@@ -167,6 +186,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     bool clockShown = std::strstr(commandLine, kHiddenClockSwitch) == nullptr;
     g_clockProcIntactMessage = RegisterWindowMessageA(kClockProcIntactMessage);
     g_openMenuItemsMessage = RegisterWindowMessageA(kOpenMenuItemsMessage);
+    g_subclassClockMessage = RegisterWindowMessageA(kSubclassClockMessage);
 
     RegisterWindowClass(instance, hookapi::kTrayWindowClass, TrayProc, CS_HREDRAW | CS_VREDRAW);
     RegisterWindowClass(instance, hookapi::kNotifyWindowClass, DefWindowProcA, CS_HREDRAW | CS_VREDRAW);

@@ -77,6 +77,30 @@ TEST_F(ClockComponent, InstallingAndRemovingTwiceIsHarmlessAndAlwaysAnswers)
     EXPECT_TRUE(taskbar_.IsRunning());
 }
 
+// Another extension that subclassed the clock after us keeps our procedure
+// in its chain: removing must leave it passing through, and installing
+// again must take it up rather than subclass once more (which would make
+// our procedure call itself).
+TEST_F(ClockComponent, AnotherExtensionOnTopKeepsTheChainWhole)
+{
+    Install();
+    ASSERT_TRUE(PushSettings(SettingsWithFormat("'ours'")));
+    ASSERT_TRUE(taskbar_.SubclassClockOnTop());
+
+    EXPECT_TRUE(RemoveClockComponent(kDll));
+    EXPECT_FALSE(IsComponentInstalled());
+    EXPECT_TRUE(WaitForClockText([](const std::string& text) { return text.size() == 8 && text[2] == ':'; }))
+        << "the plain clock shows through ours";
+
+    Install();
+    ASSERT_TRUE(PushSettings(SettingsWithFormat("'again'")));
+    std::string text;
+    EXPECT_TRUE(WaitForClockText("again", 3000, &text)) << text;
+    EXPECT_TRUE(RemoveClockComponent(kDll));
+    EXPECT_TRUE(WaitForClockText([](const std::string& t) { return t.size() == 8 && t[2] == ':'; }));
+    EXPECT_TRUE(taskbar_.IsRunning());
+}
+
 TEST_F(ClockComponent, ShowsDefaultFormatUntilSettingsArrive)
 {
     Install();

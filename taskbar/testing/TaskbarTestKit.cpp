@@ -6,6 +6,7 @@
 #include <ddeml.h>
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace testkit {
@@ -13,7 +14,6 @@ namespace testkit {
 namespace {
 
 constexpr DWORD kPollMs = 20;
-constexpr DWORD kDdeTimeoutMs = 1000;
 
 // The first window of the class that belongs to the process, searched
 // among top-level windows or the children of parent.
@@ -168,13 +168,23 @@ bool StandInTaskbar::IsRunning() const
     return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
 }
 
-bool StandInTaskbar::ClockProcedureIsOriginal() const
+// Sends one of the stand-in's own messages; whether it answered 1.
+static bool AsksYes(HWND tray, const char* messageName)
 {
     DWORD_PTR answer = 0;
-    return tray_ != nullptr &&
-           SendMessageTimeoutA(tray_, RegisterWindowMessageA(kClockProcIntactMessage), 0, 0, SMTO_NORMAL, 5000,
-                               &answer) != 0 &&
+    return tray != nullptr &&
+           SendMessageTimeoutA(tray, RegisterWindowMessageA(messageName), 0, 0, SMTO_NORMAL, 5000, &answer) != 0 &&
            answer == 1;
+}
+
+bool StandInTaskbar::ClockProcedureIsOriginal() const
+{
+    return AsksYes(tray_, kClockProcIntactMessage);
+}
+
+bool StandInTaskbar::SubclassClockOnTop() const
+{
+    return AsksYes(tray_, kSubclassClockMessage);
 }
 
 HWND FindClockWindow()
@@ -224,20 +234,29 @@ std::string ClockText()
     return std::string(buffer.data(), copied < buffer.size() ? copied : buffer.size() - 1);
 }
 
-bool WaitForClockText(const std::function<bool(const std::string&)>& accept, DWORD timeoutMs, std::string* last)
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 {
     DWORD start = GetTickCount();
     for (;;) {
-        std::string text = ClockText();
-        bool accepted = accept(text);
-        if (last != nullptr)
-            *last = text;
-        if (accepted)
+        if (condition())
             return true;
         if (GetTickCount() - start > timeoutMs)
             return false;
         Sleep(kPollMs);
     }
+}
+
+bool WaitForClockText(const std::function<bool(const std::string&)>& accept, DWORD timeoutMs, std::string* last)
+{
+    return WaitUntil(
+        [&] {
+            std::string text = ClockText();
+            bool accepted = accept(text);
+            if (last != nullptr)
+                *last = std::move(text);
+            return accepted;
+        },
+        timeoutMs);
 }
 
 bool WaitForClockText(const std::string& contained, DWORD timeoutMs, std::string* last)
@@ -253,7 +272,7 @@ bool PokeData(const std::string& name, const void* data, DWORD size, UINT format
         return false;
     HSZ item = DdeCreateStringHandleA(client.Instance(), name.c_str(), CP_WINANSI);
     HDDEDATA result = DdeClientTransaction(static_cast<LPBYTE>(const_cast<void*>(data)), size, client.Conversation(),
-                                           item, format, XTYP_POKE, kDdeTimeoutMs, nullptr);
+                                           item, format, XTYP_POKE, hookapi::kPokeTimeoutMs, nullptr);
     DdeFreeStringHandle(client.Instance(), item);
     return result != nullptr;
 }
@@ -269,8 +288,8 @@ std::optional<std::string> RequestElement(const std::string& name)
     if (client.Conversation() == nullptr)
         return std::nullopt;
     HSZ item = DdeCreateStringHandleA(client.Instance(), name.c_str(), CP_WINANSI);
-    HDDEDATA data =
-        DdeClientTransaction(nullptr, 0, client.Conversation(), item, CF_TEXT, XTYP_REQUEST, kDdeTimeoutMs, nullptr);
+    HDDEDATA data = DdeClientTransaction(nullptr, 0, client.Conversation(), item, CF_TEXT, XTYP_REQUEST,
+                                         hookapi::kPokeTimeoutMs, nullptr);
     DdeFreeStringHandle(client.Instance(), item);
     if (data == nullptr)
         return std::nullopt;
@@ -313,13 +332,14 @@ HWND FindProcessWindow(const char* className, DWORD processId)
 
 HWND WaitForProcessWindow(const char* className, DWORD processId, DWORD timeoutMs)
 {
-    for (DWORD waited = 0; waited <= timeoutMs; waited += kPollMs) {
-        HWND window = FindProcessWindow(className, processId);
-        if (window != nullptr && IsWindowVisible(window))
-            return window;
-        Sleep(kPollMs);
-    }
-    return nullptr;
+    HWND window = nullptr;
+    WaitUntil(
+        [&] {
+            window = FindProcessWindow(className, processId);
+            return window != nullptr && IsWindowVisible(window);
+        },
+        timeoutMs);
+    return window != nullptr && IsWindowVisible(window) ? window : nullptr;
 }
 
 static LPARAM ClockMiddle(HWND clock)
@@ -386,16 +406,14 @@ bool SetClipboardText(const std::string& text)
 
 bool WaitForClipboardText(const std::string& expected, DWORD timeoutMs, std::string* last)
 {
-    for (DWORD waited = 0;; waited += kPollMs) {
-        std::optional<std::string> text = ClipboardText();
-        if (last != nullptr)
-            *last = text.value_or("(none)");
-        if (text == expected)
-            return true;
-        if (waited > timeoutMs)
-            return false;
-        Sleep(kPollMs);
-    }
+    return WaitUntil(
+        [&] {
+            std::optional<std::string> text = ClipboardText();
+            if (last != nullptr)
+                *last = text.value_or("(none)");
+            return text == expected;
+        },
+        timeoutMs);
 }
 
 static HWND OpenMenuWindow()
@@ -413,27 +431,28 @@ std::optional<std::vector<std::string>> OpenMenuItems(DWORD timeoutMs)
     HWND clock = FindClockWindow();
     HWND tray = clock != nullptr ? GetAncestor(clock, GA_ROOT) : nullptr;
     UINT message = RegisterWindowMessageA(kOpenMenuItemsMessage);
-    for (DWORD waited = 0; tray != nullptr && waited <= timeoutMs; waited += kPollMs) {
-        DWORD_PTR atom = 0;
-        if (OpenMenuWindow() != nullptr && SendMessageTimeoutA(tray, message, 0, 0, SMTO_NORMAL, 2000, &atom) &&
-            atom != 0) {
-            char list[256] = "";
-            GlobalGetAtomNameA(static_cast<ATOM>(atom), list, sizeof list);
-            GlobalDeleteAtom(static_cast<ATOM>(atom));
-            std::vector<std::string> items;
-            std::string all = list;
-            for (std::string::size_type start = 0;;) {
-                std::string::size_type end = all.find('\n', start);
-                items.push_back(all.substr(start, end - start));
-                if (end == std::string::npos)
-                    break;
-                start = end + 1;
-            }
-            return items;
-        }
-        Sleep(kPollMs);
+    DWORD_PTR atom = 0;
+    if (tray == nullptr || !WaitUntil(
+                               [&] {
+                                   return OpenMenuWindow() != nullptr &&
+                                          SendMessageTimeoutA(tray, message, 0, 0, SMTO_NORMAL, 2000, &atom) &&
+                                          atom != 0;
+                               },
+                               timeoutMs))
+        return std::nullopt;
+    char list[256] = "";
+    GlobalGetAtomNameA(static_cast<ATOM>(atom), list, sizeof list);
+    GlobalDeleteAtom(static_cast<ATOM>(atom));
+    std::vector<std::string> items;
+    std::string all = list;
+    for (std::string::size_type start = 0;;) {
+        std::string::size_type end = all.find('\n', start);
+        items.push_back(all.substr(start, end - start));
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
     }
-    return std::nullopt;
+    return items;
 }
 
 bool PressMenuKeys(const std::vector<WORD>& keys)
@@ -448,12 +467,7 @@ bool PressMenuKeys(const std::vector<WORD>& keys)
 
 bool WaitForMenuClosed(DWORD timeoutMs)
 {
-    for (DWORD waited = 0; waited <= timeoutMs; waited += kPollMs) {
-        if (OpenMenuWindow() == nullptr)
-            return true;
-        Sleep(kPollMs);
-    }
-    return false;
+    return WaitUntil([] { return OpenMenuWindow() == nullptr; }, timeoutMs);
 }
 
 } // namespace testkit

@@ -41,6 +41,8 @@ public:
 
     // Whether the clock runs its own window procedure (nothing subclassed it).
     bool ClockProcedureIsOriginal() const;
+    // Puts another extension's pass-through procedure on top of the clock's.
+    bool SubclassClockOnTop() const;
 
 private:
     HANDLE job_ = nullptr;
@@ -61,6 +63,10 @@ bool RemoveClockComponent(const std::string& dllPath, DWORD timeoutMs = 10000);
 
 // Whether the mutex "HoralumeDllInstalled" exists.
 bool IsComponentInstalled();
+
+// Checks the condition every 20 ms until it holds or the time is up; returns
+// whether it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
 // The clock's window text (WM_GETTEXT); empty without a clock.
 std::string ClockText();

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# CPU the clock component costs the taskbar with both monitor lines on (CPU
-# usage and memory load sampled once a second, the clock redrawn when a line
-# changes): the stand-in taskbar's CPU time over 60 s with the component and
-# its default settings, then over 60 s with the lines on, as a share of one
-# core. Run under Wine after a win64 build:
-#   scripts/with-wine.sh bench/clock_monitor_cpu.sh [seconds]
+# CPU the clock component costs the taskbar, as a share of one core: the
+# stand-in taskbar's CPU time over a stretch of seconds (60 by default)
+# alone, then with HORALUME.DLL installed (default format, ticking every
+# second), then with both monitor lines on (CPU usage and memory load
+# sampled once a second, the clock redrawn when a line changes).
+# Run under Wine after a win64 build:
+#   scripts/with-wine.sh bench/clock_cpu.sh [seconds]
 set -u
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -28,9 +29,10 @@ taskbar=$!
 sleep 3
 grep -q taskbar.exe "/proc/$taskbar/cmdline" || { echo "cannot find the taskbar process"; exit 1; }
 
+measure "taskbar alone                "
 wine "$clockctl" install "$dll" || { echo "install failed"; kill "$taskbar"; exit 1; }
 sleep 1
-measure "component, default settings"
+measure "component, default settings  "
 wine "$clockctl" monitor
 sleep 1
 measure "component, both monitor lines"
