@@ -136,18 +136,21 @@ bool TrayIcon::ShowMenu(HWND commandWindow)
     return true;
 }
 
-// The command of the default item; 0 if it is a position and the menu is missing.
-UINT TrayIcon::DefaultCommand()
+// The command of the default item; false if it is a position and the menu
+// to look it up in is missing.
+bool TrayIcon::DefaultCommand(UINT* command)
 {
-    if (!defaultByPosition)
-        return defaultItem;
+    if (!defaultByPosition) {
+        *command = defaultItem;
+        return true;
+    }
     HMENU submenu = nullptr;
     HMENU menu = LoadTrayMenu(instance, notifyData.uID, &submenu);
     if (!menu)
-        return 0;
-    const UINT command = GetMenuItemID(submenu, static_cast<int>(defaultItem));
+        return false;
+    *command = GetMenuItemID(submenu, static_cast<int>(defaultItem));
     DestroyMenu(menu);
-    return command;
+    return true;
 }
 
 LRESULT TrayIcon::OnTrayNotification(WPARAM wParam, LPARAM lParam)
@@ -165,8 +168,8 @@ LRESULT TrayIcon::OnTrayNotification(WPARAM wParam, LPARAM lParam)
         break;
     case WM_LBUTTONDBLCLK: {
         SetForegroundWindow(notifyData.hWnd);
-        const UINT command = DefaultCommand();
-        if (defaultByPosition && command == 0)
+        UINT command = 0;
+        if (!DefaultCommand(&command))
             return 0;
         SendMessageA(commandWindow, WM_COMMAND, command, 0);
         break;

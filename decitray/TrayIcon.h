@@ -31,7 +31,7 @@ private:
 
     HWND CommandWindow() const { return targetWindow ? targetWindow : notifyData.hWnd; }
     bool ShowMenu(HWND commandWindow);
-    UINT DefaultCommand();
+    bool DefaultCommand(UINT* command);
 
     NOTIFYICONDATAA notifyData;
     HINSTANCE instance = nullptr;

@@ -11,6 +11,7 @@
 #include "RecordingDdeServer.h"
 #include "TaskbarTestKit.h"
 #include "TestSupport.h"
+#include "resource.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -122,7 +123,7 @@ int main(int argc, char** argv)
     const DWORD wall = GetTickCount() - wallBefore;
     std::printf("measured\n");
     std::fflush(stdout);
-    PostMessageA(main, WM_COMMAND, 105, 0);
+    PostMessageA(main, WM_COMMAND, IDM_EXIT, 0);
     decitray.WaitForExit();
 
     if (server) {

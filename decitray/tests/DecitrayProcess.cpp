@@ -1,6 +1,7 @@
 #include "DecitrayProcess.h"
 
 #include "TestSupport.h"
+#include "resource.h"
 
 std::string WindowsPath(const char* buildPath)
 {
@@ -63,7 +64,7 @@ DecitrayProcess::~DecitrayProcess()
     if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
         HWND main = FindWindowOf("Decitray", "Decitray");
         if (main)
-            PostMessageA(main, WM_COMMAND, 105, 0);
+            PostMessageA(main, WM_COMMAND, IDM_EXIT, 0);
         if (WaitForSingleObject(process.hProcess, 5000) == WAIT_TIMEOUT) {
             TerminateProcess(process.hProcess, 1);
             WaitForSingleObject(process.hProcess, 3000);

@@ -13,7 +13,7 @@ namespace {
 
 const UINT kTrayCallback = WM_APP + 10;
 
-// The first static text of a dialog that reads as given, or null.
+// Whether a child window of the dialog reads as given.
 bool DialogShowsText(HWND dialog, const std::string& text)
 {
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
@@ -60,13 +60,23 @@ TEST(DecitrayProgramTest, MissingLoaderIsToldAndEndsWithZero)
     EXPECT_EQ(decitray.WaitForExit(), 0);
 }
 
-TEST(DecitrayProgramTest, TrayNotificationsHideAndClose)
-{
+// Decitray running with its icon in the notification area.
+class DecitrayWithIcon : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        main = decitray.MainWindow();
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return TrayIconExists(main, IDI_TRAY); }));
+    }
+
     DecitrayDirectory directory;
-    DecitrayProcess decitray(directory);
-    HWND main = decitray.MainWindow();
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return TrayIconExists(main, IDI_TRAY); }));
+    DecitrayProcess decitray{directory};
+    HWND main = nullptr;
+};
+
+TEST_F(DecitrayWithIcon, TrayNotificationsHideAndClose)
+{
     EXPECT_FALSE(IsWindowVisible(main));
 
     EXPECT_EQ(SendMessageA(main, kTrayCallback, IDI_TRAY + 1, WM_RBUTTONUP), 0);
@@ -87,14 +97,8 @@ TEST(DecitrayProgramTest, TrayNotificationsHideAndClose)
     EXPECT_TRUE(IsWindow(main));
 }
 
-TEST(DecitrayProgramTest, RightClickMenuCloses)
+TEST_F(DecitrayWithIcon, RightClickMenuCloses)
 {
-    DecitrayDirectory directory;
-    DecitrayProcess decitray(directory);
-    HWND main = decitray.MainWindow();
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return TrayIconExists(main, IDI_TRAY); }));
-
     PostMessageA(main, kTrayCallback, IDI_TRAY, WM_RBUTTONUP);
     HWND menu = decitray.WaitForWindow("#32768", nullptr);
     ASSERT_NE(menu, nullptr);
@@ -125,8 +129,8 @@ TEST(DecitrayProgramTest, TicksPokeClockThenDateEvery400Ms)
     HWND about = decitray.WaitForWindow("#32770", "About Decitray");
     ASSERT_NE(about, nullptr);
     const size_t beforeDialog = server.Pokes().size();
-    PumpMessagesFor(1300);
-    EXPECT_GE(server.Pokes().size(), beforeDialog + 4);
+    EXPECT_TRUE(WaitUntil([&] { return server.Pokes().size() >= beforeDialog + 4; }, 3000));
+    EXPECT_TRUE(IsWindow(about)) << "two ticks while the dialog was open";
     PostMessageA(about, WM_COMMAND, IDOK, 0);
 
     PostMessageA(main, WM_COMMAND, IDM_EXIT, 0);

@@ -105,6 +105,20 @@ TEST_F(TrayIconTest, IgnoresOtherIconsAndRunsTheDefaultOnDoubleClick)
     EXPECT_EQ(commands.size(), 2u);
 }
 
+TEST_F(TrayIconTest, WithoutItsMenuTheMouseDoesNothing)
+{
+    // No menu resource has this id; the default stays position 0.
+    const UINT idWithoutMenu = 4242;
+    TrayIcon tray;
+    ASSERT_TRUE(tray.Create(instance, target, kCallback, "Decitray", icon, idWithoutMenu, false));
+    EXPECT_EQ(tray.OnTrayNotification(idWithoutMenu, WM_RBUTTONUP), 0);
+    EXPECT_EQ(tray.OnTrayNotification(idWithoutMenu, WM_LBUTTONDBLCLK), 0);
+    EXPECT_FALSE(tray.SetDefaultMenuItem(IDM_ABOUT, false));
+    // A default given by command id needs no menu.
+    EXPECT_EQ(tray.OnTrayNotification(idWithoutMenu, WM_LBUTTONDBLCLK), 1);
+    EXPECT_EQ(commands, std::vector<UINT>{IDM_ABOUT});
+}
+
 // What the popup menu looked like, seen from inside its modal loop.
 struct MenuSeen {
     bool shown = false;
@@ -136,7 +150,7 @@ TEST_F(TrayIconTest, RightClickShowsTheMenuWithAboutAsDefault)
     menuSeen.key = 'C'; // "&Close Decitray"
     SetTimer(nullptr, 0, 50, DriveMenu);
     EXPECT_EQ(tray.OnTrayNotification(kIconId, WM_RBUTTONUP), 1);
-    PumpMessagesFor(100);
+    EXPECT_TRUE(WaitUntil([] { return !commands.empty(); }, 2000));
     EXPECT_TRUE(menuSeen.shown);
     EXPECT_EQ(menuSeen.defaultItem, static_cast<UINT>(IDM_ABOUT));
     EXPECT_EQ(commands, std::vector<UINT>{IDM_EXIT});

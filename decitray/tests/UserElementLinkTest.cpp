@@ -25,8 +25,7 @@ TEST(UserElementLinkTest, ConnectsOnOneTickAndPokesBothTextsOnTheNext)
 
     link.Push("4::8::58", "94::7::3");
     EXPECT_TRUE(link.IsConnected());
-    PumpMessagesFor(200);
-    EXPECT_EQ(server.Connects().size(), 1u);
+    EXPECT_TRUE(WaitUntil([&] { return server.Connects().size() == 1; }));
     EXPECT_TRUE(server.Pokes().empty()) << "nothing is poked on the tick that makes the link";
 
     link.Push("4::8::59", "94::7::3");

@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 namespace {
+
+// Far beyond a run that pokes a few elements, each with a 1000 ms time-out.
+const DWORD kChildTimeLimitMs = 30000;
 
 // A kernel handle closed when it goes out of scope.
 class Handle {
@@ -110,8 +116,21 @@ ChildResult RunChild(const std::string& program, const std::vector<std::string>&
     outWrite.Close();
     errWrite.Close();
 
+    // A child that hangs is ended: its pipes close, reading ends, and it
+    // does not outlive the test.
+    std::atomic<bool> hung{false};
+    std::thread watchdog([&] {
+        if (WaitForSingleObject(processHandle.Get(), kChildTimeLimitMs) == WAIT_TIMEOUT) {
+            hung = true;
+            TerminateProcess(processHandle.Get(), ~0u);
+        }
+    });
     result.output = ReadToEnd(outRead.Get());
     result.errors = ReadToEnd(errRead.Get());
+    watchdog.join();
+    if (hung) {
+        ADD_FAILURE() << program << " did not end within " << kChildTimeLimitMs << " ms";
+    }
     WaitForSingleObject(processHandle.Get(), INFINITE);
     GetExitCodeProcess(processHandle.Get(), &result.exitCode);
     return result;
