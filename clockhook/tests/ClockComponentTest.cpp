@@ -95,7 +95,7 @@ TEST_F(ClockComponent, AnotherExtensionOnTopKeepsTheChainWhole)
     Install();
     ASSERT_TRUE(PushSettings(SettingsWithFormat("'again'")));
     std::string text;
-    EXPECT_TRUE(WaitForClockText("again", 3000, &text)) << text;
+    EXPECT_TRUE(WaitForClockText("again", 10000, &text)) << text;
     EXPECT_TRUE(RemoveClockComponent(kDll));
     EXPECT_TRUE(WaitForClockText([](const std::string& t) { return t.size() == 8 && t[2] == ':'; }));
     EXPECT_TRUE(taskbar_.IsRunning());
@@ -106,7 +106,7 @@ TEST_F(ClockComponent, ShowsDefaultFormatUntilSettingsArrive)
     Install();
     std::string text;
     // "ddd, d MMM yyyy  HH:mm:ss": one line with the two blanks before the time.
-    EXPECT_TRUE(WaitForClockText("  ", 3000, &text)) << text;
+    EXPECT_TRUE(WaitForClockText("  ", 10000, &text)) << text;
     EXPECT_EQ(text.find('\n'), std::string::npos) << text;
 }
 
@@ -115,17 +115,17 @@ TEST_F(ClockComponent, PokedElementsShowInTheClockText)
     Install();
     ASSERT_TRUE(PushSettings(SettingsWithFormat("'T'|%DC% %dd%!")));
     std::string text;
-    EXPECT_TRUE(WaitForClockText([](const std::string& t) { return t == "T\n !"; }, 3000, &text))
+    EXPECT_TRUE(WaitForClockText([](const std::string& t) { return t == "T\n !"; }, 10000, &text))
         << "never-set elements show nothing: " << text;
 
     EXPECT_TRUE(PokeElement("DC", "5::12::34"));
     EXPECT_TRUE(PokeElement("DD", "26::3::7"));
-    EXPECT_TRUE(WaitForClockText([](const std::string& t) { return t == "T\n5::12::34 26::3::7!"; }, 3000, &text))
+    EXPECT_TRUE(WaitForClockText([](const std::string& t) { return t == "T\n5::12::34 26::3::7!"; }, 10000, &text))
         << text;
     EXPECT_EQ(RequestElement("dc"), "5::12::34");
 
     EXPECT_TRUE(PokeElement("dc", "%DD%"));
-    EXPECT_TRUE(WaitForClockText("\n%DD% 26::3::7!", 3000, &text)) << "a value is never expanded again: " << text;
+    EXPECT_TRUE(WaitForClockText("\n%DD% 26::3::7!", 10000, &text)) << "a value is never expanded again: " << text;
 }
 
 TEST_F(ClockComponent, RefusedPokesLeaveTheValue)
@@ -237,7 +237,7 @@ TEST_F(ClockComponent, TicksEverySecond)
     ASSERT_TRUE(PushSettings(SettingsWithFormat("HH:mm:ss")));
     std::string first = ClockText();
     std::string later;
-    EXPECT_TRUE(WaitForClockText([&first](const std::string& t) { return t != first; }, 2500, &later))
+    EXPECT_TRUE(WaitForClockText([&first](const std::string& t) { return t != first; }, 5000, &later))
         << first << " stayed";
 }
 

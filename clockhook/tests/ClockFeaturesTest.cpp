@@ -82,14 +82,14 @@ protected:
         taskbar_.Stop();
     }
 
-    HWND Calendar(DWORD timeoutMs = 3000)
+    HWND Calendar(DWORD timeoutMs = 10000)
     {
         return WaitForProcessWindow(kCalendarWindowClass, taskbar_.ProcessId(), timeoutMs);
     }
     bool CalendarGone()
     {
         return WaitUntil([this] { return FindProcessWindow(kCalendarWindowClass, taskbar_.ProcessId()) == nullptr; },
-                         3000);
+                         10000);
     }
     bool Close(HWND calendar)
     {
@@ -120,7 +120,7 @@ TEST_F(ClockFeatures, DoubleClickCopiesAndIsNeverTakenForASingleClick)
     ASSERT_TRUE(PushSettings(settings));
     DoubleClickClock();
     std::string text;
-    EXPECT_TRUE(WaitForClipboardText("first\r\nsecond", 3000, &text)) << text;
+    EXPECT_TRUE(WaitForClipboardText("first\r\nsecond", 10000, &text)) << text;
     Sleep(GetDoubleClickTime() + 300);
     EXPECT_EQ(FindProcessWindow(kCalendarWindowClass, taskbar_.ProcessId()), nullptr)
         << "the double click's first half did not open the calendar";
@@ -139,12 +139,12 @@ TEST_F(ClockFeatures, CopyTakesTheClockOrTheTooltipFormatWhenAsked)
     ASSERT_TRUE(PushSettings(settings));
     ClickClock();
     std::string text;
-    EXPECT_TRUE(WaitForClipboardText("tip\r\ntwo", 3000, &text)) << text;
+    EXPECT_TRUE(WaitForClipboardText("tip\r\ntwo", 10000, &text)) << text;
 
     settings.displayFlags |= DisplayFlag::CopySameAsClock;
     ASSERT_TRUE(PushSettings(settings));
     ClickClock();
-    EXPECT_TRUE(WaitForClipboardText("clock", 3000, &text)) << text;
+    EXPECT_TRUE(WaitForClipboardText("clock", 10000, &text)) << text;
 
     // An empty text leaves the clipboard alone.
     settings.displayFlags &= ~(DisplayFlag::CopySameAsClock | DisplayFlag::CopySameAsTooltip);
@@ -209,7 +209,7 @@ TEST_F(ClockFeatures, CalendarOpensAboveTheClockWithItsOptions)
 
 bool WaitForForeground(HWND window)
 {
-    return WaitUntil([window] { return GetForegroundWindow() == window; }, 3000);
+    return WaitUntil([window] { return GetForegroundWindow() == window; }, 10000);
 }
 
 TEST_F(ClockFeatures, CalendarClosesWhenNoLongerActiveOnlyWithAutoClose)
@@ -299,7 +299,7 @@ TEST_F(ClockFeatures, MenuPutsTheComponentItemsIntoThePlainClockMenu)
     ASSERT_TRUE(PressMenuKeys({VK_UP, VK_RETURN}));
     EXPECT_TRUE(WaitForMenuClosed());
     std::string text;
-    EXPECT_TRUE(WaitForClipboardText("copied", 3000, &text)) << text;
+    EXPECT_TRUE(WaitForClipboardText("copied", 10000, &text)) << text;
 }
 
 TEST_F(ClockFeatures, MenuOptionsOrderTheItems)
@@ -355,7 +355,7 @@ TEST_F(ClockFeatures, TooltipShowsItsFormatAndStaysOnlyWhenAsked)
     settings.displayFlags |= DisplayFlag::CustomTooltip | DisplayFlag::TooltipStays;
     ASSERT_TRUE(PushSettings(settings));
     RestMouseOnClock();
-    HWND tip = ShownTooltip(taskbar_.ProcessId(), 3000);
+    HWND tip = ShownTooltip(taskbar_.ProcessId(), 10000);
     ASSERT_NE(tip, nullptr);
     EXPECT_EQ(WindowText(tip), "tip\r\ntwo");
     RECT tipRect, clockRect;
@@ -365,14 +365,14 @@ TEST_F(ClockFeatures, TooltipShowsItsFormatAndStaysOnlyWhenAsked)
     Sleep(GetDoubleClickTime() * 10 + 1000);
     EXPECT_TRUE(IsWindowVisible(tip)) << "TooltipStays: not hidden after the usual time";
     SetCursorPos(5, 5);
-    EXPECT_TRUE(WaitUntil([tip] { return !IsWindowVisible(tip); }, 2000)) << "hidden once the mouse left";
+    EXPECT_TRUE(WaitUntil([tip] { return !IsWindowVisible(tip); }, 10000)) << "hidden once the mouse left";
 
     // Without TooltipStays it goes by itself; without CustomTooltip it shows
     // the long date over the long time.
     settings.displayFlags &= ~(DisplayFlag::CustomTooltip | DisplayFlag::TooltipStays);
     ASSERT_TRUE(PushSettings(settings));
     RestMouseOnClock();
-    tip = ShownTooltip(taskbar_.ProcessId(), 3000);
+    tip = ShownTooltip(taskbar_.ProcessId(), 10000);
     ASSERT_NE(tip, nullptr);
     std::string text = WindowText(tip);
     EXPECT_NE(text.find("\r\n"), std::string::npos) << text;
@@ -392,7 +392,7 @@ COLORREF ScreenPixel(int x, int y)
 // The clock paints after the record is taken, not while it is.
 bool WaitForPixel(int x, int y, COLORREF expected, COLORREF* last)
 {
-    return WaitUntil([&] { return (*last = ScreenPixel(x, y)) == expected; }, 3000);
+    return WaitUntil([&] { return (*last = ScreenPixel(x, y)) == expected; }, 10000);
 }
 
 TEST_F(ClockFeatures, MonitorLinesRunAlongTheEdges)
@@ -435,7 +435,7 @@ TEST_F(ClockFeatures, HotKeyRunsItsCommand)
     }
     SendInput(6, keys, sizeof keys[0]);
     std::string text;
-    EXPECT_TRUE(WaitForClipboardText("copied", 3000, &text)) << text;
+    EXPECT_TRUE(WaitForClipboardText("copied", 10000, &text)) << text;
 }
 
 } // namespace
@@ -474,7 +474,7 @@ TEST(ClockPropertiesCommand, StartsHoralumeBesideTheComponent)
     CloseHandle(started);
     // Under Wine a hooked process keeps the hook's library mapped after the
     // removal, so the copy can go only once the taskbar has ended.
-    WaitUntil([&dll] { return DeleteFileA(dll.c_str()) != 0; }, 3000);
+    WaitUntil([&dll] { return DeleteFileA(dll.c_str()) != 0; }, 10000);
     DeleteFileA(program.c_str());
     RemoveDirectoryA(directory.c_str());
 }

@@ -3,17 +3,6 @@
 #include "TestSupport.h"
 #include "resource.h"
 
-std::string WindowsPath(const char* buildPath)
-{
-    std::string path = buildPath;
-    if (!path.empty() && path[0] == '/')
-        path = "Z:" + path;
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    return path;
-}
-
 DecitrayDirectory::DecitrayDirectory(bool withLoader)
 {
     static int serial = 0;

@@ -3,12 +3,11 @@
 // Whatever is still running at the end is closed, or ended.
 #pragma once
 
+#include "BuildPaths.h"
+
 #include <windows.h>
 
 #include <string>
-
-// A path given by the build (a Unix path under Wine) as Windows sees it.
-std::string WindowsPath(const char* buildPath);
 
 class DecitrayDirectory {
 public:

@@ -67,17 +67,6 @@ std::string ReadToEnd(HANDLE pipe)
 
 } // namespace
 
-std::string WindowsPath(const std::string& path)
-{
-    std::string windowsPath = path[0] == '/' ? "Z:" + path : path;
-    for (char& c : windowsPath) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-    return windowsPath;
-}
-
 ChildResult RunChild(const std::string& program, const std::vector<std::string>& arguments)
 {
     ChildResult result{~0u, {}, {}};

@@ -1,6 +1,8 @@
 // Runs a console program as a child process and collects what it writes.
 #pragma once
 
+#include "BuildPaths.h"
+
 #include <windows.h>
 
 #include <string>
@@ -15,7 +17,3 @@ struct ChildResult {
 // Each argument reaches the child's argv unchanged. Fails the calling test
 // (and returns exit code ~0) if the program cannot be started.
 ChildResult RunChild(const std::string& program, const std::vector<std::string>& arguments);
-
-// A path of the build tree as the child's loader takes it: under Wine, a Unix
-// path is reached through drive Z:.
-std::string WindowsPath(const std::string& path);

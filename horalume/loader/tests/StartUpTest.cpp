@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "TaskbarTestKit.h"
 #include "TestSupport.h"
 
 namespace {
@@ -17,15 +18,6 @@ const char kInstallCaption[] = "Unable to start Horalume!";
 const char kRemoveCaption[] = "Unable to exit Horalume!";
 const char kSheetCaption[] = "Horalume Properties";
 const DWORD kNever = 0xFFFFFFFF;
-
-bool ComponentInstalled()
-{
-    HANDLE installed = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, "HoralumeDllInstalled");
-    if (installed != nullptr) {
-        CloseHandle(installed);
-    }
-    return installed != nullptr;
-}
 
 HWND FindSheet()
 {
@@ -65,7 +57,7 @@ protected:
         WriteSetting("ShowProperties", 0);
         RunHoralume(horalume_);
         ASSERT_TRUE(horalume_.WaitForExit(10000));
-        ASSERT_TRUE(ComponentInstalled());
+        ASSERT_TRUE(testkit::IsComponentInstalled());
     }
 
     static std::string ClockText()
@@ -124,13 +116,13 @@ TEST_F(StartUp, HiddenClockWarnsAndCancelInstallsNothing)
         ASSERT_TRUE(horalume_.WaitForExit(10000));
         ASSERT_EQ(boxes.Seen().size(), 1u);
         EXPECT_EQ(boxes.Seen()[0].text.rfind("The standard Windows taskbar clock is currently disabled.", 0), 0u);
-        EXPECT_FALSE(ComponentInstalled());
+        EXPECT_FALSE(testkit::IsComponentInstalled());
     }
     MessageBoxWatcher boxes({kHoralume}, IDOK);
     RunHoralume(horalume_);
     ASSERT_TRUE(horalume_.WaitForExit(10000));
     EXPECT_EQ(boxes.Seen().size(), 1u);
-    EXPECT_TRUE(ComponentInstalled());
+    EXPECT_TRUE(testkit::IsComponentInstalled());
 }
 
 TEST_F(StartUp, InstalledComponentOpensTheSheetAndASecondCopyOnlyFrontsIt)
@@ -144,7 +136,7 @@ TEST_F(StartUp, InstalledComponentOpensTheSheetAndASecondCopyOnlyFrontsIt)
 
     RunHoralume(second_, "/U");
     ASSERT_TRUE(second_.WaitForExit(10000));
-    EXPECT_TRUE(ComponentInstalled());
+    EXPECT_TRUE(testkit::IsComponentInstalled());
     EXPECT_TRUE(horalume_.IsRunning());
 
     WriteSetting("Left", -1234);
@@ -152,7 +144,7 @@ TEST_F(StartUp, InstalledComponentOpensTheSheetAndASecondCopyOnlyFrontsIt)
     ASSERT_TRUE(horalume_.WaitForExit(10000));
     EXPECT_NE(ReadSetting("Left", -1234), -1234); // the closing position was saved
     EXPECT_EQ(ReadSetting("Page", 0), 2000);
-    EXPECT_TRUE(ComponentInstalled());
+    EXPECT_TRUE(testkit::IsComponentInstalled());
 }
 
 TEST_F(StartUp, UninstallRemovesAndIsSilentWhenNothingIsInstalled)
@@ -162,12 +154,12 @@ TEST_F(StartUp, UninstallRemovesAndIsSilentWhenNothingIsInstalled)
     MessageBoxWatcher boxes({kHoralume, kInstallCaption, kRemoveCaption}, IDOK);
     RunHoralume(horalume_, "-uninstall");
     ASSERT_TRUE(horalume_.WaitForExit(10000));
-    EXPECT_FALSE(ComponentInstalled());
+    EXPECT_FALSE(testkit::IsComponentInstalled());
 
     InstallSilently();
     RunHoralume(horalume_, "/u");
     ASSERT_TRUE(horalume_.WaitForExit(10000));
-    EXPECT_FALSE(ComponentInstalled());
+    EXPECT_FALSE(testkit::IsComponentInstalled());
     EXPECT_TRUE(boxes.Seen().empty());
 }
 
@@ -181,7 +173,7 @@ TEST_F(StartUp, MissingUnhookProcedureFailsRemovalOnly)
     ASSERT_TRUE(horalume_.WaitForExit(10000));
     ASSERT_EQ(boxes.Seen().size(), 1u);
     EXPECT_EQ(boxes.Seen()[0].text, "Cannot find hook function.");
-    EXPECT_TRUE(ComponentInstalled());
+    EXPECT_TRUE(testkit::IsComponentInstalled());
 }
 
 TEST_F(StartUp, SlowComponentGetsOneWarningAndALongerStoredWait)

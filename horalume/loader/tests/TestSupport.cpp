@@ -55,17 +55,6 @@ std::string RunValue()
     return path;
 }
 
-std::string WindowsPath(const char* path)
-{
-    std::string result = path[0] == '/' ? std::string("Z:") + path : std::string(path);
-    for (char& c : result) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-    return result;
-}
-
 bool ChildProcess::Start(const std::string& commandLine, const std::string& directory)
 {
     Kill();

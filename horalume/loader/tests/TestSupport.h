@@ -2,6 +2,8 @@
 // and message boxes found by caption, read and answered.
 #pragma once
 
+#include "BuildPaths.h"
+
 #include <windows.h>
 
 #include <atomic>
@@ -21,9 +23,6 @@ void WriteFakeComponentDelay(const char* name, DWORD milliseconds);
 // The value "Horalume" of the Run key: removed, or read ("" when absent).
 void RemoveRunValue();
 std::string RunValue();
-
-// A build path as Windows sees it: "/a/b" becomes "Z:\a\b".
-std::string WindowsPath(const char* path);
 
 class ChildProcess {
 public:
