@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "ClockDefaults.h"
 #include "HookApi.h"
 #include "LoaderState.h"
 #include "RegKey.h"
@@ -18,6 +19,7 @@ static std::string FieldText(const char (&field)[kFormatFieldSize])
 
 bool LoadClockSettings(ClockSettings& settings)
 {
+    const ClockSettings defaults = DefaultClockSettings();
     std::memset(&settings, 0, sizeof settings);
 
     RegKeyReader key;
@@ -25,41 +27,38 @@ bool LoadClockSettings(ClockSettings& settings)
     bool skipSheet = !key.ReadBool("ShowProperties", true);
     auto version = static_cast<std::uint32_t>(key.ReadDword("Version", 0));
 
-    settings.displayFlags = key.ReadDword("DisplayFlags", DisplayFlag::Defaults);
-    settings.backgroundColor = key.ReadDword("BackgroundColor", 0x00000000);
-    settings.foregroundColor = key.ReadDword("ForegroundColor", 0x0080FF80);
-    settings.cpuColor = key.ReadDword("CPUColor", 0x0080FF80);
-    settings.memLoadColor = key.ReadDword("MemLoadColor", 0x0080FF80);
-    settings.fixedWidth = key.ReadDword("FixedWidth", 100);
+    settings.displayFlags = key.ReadDword("DisplayFlags", defaults.displayFlags);
+    settings.backgroundColor = key.ReadDword("BackgroundColor", defaults.backgroundColor);
+    settings.foregroundColor = key.ReadDword("ForegroundColor", defaults.foregroundColor);
+    settings.cpuColor = key.ReadDword("CPUColor", defaults.cpuColor);
+    settings.memLoadColor = key.ReadDword("MemLoadColor", defaults.memLoadColor);
+    settings.fixedWidth = key.ReadDword("FixedWidth", defaults.fixedWidth);
     key.ReadBinary("CustomFont", nullptr, &settings.customFont, sizeof settings.customFont);
-    key.ReadString("ClockFormatString", "ddd, d MMM yyyy  HH:mm:ss", settings.clockFormatString, kFormatFieldSize);
-    key.ReadString("TooltipFormatString", "", settings.tooltipFormatString, kFormatFieldSize);
-    key.ReadString("CopyFormatString", "", settings.copyFormatString, kFormatFieldSize);
-    settings.clickCommand = key.ReadDword("ClickCommand", ClockCommand::Calendar);
-    settings.dblClickCommand = key.ReadDword("DblClickCommand", ClockCommand::Copy);
-    settings.hotkeyCommand = key.ReadDword("HotkeyCommand", ClockCommand::Calendar);
-    settings.locale = key.ReadDword("Locale", 0x0400);
+    key.ReadString("ClockFormatString", defaults.clockFormatString, settings.clockFormatString, kFormatFieldSize);
+    key.ReadString("TooltipFormatString", defaults.tooltipFormatString, settings.tooltipFormatString, kFormatFieldSize);
+    key.ReadString("CopyFormatString", defaults.copyFormatString, settings.copyFormatString, kFormatFieldSize);
+    settings.clickCommand = key.ReadDword("ClickCommand", defaults.clickCommand);
+    settings.dblClickCommand = key.ReadDword("DblClickCommand", defaults.dblClickCommand);
+    settings.hotkeyCommand = key.ReadDword("HotkeyCommand", defaults.hotkeyCommand);
+    settings.locale = key.ReadDword("Locale", defaults.locale);
 
     key.Open(HKEY_CURRENT_USER, kHoralumeKey, kCalendarSubkey);
     static const struct {
         const char* name;
-        bool defaultValue;
         std::uint32_t flag;
     } calendarSwitches[] = {
-        {"AutoClose", true, CalendarFlag::AutoClose},
-        {"TopMost", true, CalendarFlag::TopMost},
-        {"SaveWindow", false, CalendarFlag::SaveWindow},
-        {"WeekNumbers", false, CalendarFlag::WeekNumbers},
-        {"CustomFont", false, CalendarFlag::CustomCalendarFont},
+        {"AutoClose", CalendarFlag::AutoClose},           {"TopMost", CalendarFlag::TopMost},
+        {"SaveWindow", CalendarFlag::SaveWindow},         {"WeekNumbers", CalendarFlag::WeekNumbers},
+        {"CustomFont", CalendarFlag::CustomCalendarFont},
     };
     for (const auto& entry : calendarSwitches)
-        if (key.ReadBool(entry.name, entry.defaultValue))
+        if (key.ReadBool(entry.name, (defaults.calendarFlags & entry.flag) != 0))
             settings.calendarFlags |= entry.flag;
     key.ReadBinary("Font", nullptr, &settings.calendarFont, sizeof settings.calendarFont);
-    settings.lastDate = key.ReadDword("LastDate", 0);
+    settings.lastDate = key.ReadDword("LastDate", defaults.lastDate);
     if (settings.lastDate != -1)
         settings.calendarFlags |= CalendarFlag::RememberMonth;
-    settings.weekendDays = key.ReadClampedUnsigned("WeekendDays", 0x41, 0, 127);
+    settings.weekendDays = key.ReadClampedUnsigned("WeekendDays", defaults.weekendDays, 0, 127);
     int firstDayDefault = (settings.displayFlags & DisplayFlag::LegacyMondayFirst) ? 1 : 0;
     settings.firstDay = key.ReadClamped("FirstDay", firstDayDefault, 0, 6);
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ClockDefaults.h"
 #include "LoaderState.h"
 #include "RegistryFixture.h"
 
@@ -15,23 +16,6 @@ using SettingsStore = RegistryTest;
 namespace {
 
 const char kRunPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-
-ClockSettings ExpectedDefaults()
-{
-    ClockSettings settings;
-    std::memset(&settings, 0, sizeof settings);
-    settings.displayFlags = 0x018E0617;
-    settings.foregroundColor = settings.cpuColor = settings.memLoadColor = 0x0080FF80;
-    settings.fixedWidth = 100;
-    std::strcpy(settings.clockFormatString, "ddd, d MMM yyyy  HH:mm:ss");
-    settings.clickCommand = 0x9995;
-    settings.dblClickCommand = 0x9996;
-    settings.hotkeyCommand = 0x9995;
-    settings.locale = 0x0400;
-    settings.calendarFlags = 0x13;
-    settings.weekendDays = 0x41;
-    return settings;
-}
 
 std::vector<BYTE> Bytes(const char* path, const char* name)
 {
@@ -65,7 +49,7 @@ TEST_F(SettingsStore, EmptyRegistryLoadsTheDefaultsAndWritesNothing)
     ClockSettings settings;
     std::memset(&settings, 0xAB, sizeof settings);
     EXPECT_FALSE(LoadClockSettings(settings)) << "the sheet is shown";
-    ClockSettings expected = ExpectedDefaults();
+    ClockSettings expected = DefaultClockSettings();
     EXPECT_EQ(std::memcmp(&settings, &expected, sizeof settings), 0);
     EXPECT_FALSE(KeyExists(kTestKey));
     EXPECT_FALSE(ReadAutostart());
