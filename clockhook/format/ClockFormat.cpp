@@ -150,19 +150,17 @@ public:
     {
     }
 
-    // Renders from pos to the end of the line; returns the position of the
-    // '|' that ends it, or the end of the format. Inside a locale picture
-    // (nested) there are no lines and no f elements.
-    std::size_t RenderSpan(std::string_view format, std::size_t pos, LineWriter& out, bool nested) const
+    // Renders one line of the format, or a locale picture (nested: no f
+    // elements there).
+    void RenderSpan(std::string_view format, LineWriter& out, bool nested) const
     {
+        std::size_t pos = 0;
         while (pos < format.size()) {
             char ch = format[pos];
-            if (ch == '|' && !nested)
-                return pos;
             if (ch == '\'') {
                 pos = RenderQuoted(format, pos, out);
             } else if (ch == '%') {
-                pos = RenderUserElement(format, pos, out, nested);
+                pos = RenderUserElement(format, pos, out);
             } else if (ch == '~') {
                 ++pos;
             } else {
@@ -173,7 +171,6 @@ public:
                 RenderRun(ch, run, out, nested);
             }
         }
-        return pos;
     }
 
 private:
@@ -201,14 +198,13 @@ private:
     }
 
     // %NAME% shows the element's value; %% shows one '%'. A '%' not closed
-    // on its line shows itself and the rest of the line as they stand.
-    std::size_t RenderUserElement(std::string_view format, std::size_t pos, LineWriter& out, bool nested) const
+    // (on its line: lines are split before) shows itself and the rest.
+    std::size_t RenderUserElement(std::string_view format, std::size_t pos, LineWriter& out) const
     {
-        std::size_t lineEnd = nested ? format.size() : std::min(format.find('|', pos), format.size());
         std::size_t close = format.find('%', pos + 1);
-        if (close >= lineEnd) {
-            out.Put(format.substr(pos, lineEnd - pos));
-            return lineEnd;
+        if (close == std::string_view::npos) {
+            out.Put(format.substr(pos));
+            return format.size();
         }
         std::string_view name = format.substr(pos + 1, close - pos - 1);
         if (name.empty()) {
@@ -300,7 +296,7 @@ private:
             break;
         case 'f':
             if (!nested)
-                RenderSpan(LocalePicture(length), 0, out, true);
+                RenderSpan(LocalePicture(length), out, true);
             break;
         case 'r':
         case 'R': {
@@ -379,6 +375,56 @@ private:
 
 } // namespace
 
+// Past the quoted text that starts at pos: two quotes in a row stand for one
+// (inside quotes or out), and a quote never closed runs to the end.
+static std::size_t QuotedTextEnd(std::string_view format, std::size_t pos)
+{
+    if (pos + 1 < format.size() && format[pos + 1] == '\'')
+        return pos + 2;
+    for (++pos; pos < format.size(); pos += 2) {
+        pos = std::min(format.find('\'', pos), format.size());
+        if (pos + 1 >= format.size() || format[pos + 1] != '\'')
+            return std::min(pos + 1, format.size());
+    }
+    return format.size();
+}
+
+std::size_t FormatLineEnd(std::string_view format, std::size_t pos)
+{
+    while (pos < format.size()) {
+        switch (format[pos]) {
+        case '|':
+            return pos;
+        case '\'':
+            pos = QuotedTextEnd(format, pos);
+            break;
+        case '%': {
+            // An element name runs to the next '%', unless a '|' comes first.
+            std::size_t close = format.find('%', pos + 1);
+            std::size_t bar = format.find('|', pos);
+            if (close >= bar)
+                return std::min(bar, format.size());
+            pos = close + 1;
+            break;
+        }
+        default:
+            ++pos;
+        }
+    }
+    return format.size();
+}
+
+std::size_t FormatLineStart(std::string_view format, std::size_t pos)
+{
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t end = FormatLineEnd(format, start);
+        if (pos <= end || end >= format.size())
+            return start;
+        start = end + 1;
+    }
+}
+
 std::vector<RenderedLine> RenderClockFormat(std::string_view format, const ClockMoment& moment,
                                             const RenderContext& context)
 {
@@ -401,11 +447,12 @@ void RenderClockFormat(std::string_view format, const ClockMoment& moment, const
         line.align = LineAlign::Centre;
         if (pos < format.size() && (format[pos] == '<' || format[pos] == '>'))
             line.align = format[pos++] == '<' ? LineAlign::Left : LineAlign::Right;
+        std::size_t end = FormatLineEnd(format, pos);
         LineWriter out(line.text);
-        pos = renderer.RenderSpan(format, pos, out, false);
-        if (pos >= format.size() || used == kMaxLines)
+        renderer.RenderSpan(format.substr(pos, end - pos), out, false);
+        if (end >= format.size() || used == kMaxLines)
             break;
-        ++pos; // past the '|'
+        pos = end + 1; // past the '|'
     }
     lines.resize(used);
 }

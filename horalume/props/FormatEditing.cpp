@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ClockFormat.h"
 #include "ClockSettings.h"
 #include "formatmenu.h"
 
@@ -22,17 +23,14 @@ std::vector<FormatEdit> WrapSelection(std::string_view text, int start, int end,
     return {{end, end, markText, false}, {start, start, markText, false}};
 }
 
-// The line holding position p starts after the last "|" before p (quotes are
-// not looked at); an existing "<" or ">" there is replaced, otherwise the mark
-// goes in at the line start.
+// The line holding position p starts where the clock starts it; an existing
+// "<" or ">" there is replaced, otherwise the mark goes in at the line start.
 std::vector<FormatEdit> SetLineMark(std::string_view text, int p, std::string_view mark)
 {
     if (p < 0) {
         return {};
     }
-    const std::size_t limit = std::min(static_cast<std::size_t>(p), text.size());
-    const std::size_t bar = text.substr(0, limit).rfind('|');
-    const int lineStart = bar == std::string_view::npos ? 0 : static_cast<int>(bar) + 1;
+    const int lineStart = static_cast<int>(FormatLineStart(text, static_cast<std::size_t>(p)));
     const bool hasMark =
         static_cast<std::size_t>(lineStart) < text.size() && (text[lineStart] == '<' || text[lineStart] == '>');
     return {{lineStart, lineStart + (hasMark ? 1 : 0), std::string(mark), true}};

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ClockFormat.h"
 #include "EditBoxModel.h"
 #include "formatmenu.h"
 
@@ -102,8 +103,15 @@ TEST(FormatEditing, LineMarkEdgeCases)
     // An empty last line gets its mark at the very end.
     EXPECT_EQ(Align({"ddd|", 4, 4}, IDM_ALIGNRIGHT).text, "ddd|>");
     EXPECT_EQ(Align({"", 0, 0}, IDM_ALIGNRIGHT).text, ">");
-    // A "|" inside quotes still starts a line.
-    EXPECT_EQ(Align({"'a|b'", 4, 4}, IDM_ALIGNRIGHT).text, "'a|>b'");
+    // A "|" inside quotes is text, as the clock shows it: the mark goes where
+    // the clock's line starts, and the clock then aligns that one line.
+    const std::string marked = Align({"HH'a|b' %X|Y%|mm", 6, 6}, IDM_ALIGNRIGHT).text;
+    EXPECT_EQ(marked, ">HH'a|b' %X|Y%|mm");
+    EXPECT_EQ(Align({"HH'a|b' %X|Y%|mm", 12, 12}, IDM_ALIGNLEFT).text, "HH'a|b' %X|<Y%|mm");
+    const auto lines = RenderClockFormat(marked, ClockMoment(), RenderContext());
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].text, "00a|b %X");
+    EXPECT_EQ(lines[0].align, LineAlign::Right);
     // Only the character right at the line start counts as a mark.
     EXPECT_EQ(Align({"d>d", 3, 3}, IDM_ALIGNLEFT).text, "<d>d");
     // A negative position changes nothing; one past the text is kept inside it.
