@@ -59,6 +59,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2002 the Decimal Time
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_UNPAGE_FINISH ; offers the restart that a file still in use needs
 !insertmacro MUI_LANGUAGE "English"
 
 Var DecitrayWasRunning
@@ -147,6 +148,7 @@ Section "-un.Program files"
     DeleteRegValue HKCU "${RUN_KEY}" "Horalume"
   ${EndIf}
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  DeleteRegKey /ifempty HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall"
 SectionEnd
 
 Section /o "un.Remove my settings" SecRemoveSettings

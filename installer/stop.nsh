@@ -66,10 +66,12 @@ Function ${un}StopDecimalTime
   ${EndIf}
 FunctionEnd
 
-; The shell unmaps the component a moment after its removal, or keeps it
-; while another extension holds the clock; a mapped library cannot be
-; overwritten or deleted, but it can be moved aside and deleted at restart.
+; The shell unmaps the component a moment after its removal, or only when it
+; ends (under Wine, or while another extension holds the clock); a mapped
+; library cannot be overwritten or deleted, but it can be moved aside (as
+; ns*.tmp) and deleted once it is free, at the latest when Windows restarts.
 Function ${un}ReleaseComponentFile
+  Delete /REBOOTOK "$INSTDIR\Horalume\ns*.tmp"
   StrCpy $1 "$INSTDIR\Horalume\HORALUME.DLL"
   StrCpy $2 0
   ${DoWhile} ${FileExists} $1

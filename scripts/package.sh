@@ -29,16 +29,18 @@ trust_file() {
 
 # Signs one PE file in place and verifies the signature.
 sign_file() {
-  local file=$1 trust
+  local file=$1 label=${2:-$(basename "$1")} trust pass
   trust=$(mktemp)
-  local args=(-pkcs12 "$cert" -readpass <(printf '%s' "${SIGN_PASSWORD:-}") -h sha256 -n "Decimal time")
+  pass=$(mktemp) # a file, so the password never shows in a process list
+  printf '%s' "${SIGN_PASSWORD:-}" >"$pass"
+  local args=(-pkcs12 "$cert" -readpass "$pass" -h sha256 -n "Decimal time")
   [ -n "${SIGN_TIMESTAMP_URL:-}" ] && args+=(-ts "$SIGN_TIMESTAMP_URL")
   if osslsigncode sign "${args[@]}" -in "$file" -out "$file.signed" >/dev/null && mv "$file.signed" "$file" &&
     trust_file "$trust" && osslsigncode verify -CAfile "$trust" -in "$file" >/dev/null; then
-    rm -f "$trust"
-    echo "signed and verified: $(basename "$file")"
+    rm -f "$trust" "$pass"
+    echo "signed and verified: $label"
   else
-    rm -f "$trust" "$file.signed"
+    rm -f "$trust" "$pass" "$file.signed"
     echo "package: signing $file failed" >&2
     return 1
   fi
@@ -47,7 +49,7 @@ sign_file() {
 # makensis signs the uninstaller through this while it builds an installer.
 if [ "${1:-}" = --sign-file ] && [ $# -eq 3 ]; then
   cert=$2
-  sign_file "$3"
+  sign_file "$3" "the uninstaller"
   exit
 fi
 
