@@ -225,6 +225,7 @@ stopped() { [ -z "$(pids_of 'Decitray\.exe')" ] && ! clock_shows "$decimal"; }
 clock_format_kept() { [ "$(reg_value 'HKCU\Software\Horalume\Settings' ClockFormatString)" = 'HH:mm:ss|%DC%  %DD%' ]; }
 
 mkdir -p "$drive_c/hora-test" # the folder the user picks a new folder in
+wine reg delete 'HKCU\Software\Horalume' /f >/dev/null 2>&1 # a user new to the programs
 snapshot before
 wine "$root/build/win64/taskbar/taskbar.exe" >/dev/null 2>&1 &
 taskbar_pid=$!
