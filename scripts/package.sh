@@ -94,7 +94,8 @@ file_list() {
 }
 
 winget_manifests() {
-  local arch=$1 architecture=$2 setup=$3 dir=$out/winget/$arch id=DecimalTimePackage.DecimalTime sha
+  local arch=$1 architecture=$2 setup=$3 id=DecimalTimePackage.DecimalTime dir sha
+  dir=$out/winget/$arch
   sha=$(sha256sum "$setup" | cut -d' ' -f1)
   mkdir -p "$dir"
   for template in version installer locale.en-US; do

@@ -177,9 +177,8 @@ $inst_win\\Horalume\\Horalume.exe|$inst_win\\Horalume"
 
 install_registry_ok() {
   local pair name expected actual ok=0
-  for pair in "Decitray=\"$inst_win\\StartDecitray.exe\""; do
-    [ "$(reg_value "$run_key" "${pair%%=*}")" = "${pair#*=}" ] || { echo "Run: $pair"; ok=1; }
-  done
+  actual=$(reg_value "$run_key" Decitray)
+  [ "$actual" = "\"$inst_win\\StartDecitray.exe\"" ] || { echo "Run Decitray: '$actual'"; ok=1; }
   for pair in "DisplayName=Decimal time" "DisplayVersion=$version" "InstallLocation=$inst_win" \
     "DisplayIcon=$inst_win\\Decitray.exe,0" "UninstallString=\"$inst_win\\Uninstall.exe\"" \
     "QuietUninstallString=\"$inst_win\\Uninstall.exe\" /S"; do
@@ -235,7 +234,7 @@ wine reg add 'HKCU\Software\Horalume\Settings' /v ClockFormatString /t REG_SZ /d
 wine reg add 'HKCU\Software\Horalume\Settings' /v ShowProperties /t REG_DWORD /d 0 /f >/dev/null 2>&1
 
 check "silent install" install_into "$inst_win"
-check "the installed tree is the zip's, with the uninstaller" diff <(tree "$tmp/zip-win64"; echo ./Uninstall.exe) <(tree "$inst" | sort)
+check "the installed tree is the zip's, with the uninstaller" diff <( (tree "$tmp/zip-win64"; echo ./Uninstall.exe) | sort) <(tree "$inst")
 check "the installed files are the zip's" same_files "$tmp/zip-win64" "$inst"
 check "the uninstaller is signed" verifies "$inst/Uninstall.exe"
 check "the shortcuts start each program in its folder" shortcuts_ok
@@ -250,9 +249,11 @@ wine reg export 'HKCU\Software\Horalume' "$tmp/settings-before.reg" /y >/dev/nul
 check "upgrade over the running copy" wine "$setup64" /S
 check "the upgrade replaced every file, the loaded component too" same_files "$tmp/zip-win64" "$inst"
 check "the upgrade kept the settings" same_settings
-check "Decitray runs again after the upgrade, with the new component" restarted "$old_pid"
+check "Decitray runs again after the upgrade and feeds the clock" restarted "$old_pid"
 
-uninstall /S
+# Horalume's own start-up value, as its Advanced page writes it, names this copy.
+wine reg add "$run_key" /v Horalume /t REG_SZ /d "$inst_win\\Horalume\\Horalume.exe" /f >/dev/null 2>&1
+check "silent uninstall" uninstall /S
 check "uninstalling stopped Decitray and took the component out" stopped
 restart_windows
 check "the uninstall left the file tree as before" same_tree before
@@ -260,6 +261,6 @@ check "the uninstall left HKCU as before, apart from the settings" same_hkcu bef
 check "the uninstall kept the settings" clock_format_kept
 
 check "silent install again" install_into "$inst_win"
-uninstall /S /RemoveSettings
+check "silent uninstall with /RemoveSettings" uninstall /S /RemoveSettings
 check "the uninstall with /RemoveSettings left HKCU as before" same_hkcu before ''
 check "... and the file tree" same_tree before
