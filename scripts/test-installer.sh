@@ -111,7 +111,7 @@ reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^
 pids_of() {
   local pid
   for pid in $(pgrep -f "$1"); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+    tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "$pid"
   done
 }
 
@@ -218,7 +218,7 @@ install_into() { wine cmd /c "$(winepath -w "$setup64") /S /D=$1" >/dev/null 2>&
 uninstall() {
   wine "$inst_win\\Uninstall.exe" "$@" >/dev/null 2>&1
   # The uninstaller runs on from a copy of itself in the temporary folder.
-  wait_for 30 eval '[ ! -e "$inst" ] && [ -z "$(pids_of "Un_A\.exe")" ]'
+  wait_for 30 eval '[ ! -e "$inst/Uninstall.exe" ] && [ -z "$(pids_of "Un_A\.exe")" ]'
 }
 stopped() { [ -z "$(pids_of 'Decitray\.exe')" ] && ! clock_shows "$decimal"; }
 clock_format_kept() { [ "$(reg_value 'HKCU\Software\Horalume\Settings' ClockFormatString)" = 'HH:mm:ss|%DC%  %DD%' ]; }
