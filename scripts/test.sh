@@ -60,11 +60,27 @@ run_ctest() {
 
 run_ctest native
 
+# The release packages driven as a user would; its checks count here.
+run_installer_tests() {
+  local log=$root/build/test-installer.log counts
+  timeout 600 scripts/test-installer.sh >"$log" 2>&1
+  counts=$(sed -n 's/^\([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p' "$log" | tail -1)
+  if [ -z "$counts" ]; then
+    tail -20 "$log"
+    step_failed "installer tests (no result, see $log)"
+    return
+  fi
+  grep '^FAILED' "$log"
+  passed=$((passed + ${counts% *}))
+  failed=$((failed + ${counts#* }))
+}
+
 cleanup() { wine_env_stop; }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 wine_env_start own-display
 run_ctest win64
+run_installer_tests
 wine_env_stop
 trap - EXIT
 
