@@ -9,16 +9,16 @@
 #include "SettingsStore.h"
 #include "Win32Handles.h"
 
-bool FindClockWindow()
+bool FindClockWindow(LoaderState& state)
 {
     HWND tray = nullptr;
     while ((tray = FindWindowExA(nullptr, tray, hookapi::kTrayWindowClass, nullptr)) != nullptr) {
         HWND notify = FindWindowExA(tray, nullptr, hookapi::kNotifyWindowClass, nullptr);
         HWND clock = notify ? FindWindowExA(notify, nullptr, hookapi::kClockWindowClass, nullptr) : nullptr;
         if (clock != nullptr) {
-            g_loader.trayWindow = tray;
-            g_loader.notifyWindow = notify;
-            g_loader.clockWindow = clock;
+            state.trayWindow = tray;
+            state.notifyWindow = notify;
+            state.session.clockWindow = clock;
             return true;
         }
     }
@@ -45,31 +45,30 @@ static void WriteInstallTime(std::int32_t milliseconds)
     settings.WriteDword("InstallTime", milliseconds);
 }
 
-// Waits for the component's report; while installing, each time-out below the
-// give-up total is followed by a warning and a longer stored waiting time.
-static UINT AwaitCompletion(HANDLE completed, bool install)
+// Waits for the component's report; returns the failure's message, or 0.
+static UINT AwaitCompletion(HINSTANCE instance, HANDLE completed, bool install)
 {
-    InstallWait wait(ReadInstallTime());
-    for (;;) {
-        if (WaitForSingleObject(completed, wait.WaitMs()) == WAIT_OBJECT_0) {
-            Sleep(100); // lets the component finish before our copy of it goes
-            return 0;
-        }
-        if (!install) {
-            return IDS_UNLOAD_TIMEOUT;
-        }
-        if (wait.GivesUp()) {
-            return IDS_LOAD_GAVE_UP;
-        }
-        ShowLoaderMessage(nullptr, IDS_LOAD_SLOW, IDS_CAPTION_INSTALL, MB_ICONWARNING);
-        wait.Lengthen();
-        WriteInstallTime(wait.TotalMs());
+    const WaitSteps steps{
+        [completed](std::uint32_t milliseconds) {
+            return WaitForSingleObject(completed, milliseconds) == WAIT_OBJECT_0;
+        },
+        [instance] { ShowLoaderMessage(instance, nullptr, IDS_LOAD_SLOW, IDS_CAPTION_INSTALL, MB_ICONWARNING); },
+        WriteInstallTime,
+    };
+    switch (AwaitComponent(ReadInstallTime(), install, steps)) {
+    case WaitOutcome::Reported:
+        Sleep(100); // lets the component finish before our copy of it goes
+        return 0;
+    case WaitOutcome::TimedOut:
+        return IDS_UNLOAD_TIMEOUT;
+    default:
+        return IDS_LOAD_GAVE_UP;
     }
 }
 
 // The hand-shake itself; returns the failure's message, or 0. Every handle it
 // obtains is released on return: hook first, then event, then library.
-static UINT RunHandshake(bool install)
+static UINT RunHandshake(const LoaderState& state, bool install)
 {
     UniqueLibrary library(LoadLibraryA(hookapi::kLibraryName));
     if (!library) {
@@ -80,7 +79,7 @@ static UINT RunHandshake(bool install)
     if (procedure == nullptr) {
         return IDS_NO_HOOK_FUNCTION;
     }
-    const DWORD clockThread = GetWindowThreadProcessId(g_loader.clockWindow, nullptr);
+    const DWORD clockThread = GetWindowThreadProcessId(state.session.clockWindow, nullptr);
     if (clockThread == 0) {
         return IDS_NO_EXPLORER;
     }
@@ -93,15 +92,16 @@ static UINT RunHandshake(bool install)
         return IDS_CANNOT_HOOK;
     }
     // The taskbar and its clock share the shell's thread, so the hook runs there.
-    SendMessageA(g_loader.trayWindow, WM_WININICHANGE, 0, 0);
-    return AwaitCompletion(completed.Get(), install);
+    SendMessageA(state.trayWindow, WM_WININICHANGE, 0, 0);
+    return AwaitCompletion(state.instance, completed.Get(), install);
 }
 
-bool HookClock(bool install)
+bool HookClock(const LoaderState& state, bool install)
 {
-    const UINT failure = RunHandshake(install);
+    const UINT failure = RunHandshake(state, install);
     if (failure != 0) {
-        ShowLoaderMessage(nullptr, failure, install ? IDS_CAPTION_INSTALL : IDS_CAPTION_REMOVE, MB_ICONERROR);
+        ShowLoaderMessage(state.instance, nullptr, failure, install ? IDS_CAPTION_INSTALL : IDS_CAPTION_REMOVE,
+                          MB_ICONERROR);
     }
     return failure == 0;
 }

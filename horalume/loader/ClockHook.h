@@ -2,13 +2,15 @@
 // the shell's process through a hand-shake with it.
 #pragma once
 
-// Sets trayWindow, notifyWindow and clockWindow of g_loader from the first
-// taskbar that has a clock; false when none has.
-bool FindClockWindow();
+#include "LoaderState.h"
+
+// Sets the taskbar, notification area and clock windows of state from the
+// first taskbar that has a clock; false when none has.
+bool FindClockWindow(LoaderState& state);
 
 // Installs (true) or removes (false) the component; FindClockWindow must have
 // succeeded. Shows its own message on failure; true when the component reported.
-bool HookClock(bool install);
+bool HookClock(const LoaderState& state, bool install);
 
 // The component holds the mutex "HoralumeDllInstalled" while it is installed.
 bool IsComponentInstalled();

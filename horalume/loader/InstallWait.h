@@ -1,33 +1,29 @@
 // How long Horalume waits for the clock component to report, and how that
-// time grows after each time-out while installing. Portable.
+// time grows after each time-out while installing. Portable: the wait, the
+// warning and the store are the caller's.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 constexpr std::int32_t kDefaultInstallTime = 10000; // ms, when "InstallTime" is absent
 constexpr std::int32_t kInstallTimeStep = 10000;    // each later wait, and each lengthening
 constexpr std::int32_t kInstallGiveUpTotal = 40000; // a time-out at this total gives up
 
-class InstallWait {
-public:
-    // A negative stored time would make the first wait unbounded; it counts as the default.
-    explicit InstallWait(std::int32_t storedInstallTime)
-        : waitMs_(storedInstallTime < 0 ? kDefaultInstallTime : storedInstallTime), totalMs_(waitMs_)
-    {
-    }
+enum class WaitOutcome { Reported, TimedOut, GaveUp };
 
-    std::uint32_t WaitMs() const { return static_cast<std::uint32_t>(waitMs_); }
-    // The running total, which is stored as the new "InstallTime" after a lengthening.
-    std::int32_t TotalMs() const { return totalMs_; }
-    // After a time-out while installing: give up, or warn and Lengthen().
-    bool GivesUp() const { return totalMs_ >= kInstallGiveUpTotal; }
-    void Lengthen()
-    {
-        waitMs_ = kInstallTimeStep;
-        totalMs_ += kInstallTimeStep; // below the give-up total here, so no overflow
-    }
-
-private:
-    std::int32_t waitMs_;
-    std::int32_t totalMs_;
+// What the wait does outside itself.
+struct WaitSteps {
+    // Waits up to milliseconds for the component; true when it reported.
+    std::function<bool(std::uint32_t milliseconds)> wait;
+    // After a time-out while installing below the give-up total, before waiting again.
+    std::function<void()> warn;
+    // Stores the lengthened total as the new "InstallTime".
+    std::function<void(std::int32_t totalMs)> store;
 };
+
+// Waits for the component's report, starting from the stored "InstallTime".
+// While installing, each time-out below the give-up total warns and stores a
+// longer time; a removal waits once (TimedOut) and never stores. A negative
+// stored time would make the first wait unbounded, so it counts as the default.
+WaitOutcome AwaitComponent(std::int32_t storedInstallTime, bool install, const WaitSteps& steps);

@@ -4,4 +4,4 @@
 #include <windows.h>
 
 // Returns MessageBoxA's answer.
-int ShowLoaderMessage(HWND owner, UINT textId, UINT captionId, UINT type);
+int ShowLoaderMessage(HINSTANCE instance, HWND owner, UINT textId, UINT captionId, UINT type);

@@ -1,28 +1,26 @@
-// Horalume's process-wide state: one object for the whole run.
+// Horalume's program state: one object for the whole run, made by the start-up
+// and handed to the sheet and its pages.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 
-#include "ClockSettings.h"
+#include "SettingsSession.h"
 
 struct LoaderState {
     HINSTANCE instance = nullptr;
     HWND trayWindow = nullptr;
     HWND notifyWindow = nullptr;
-    HWND clockWindow = nullptr;
     HFONT formatEditFont = nullptr; // monospaced, for the format edit boxes
     HFONT linkFont = nullptr;       // underlined, for the About page's links
     bool rsrc32Available = false;
     bool isNT = false;
-    bool autostart = false;
-    bool appletPresent = false;
-    bool appletEnabled = false;
     std::uint32_t lastPage = 0;
     bool okDone = false;
     bool cancelDone = false;
-    ClockSettings settings{};
+    SettingsSession session; // the record and the clock window it is pushed to
+    // Takes the clock component out of the taskbar (the Advanced page's Exit);
+    // shows its own message on failure.
+    bool (*removeComponent)(const LoaderState& state) = nullptr;
 };
-
-extern LoaderState g_loader;

@@ -5,7 +5,6 @@
 
 #include "ClockDefaults.h"
 #include "HookApi.h"
-#include "LoaderState.h"
 #include "RegKey.h"
 
 constexpr std::uint32_t kSavedVersion = 0x10402; // 1.4.2
@@ -76,9 +75,8 @@ static std::string ModulePath()
     return std::string(path, length);
 }
 
-void SaveClockSettings()
+void SaveClockSettings(const ClockSettings& settings, const ProgramSwitches& switches)
 {
-    const ClockSettings& settings = g_loader.settings;
 
     RegKeyWriter key;
     key.Create(HKEY_CURRENT_USER, kHoralumeKey, kSettingsSubkey);
@@ -112,10 +110,10 @@ void SaveClockSettings()
 
     key.Create(HKEY_CURRENT_USER, kHoralumeKey, kControlPanelSubkey);
     bool boothMode = settings.displayFlags & DisplayFlag::BoothMode;
-    key.WriteBool("Enabled", !boothMode && g_loader.appletPresent && g_loader.appletEnabled);
+    key.WriteBool("Enabled", !boothMode && switches.appletPresent && switches.appletEnabled);
 
     key.Create(HKEY_CURRENT_USER, kRunKey);
-    if (g_loader.autostart) {
+    if (switches.autostart) {
         std::string modulePath = ModulePath();
         if (!modulePath.empty())
             key.WriteString(kRunValue, modulePath.c_str());
@@ -124,16 +122,16 @@ void SaveClockSettings()
     }
 }
 
-void PushClockSettings()
+void PushClockSettings(HWND clockWindow, const ClockSettings& settings)
 {
     // The clock reads the texts as C strings: send them terminated whatever the pages left.
-    ClockSettings record = g_loader.settings;
+    ClockSettings record = settings;
     TerminateFormatStrings(record);
     COPYDATASTRUCT message{};
     message.dwData = hookapi::kSettingsCopyDataId;
     message.cbData = sizeof record;
     message.lpData = &record;
-    SendMessageA(g_loader.clockWindow, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&message));
+    SendMessageA(clockWindow, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&message));
 }
 
 bool ReadAutostart()
@@ -155,16 +153,12 @@ static bool AppletFileExists()
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void ReadControlPanelState()
+void ReadControlPanelState(ProgramSwitches& switches)
 {
     RegKeyReader key;
     key.Open(HKEY_CURRENT_USER, kHoralumeKey, kControlPanelSubkey);
-    g_loader.appletPresent = false;
-    g_loader.appletEnabled = false;
-    if (AppletFileExists()) {
-        g_loader.appletPresent = true;
-        g_loader.appletEnabled = key.ReadBool("Enabled", true);
-    }
+    switches.appletPresent = AppletFileExists();
+    switches.appletEnabled = switches.appletPresent && key.ReadBool("Enabled", true);
 }
 
 std::uint32_t ReadLastPage()

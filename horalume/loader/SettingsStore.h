@@ -14,14 +14,21 @@ constexpr char kControlPanelSubkey[] = "Control Panel";
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kRunValue[] = "Horalume";
 
+// The program's own switches, which OK writes beside the record and nothing pushes.
+struct ProgramSwitches {
+    bool autostart = false;
+    bool appletPresent = false; // the Control Panel applet file exists
+    bool appletEnabled = false;
+};
+
 // Fills settings from the registry; true when "ShowProperties" is 0 (skip the sheet).
 bool LoadClockSettings(ClockSettings& settings);
-// Writes g_loader's record and its autostart and applet switches.
-void SaveClockSettings();
-// Sends g_loader's record to g_loader.clockWindow (WM_COPYDATA, 536 bytes, dwData 0).
-void PushClockSettings();
+// Writes the record and the autostart and applet switches.
+void SaveClockSettings(const ClockSettings& settings, const ProgramSwitches& switches);
+// Sends the record to the clock (WM_COPYDATA, 536 bytes, dwData 0).
+void PushClockSettings(HWND clockWindow, const ClockSettings& settings);
 bool ReadAutostart();
-// Sets g_loader.appletPresent and g_loader.appletEnabled.
-void ReadControlPanelState();
+// Sets appletPresent and appletEnabled.
+void ReadControlPanelState(ProgramSwitches& switches);
 std::uint32_t ReadLastPage();
 void WriteLastPage(std::uint32_t page);

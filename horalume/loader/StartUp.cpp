@@ -8,7 +8,6 @@
 #include "LoaderMessages.h"
 #include "LoaderState.h"
 #include "PropertiesSheet.h"
-#include "SettingsStore.h"
 #include "SheetPosition.h"
 #include "Win32Handles.h"
 
@@ -21,10 +20,10 @@ bool IsWindowsNT()
 }
 
 // Another copy runs: bring its sheet, if it shows one, to the front.
-static void ShowRunningSheet()
+static void ShowRunningSheet(HINSTANCE instance)
 {
     char caption[256] = "";
-    LoadStringA(g_loader.instance, IDS_PROPERTIES_CAPTION, caption, sizeof caption);
+    LoadStringA(instance, IDS_PROPERTIES_CAPTION, caption, sizeof caption);
     HWND sheet = FindWindowA("#32770", caption);
     if (sheet != nullptr) {
         SetForegroundWindow(sheet);
@@ -32,13 +31,10 @@ static void ShowRunningSheet()
 }
 
 // The resource meter library of Windows 9x is only probed for here.
-static void ProbeResourceMeter()
+static bool ProbeResourceMeter()
 {
-    HMODULE library = LoadLibraryA("RSRC32.DLL");
-    if (library != nullptr) {
-        g_loader.rsrc32Available = true;
-        FreeLibrary(library);
-    }
+    UniqueLibrary library(LoadLibraryA("RSRC32.DLL"));
+    return static_cast<bool>(library);
 }
 
 // Runs until the sheet closes; then saves its position once and ends the loop.
@@ -61,67 +57,75 @@ static void RunSheetMessageLoop(HWND sheet)
 }
 
 // Installs the component when it is missing; false when the run ends here.
-static bool InstallWhenMissing()
+// Installs the component when it is missing; false when the run ends here.
+static bool InstallWhenMissing(LoaderState& state)
 {
-    if (!HookClock(true)) {
+    if (!HookClock(state, true)) {
         return false;
     }
-    if (LoadClockSettings(g_loader.settings)) { // "ShowProperties" 0: a silent start
-        PushClockSettings();
+    if (state.session.Reload()) { // "ShowProperties" 0: a silent start
+        state.session.Push();
         return false;
     }
-    g_loader.autostart = ReadAutostart();
-    ReadControlPanelState();
     return true;
 }
 
-static void RunAsOnlyCopy(bool uninstall)
+static bool RemoveComponent(const LoaderState& state)
 {
-    g_loader.isNT = IsWindowsNT();
-    if (!FindClockWindow()) {
-        ShowLoaderMessage(nullptr, IDS_NO_CLOCK, IDS_HORALUME, MB_ICONERROR);
+    return HookClock(state, false);
+}
+
+static void RunAsOnlyCopy(LoaderState& state, bool uninstall)
+{
+    state.isNT = IsWindowsNT();
+    if (!FindClockWindow(state)) {
+        ShowLoaderMessage(state.instance, nullptr, IDS_NO_CLOCK, IDS_HORALUME, MB_ICONERROR);
         return;
     }
-    if (!IsWindowVisible(g_loader.clockWindow) &&
-        ShowLoaderMessage(nullptr, IDS_CLOCK_HIDDEN, IDS_HORALUME, MB_ICONWARNING | MB_OKCANCEL) == IDCANCEL) {
+    if (!IsWindowVisible(state.session.clockWindow) &&
+        ShowLoaderMessage(state.instance, nullptr, IDS_CLOCK_HIDDEN, IDS_HORALUME, MB_ICONWARNING | MB_OKCANCEL) ==
+            IDCANCEL) {
         return;
     }
     if (IsComponentInstalled()) {
         if (uninstall) {
-            HookClock(false);
+            RemoveComponent(state);
             return;
         }
-    } else if (uninstall || !InstallWhenMissing()) {
+    } else if (uninstall || !InstallWhenMissing(state)) {
         return;
     }
-    ProbeResourceMeter();
-    HWND sheet = OpenPropertiesSheet();
-    if (sheet != nullptr) {
-        RunSheetMessageLoop(sheet);
+    state.rsrc32Available = ProbeResourceMeter();
+    state.removeComponent = RemoveComponent;
+    PropertiesSheet sheet(state);
+    HWND window = sheet.Open();
+    if (window != nullptr) {
+        RunSheetMessageLoop(window);
     }
 }
 
-static void DeleteSharedFonts()
+static void DeleteSharedFonts(LoaderState& state)
 {
-    if (g_loader.formatEditFont != nullptr) {
-        DeleteObject(g_loader.formatEditFont);
-        g_loader.formatEditFont = nullptr;
+    if (state.formatEditFont != nullptr) {
+        DeleteObject(state.formatEditFont);
+        state.formatEditFont = nullptr;
     }
-    if (g_loader.linkFont != nullptr) {
-        DeleteObject(g_loader.linkFont);
-        g_loader.linkFont = nullptr;
+    if (state.linkFont != nullptr) {
+        DeleteObject(state.linkFont);
+        state.linkFont = nullptr;
     }
 }
 
 int RunHoralume(HINSTANCE instance, int argc, char** argv)
 {
-    g_loader.instance = instance;
+    LoaderState state;
+    state.instance = instance;
     UniqueHandle running(CreateMutexA(nullptr, TRUE, "HoralumeRunning"));
     if (running && GetLastError() == ERROR_ALREADY_EXISTS) {
-        ShowRunningSheet();
+        ShowRunningSheet(instance);
     } else {
-        RunAsOnlyCopy(WantsUninstall(argc, argv));
+        RunAsOnlyCopy(state, WantsUninstall(argc, argv));
     }
-    DeleteSharedFonts();
+    DeleteSharedFonts(state);
     return 0;
 }

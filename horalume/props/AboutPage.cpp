@@ -5,7 +5,6 @@
 #include <shellapi.h>
 
 #include "HoralumeResources.h"
-#include "LoaderState.h"
 #include "Pages.h"
 
 static bool IsLink(int control)
@@ -13,24 +12,23 @@ static bool IsLink(int control)
     return control == IDC_WEB_LINK || control == IDC_MAIL_LINK;
 }
 
-void InitAboutPage(HWND page)
+void InitAboutPage(HWND page, LoaderState& state)
 {
-    if (g_loader.linkFont != nullptr) {
-        SendDlgItemMessageA(page, IDC_WEB_LINK, WM_SETFONT, reinterpret_cast<WPARAM>(g_loader.linkFont), FALSE);
-        SendDlgItemMessageA(page, IDC_MAIL_LINK, WM_SETFONT, reinterpret_cast<WPARAM>(g_loader.linkFont), FALSE);
+    if (state.linkFont != nullptr) {
+        SendDlgItemMessageA(page, IDC_WEB_LINK, WM_SETFONT, reinterpret_cast<WPARAM>(state.linkFont), FALSE);
+        SendDlgItemMessageA(page, IDC_MAIL_LINK, WM_SETFONT, reinterpret_cast<WPARAM>(state.linkFont), FALSE);
     }
 }
 
-BOOL OnAboutPageCommand(HWND page, int control, int code)
+PageCommand OnAboutPageCommand(HWND page, LoaderState& state, int control, int code)
 {
     if (!IsLink(control) || code != STN_CLICKED) {
-        return FALSE;
+        return PageCommand::Ignored;
     }
     char address[256] = "";
-    LoadStringA(g_loader.instance, control == IDC_WEB_LINK ? IDS_WEB_ADDRESS : IDS_MAIL_ADDRESS, address,
-                sizeof address);
+    LoadStringA(state.instance, control == IDC_WEB_LINK ? IDS_WEB_ADDRESS : IDS_MAIL_ADDRESS, address, sizeof address);
     ShellExecuteA(GetParent(page), nullptr, address, nullptr, nullptr, SW_SHOW);
-    return TRUE;
+    return PageCommand::Handled;
 }
 
 INT_PTR OnAboutLinkColour(HDC dc, HWND control)
@@ -43,7 +41,7 @@ INT_PTR OnAboutLinkColour(HDC dc, HWND control)
     return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
 }
 
-BOOL OnAboutLinkCursor(HWND page)
+BOOL OnAboutLinkCursor(HWND page, HINSTANCE instance)
 {
     POINT point;
     GetCursorPos(&point);
@@ -54,7 +52,7 @@ BOOL OnAboutLinkCursor(HWND page)
     }
     HCURSOR hand = LoadCursorA(nullptr, IDC_HAND);
     if (hand == nullptr) { // systems older than the hand cursor
-        hand = LoadCursorA(g_loader.instance, MAKEINTRESOURCEA(IDC_LINK_HAND));
+        hand = LoadCursorA(instance, MAKEINTRESOURCEA(IDC_LINK_HAND));
     }
     SetCursor(hand);
     SetWindowLongPtrA(page, DWLP_MSGRESULT, TRUE);

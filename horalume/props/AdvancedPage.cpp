@@ -2,35 +2,31 @@
 
 #include <initializer_list>
 
-#include "ClockHook.h"
 #include "CommonDialogs.h"
 #include "HoralumeResources.h"
 #include "PageControls.h"
 #include "PageText.h"
-#include "SettingsStore.h"
-
-bool (*g_hookClock)(bool install) = HookClock;
 
 namespace {
 
-void StoreMonitorFlag(HWND page, int control, std::uint32_t flag)
+PageCommand StoreMonitorFlag(HWND page, ClockSettings& settings, int control, std::uint32_t flag)
 {
-    SetDisplayFlag(flag, IsChecked(page, control));
-    PushClockSettings();
+    SetDisplayFlag(settings, flag, IsChecked(page, control));
+    return PageCommand::Changed;
 }
 
-void SwitchMonitor(HWND page, int control, std::uint32_t flag)
+PageCommand SwitchMonitor(HWND page, LoaderState& state, int control, std::uint32_t flag)
 {
-    SetDisplayFlag(flag, IsChecked(page, control));
-    UpdateMonitorState(page);
-    PushClockSettings();
+    SetDisplayFlag(state.session.record, flag, IsChecked(page, control));
+    UpdateMonitorState(page, state.isNT);
+    return PageCommand::Changed;
 }
 
 // Choosing a colour always switches its line on; false when cancelled.
-bool ChooseLineColour(HWND page, UINT titleId, std::uint32_t& colour, int lineBox)
+bool ChooseLineColour(HWND page, HINSTANCE instance, UINT titleId, std::uint32_t& colour, int lineBox)
 {
     char title[256];
-    LoadPageText(titleId, title);
+    LoadPageText(instance, titleId, title);
     const COLORREF chosen = PickColour(page, colour, title);
     if (chosen == kNoColour) {
         return false;
@@ -42,33 +38,43 @@ bool ChooseLineColour(HWND page, UINT titleId, std::uint32_t& colour, int lineBo
 
 // The component goes first; Cancel then restores the stored settings and
 // ends the run, so whatever was changed on the pages is dropped.
-void ExitHoralume(HWND page)
+PageCommand ExitHoralume(HWND page, const LoaderState& state)
 {
-    g_hookClock(false);
+    state.removeComponent(state);
     PostMessageA(GetParent(page), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    return PageCommand::Handled;
+}
+
+// The two switches of the program: saved by OK only, never pushed.
+PageCommand ReadProgramSwitch(HWND page, int control, bool& on)
+{
+    on = IsChecked(page, control);
+    return PageCommand::Handled;
 }
 
 } // namespace
 
-void InitAdvancedPage(HWND page)
+void InitAdvancedPage(HWND page, LoaderState& state)
 {
-    const bool isNT = g_loader.isNT;
+    const ClockSettings& settings = state.session.record;
+    const ProgramSwitches& switches = state.session.switches;
+    const bool isNT = state.isNT;
     // On NT the boxes show what NT offers; the stored flags stay as they are.
-    Check(page, IDC_CPU_MONITOR, HasDisplayFlag(DisplayFlag::CpuMonitor) && !isNT);
-    Check(page, IDC_CPU_USAGE_LINE, HasDisplayFlag(DisplayFlag::CpuUsageLine) && !isNT);
-    Check(page, IDC_MEMORY_LOAD_LINE, HasDisplayFlag(DisplayFlag::MemoryLoadLine));
-    Check(page, IDC_PHYSICAL_RAM_ONLY, HasDisplayFlag(DisplayFlag::PhysicalRamOnly) || isNT);
+    Check(page, IDC_CPU_MONITOR, HasDisplayFlag(settings, DisplayFlag::CpuMonitor) && !isNT);
+    Check(page, IDC_CPU_USAGE_LINE, HasDisplayFlag(settings, DisplayFlag::CpuUsageLine) && !isNT);
+    Check(page, IDC_MEMORY_LOAD_LINE, HasDisplayFlag(settings, DisplayFlag::MemoryLoadLine));
+    Check(page, IDC_PHYSICAL_RAM_ONLY, HasDisplayFlag(settings, DisplayFlag::PhysicalRamOnly) || isNT);
 
-    EnableWindow(GetDlgItem(page, IDC_SHOW_IN_CONTROL_PANEL), g_loader.appletPresent);
-    Check(page, IDC_SHOW_IN_CONTROL_PANEL, g_loader.appletEnabled);
-    Check(page, IDC_AUTOSTART, g_loader.autostart);
-    UpdateMonitorState(page);
+    EnableWindow(GetDlgItem(page, IDC_SHOW_IN_CONTROL_PANEL), switches.appletPresent);
+    Check(page, IDC_SHOW_IN_CONTROL_PANEL, switches.appletEnabled);
+    Check(page, IDC_AUTOSTART, switches.autostart);
+    UpdateMonitorState(page, isNT);
 
     if (isNT) {
         char caption[256];
-        LoadPageText(IDS_CPU_GROUP_NT, caption);
+        LoadPageText(state.instance, IDS_CPU_GROUP_NT, caption);
         SetDlgItemTextA(page, IDC_CPU_GROUP, caption);
-        LoadPageText(IDS_MEMORY_GROUP_NT, caption);
+        LoadPageText(state.instance, IDS_MEMORY_GROUP_NT, caption);
         SetDlgItemTextA(page, IDC_MEMORY_GROUP, caption);
         for (int control : {IDC_CPU_MONITOR, IDC_CPU_USAGE_LINE, IDC_CPU_COLOUR, IDC_PHYSICAL_RAM_ONLY}) {
             EnableWindow(GetDlgItem(page, control), FALSE);
@@ -76,53 +82,47 @@ void InitAdvancedPage(HWND page)
     }
 }
 
-void UpdateMonitorState(HWND page)
+void UpdateMonitorState(HWND page, bool isNT)
 {
     const bool cpu = IsChecked(page, IDC_CPU_MONITOR);
     EnableWindow(GetDlgItem(page, IDC_CPU_USAGE_LINE), cpu);
     EnableWindow(GetDlgItem(page, IDC_CPU_COLOUR), cpu);
-    EnableWindow(GetDlgItem(page, IDC_MEMORY_COLOUR), IsChecked(page, IDC_MEMORY_LOAD_LINE) && !g_loader.isNT);
+    EnableWindow(GetDlgItem(page, IDC_MEMORY_COLOUR), IsChecked(page, IDC_MEMORY_LOAD_LINE) && !isNT);
 }
 
-BOOL OnAdvancedPageCommand(HWND page, int control, int code)
+PageCommand OnAdvancedPageCommand(HWND page, LoaderState& state, int control, int code)
 {
     if (code != BN_CLICKED) {
-        return FALSE;
+        return PageCommand::Ignored;
     }
-    ClockSettings& settings = g_loader.settings;
+    ClockSettings& settings = state.session.record;
     switch (control) {
     case IDC_CPU_MONITOR:
-        SwitchMonitor(page, IDC_CPU_MONITOR, DisplayFlag::CpuMonitor);
-        return TRUE;
+        return SwitchMonitor(page, state, IDC_CPU_MONITOR, DisplayFlag::CpuMonitor);
     case IDC_CPU_COLOUR:
-        if (ChooseLineColour(page, IDS_CPU_COLOUR_TITLE, settings.cpuColor, IDC_CPU_USAGE_LINE)) {
-            StoreMonitorFlag(page, IDC_CPU_USAGE_LINE, DisplayFlag::CpuUsageLine);
+        if (!ChooseLineColour(page, state.instance, IDS_CPU_COLOUR_TITLE, settings.cpuColor, IDC_CPU_USAGE_LINE)) {
+            return PageCommand::Handled;
         }
-        return TRUE;
+        return StoreMonitorFlag(page, settings, IDC_CPU_USAGE_LINE, DisplayFlag::CpuUsageLine);
     case IDC_CPU_USAGE_LINE:
-        StoreMonitorFlag(page, IDC_CPU_USAGE_LINE, DisplayFlag::CpuUsageLine);
-        return TRUE;
+        return StoreMonitorFlag(page, settings, IDC_CPU_USAGE_LINE, DisplayFlag::CpuUsageLine);
     case IDC_MEMORY_COLOUR:
-        if (ChooseLineColour(page, IDS_MEMORY_COLOUR_TITLE, settings.memLoadColor, IDC_MEMORY_LOAD_LINE)) {
-            SwitchMonitor(page, IDC_MEMORY_LOAD_LINE, DisplayFlag::MemoryLoadLine);
+        if (!ChooseLineColour(page, state.instance, IDS_MEMORY_COLOUR_TITLE, settings.memLoadColor,
+                              IDC_MEMORY_LOAD_LINE)) {
+            return PageCommand::Handled;
         }
-        return TRUE;
+        return SwitchMonitor(page, state, IDC_MEMORY_LOAD_LINE, DisplayFlag::MemoryLoadLine);
     case IDC_MEMORY_LOAD_LINE:
-        SwitchMonitor(page, IDC_MEMORY_LOAD_LINE, DisplayFlag::MemoryLoadLine);
-        return TRUE;
+        return SwitchMonitor(page, state, IDC_MEMORY_LOAD_LINE, DisplayFlag::MemoryLoadLine);
     case IDC_PHYSICAL_RAM_ONLY:
-        StoreMonitorFlag(page, IDC_PHYSICAL_RAM_ONLY, DisplayFlag::PhysicalRamOnly);
-        return TRUE;
+        return StoreMonitorFlag(page, settings, IDC_PHYSICAL_RAM_ONLY, DisplayFlag::PhysicalRamOnly);
     case IDC_SHOW_IN_CONTROL_PANEL:
-        g_loader.appletEnabled = IsChecked(page, IDC_SHOW_IN_CONTROL_PANEL); // saved by OK only
-        return TRUE;
+        return ReadProgramSwitch(page, IDC_SHOW_IN_CONTROL_PANEL, state.session.switches.appletEnabled);
     case IDC_AUTOSTART:
-        g_loader.autostart = IsChecked(page, IDC_AUTOSTART); // saved by OK only
-        return TRUE;
+        return ReadProgramSwitch(page, IDC_AUTOSTART, state.session.switches.autostart);
     case IDC_EXIT_HORALUME:
-        ExitHoralume(page);
-        return TRUE;
+        return ExitHoralume(page, state);
     default:
-        return FALSE;
+        return PageCommand::Ignored;
     }
 }

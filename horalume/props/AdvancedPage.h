@@ -5,9 +5,6 @@
 
 #include "Pages.h"
 
-// Removes (false) or installs the clock component; tests put their own in place.
-extern bool (*g_hookClock)(bool install);
-
 // Enables the CPU line and colour while CPU monitoring is ticked, and the
 // memory colour while the memory line is ticked and the system is not NT.
-void UpdateMonitorState(HWND page);
+void UpdateMonitorState(HWND page, bool isNT);

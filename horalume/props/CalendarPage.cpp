@@ -9,7 +9,6 @@
 #include "PageControls.h"
 #include "PageText.h"
 #include "Pages.h"
-#include "SettingsStore.h"
 
 namespace {
 
@@ -40,83 +39,76 @@ void DayName(LCID locale, int day, char (&name)[128])
     }
 }
 
-void FillFirstDayList(HWND page)
+void FillFirstDayList(HWND page, const ClockSettings& settings)
 {
-    const LCID locale = g_loader.settings.locale;
+    const LCID locale = settings.locale;
     for (int day = 0; day < kDaysInWeek; ++day) {
         char name[128];
         DayName(locale, day, name);
         SendDlgItemMessageA(page, IDC_FIRST_DAY, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
     }
-    SendDlgItemMessageA(page, IDC_FIRST_DAY, CB_SETCURSEL, static_cast<WPARAM>(g_loader.settings.firstDay), 0);
+    SendDlgItemMessageA(page, IDC_FIRST_DAY, CB_SETCURSEL, static_cast<WPARAM>(settings.firstDay), 0);
 }
 
-void ChooseFirstDay(HWND page)
+PageCommand ChooseFirstDay(HWND page, ClockSettings& settings)
 {
     const LRESULT day = SendDlgItemMessageA(page, IDC_FIRST_DAY, CB_GETCURSEL, 0, 0);
     if (day < 0 || day >= kDaysInWeek) {
-        return;
+        return PageCommand::Handled;
     }
-    g_loader.settings.firstDay = static_cast<std::int32_t>(day);
-    PushClockSettings();
+    settings.firstDay = static_cast<std::int32_t>(day);
+    return PageCommand::Changed;
 }
 
 // Once chosen, the calendar font stays in use: there is no way back.
-void ChooseCalendarFont(HWND page)
+PageCommand ChooseCalendarFont(HWND page, LoaderState& state)
 {
     char title[256];
-    LoadPageText(IDS_CALENDAR_FONT_TITLE, title);
-    if (!PickFont(page, title, g_loader.settings.calendarFont)) {
-        return;
+    LoadPageText(state.instance, IDS_CALENDAR_FONT_TITLE, title);
+    if (!PickFont(page, title, state.session.record.calendarFont)) {
+        return PageCommand::Handled;
     }
-    g_loader.settings.calendarFlags |= CalendarFlag::CustomCalendarFont;
-    PushClockSettings();
+    state.session.record.calendarFlags |= CalendarFlag::CustomCalendarFont;
+    return PageCommand::Changed;
 }
 
-bool OnCalendarPageClick(HWND page, int control)
+PageCommand OnCalendarPageClick(HWND page, LoaderState& state, int control)
 {
-    ClockSettings& settings = g_loader.settings;
+    ClockSettings& settings = state.session.record;
     if (control >= IDC_HIGHLIGHT_SUNDAY && control < IDC_HIGHLIGHT_SUNDAY + kDaysInWeek) {
         SetBits(settings.weekendDays, 1u << (control - IDC_HIGHLIGHT_SUNDAY), IsChecked(page, control));
-        PushClockSettings();
-        return true;
+        return PageCommand::Changed;
     }
     for (const CalendarOption& option : kOptions) {
         if (option.control == control) {
             SetBits(settings.calendarFlags, option.flag, IsChecked(page, control));
-            PushClockSettings();
-            return true;
+            return PageCommand::Changed;
         }
     }
     if (control == IDC_CALENDAR_FONT) {
-        ChooseCalendarFont(page);
-        return true;
+        return ChooseCalendarFont(page, state);
     }
-    return false;
+    return PageCommand::Ignored;
 }
 
 } // namespace
 
-void InitCalendarPage(HWND page)
+void InitCalendarPage(HWND page, LoaderState& state)
 {
-    const ClockSettings& settings = g_loader.settings;
+    const ClockSettings& settings = state.session.record;
     for (const CalendarOption& option : kOptions) {
         Check(page, option.control, (settings.calendarFlags & option.flag) != 0);
     }
     for (int day = 0; day < kDaysInWeek; ++day) {
         Check(page, IDC_HIGHLIGHT_SUNDAY + day, (settings.weekendDays & (1u << day)) != 0);
     }
-    FillFirstDayList(page);
+    FillFirstDayList(page, settings);
 }
 
-BOOL OnCalendarPageCommand(HWND page, int control, int code)
+PageCommand OnCalendarPageCommand(HWND page, LoaderState& state, int control, int code)
 {
     if (control == IDC_FIRST_DAY) {
-        if (code != CBN_SELCHANGE) {
-            return FALSE;
-        }
-        ChooseFirstDay(page);
-        return TRUE;
+        return code == CBN_SELCHANGE ? ChooseFirstDay(page, state.session.record) : PageCommand::Ignored;
     }
-    return code == BN_CLICKED && OnCalendarPageClick(page, control);
+    return code == BN_CLICKED ? OnCalendarPageClick(page, state, control) : PageCommand::Ignored;
 }

@@ -8,7 +8,6 @@
 #include "HoralumeResources.h"
 #include "PageControls.h"
 #include "PageText.h"
-#include "SettingsStore.h"
 
 static_assert(sizeof(NONCLIENTMETRICSA) == 340, "the classic non-client metrics");
 
@@ -16,136 +15,123 @@ namespace {
 
 constexpr int kWidthDigits = 5;
 
-void ReadDefaultColoursBox(HWND page)
+void ReadDefaultColoursBox(HWND page, ClockSettings& settings)
 {
-    SetDisplayFlag(DisplayFlag::CustomColours, !IsChecked(page, IDC_DEFAULT_COLOURS));
-    PushClockSettings();
+    SetDisplayFlag(settings, DisplayFlag::CustomColours, !IsChecked(page, IDC_DEFAULT_COLOURS));
 }
 
-void ReadDefaultFontBox(HWND page)
+void ReadDefaultFontBox(HWND page, SettingsSession& session)
 {
-    SetDisplayFlag(DisplayFlag::CustomClockFont, !IsChecked(page, IDC_DEFAULT_FONT));
-    DescribeClockFont(page);
-    PushClockSettings();
+    SetDisplayFlag(session.record, DisplayFlag::CustomClockFont, !IsChecked(page, IDC_DEFAULT_FONT));
+    DescribeClockFont(page, session);
 }
 
 // Choosing a colour always switches the page to the custom colours.
-void ChooseColour(HWND page, UINT titleId, std::uint32_t& colour)
+PageCommand ChooseColour(HWND page, LoaderState& state, UINT titleId, std::uint32_t& colour)
 {
     char title[256];
-    LoadPageText(titleId, title);
+    LoadPageText(state.instance, titleId, title);
     const COLORREF chosen = PickColour(page, colour, title);
     if (chosen == kNoColour) {
-        return;
+        return PageCommand::Handled;
     }
     colour = chosen;
     Check(page, IDC_DEFAULT_COLOURS, false);
-    ReadDefaultColoursBox(page);
+    ReadDefaultColoursBox(page, state.session.record);
+    return PageCommand::Changed;
 }
 
 // Starts from the stored font even while the default font is in use.
-void ChooseClockFont(HWND page)
+PageCommand ChooseClockFont(HWND page, LoaderState& state)
 {
     char title[256];
-    LoadPageText(IDS_CLOCK_FONT_TITLE, title);
-    if (!PickFont(page, title, g_loader.settings.customFont)) {
-        return;
+    LoadPageText(state.instance, IDS_CLOCK_FONT_TITLE, title);
+    if (!PickFont(page, title, state.session.record.customFont)) {
+        return PageCommand::Handled;
     }
     Check(page, IDC_DEFAULT_FONT, false);
-    ReadDefaultFontBox(page);
+    ReadDefaultFontBox(page, state.session);
+    return PageCommand::Changed;
 }
 
-void PickClockFormatElement(HWND page)
-{
-    ShowFormatMenu(page, IDC_CLOCK_FORMAT);
-    SetFocus(GetDlgItem(page, IDC_CLOCK_FORMAT));
-    ReadFormatBox(page, IDC_CLOCK_FORMAT, g_loader.settings.clockFormatString);
-    PushClockSettings();
-}
-
-bool OnClockPageEdit(HWND page, int control)
+PageCommand OnClockPageEdit(HWND page, ClockSettings& settings, int control)
 {
     switch (control) {
     case IDC_CLOCK_FORMAT:
-        ReadFormatBox(page, IDC_CLOCK_FORMAT, g_loader.settings.clockFormatString);
-        break;
+        ReadFormatBox(page, IDC_CLOCK_FORMAT, settings.clockFormatString);
+        return PageCommand::Changed;
     case IDC_FIXED_WIDTH:
         // An empty box reads as 0.
-        g_loader.settings.fixedWidth = static_cast<std::int32_t>(GetDlgItemInt(page, IDC_FIXED_WIDTH, nullptr, FALSE));
-        break;
+        settings.fixedWidth = static_cast<std::int32_t>(GetDlgItemInt(page, IDC_FIXED_WIDTH, nullptr, FALSE));
+        return PageCommand::Changed;
     default:
-        return false;
+        return PageCommand::Ignored;
     }
-    PushClockSettings();
-    return true;
 }
 
-bool OnClockPageClick(HWND page, int control)
+PageCommand OnClockPageClick(HWND page, LoaderState& state, int control)
 {
-    ClockSettings& settings = g_loader.settings;
+    ClockSettings& settings = state.session.record;
     switch (control) {
     case IDC_CLOCK_FORMAT_ELEMENTS:
-        PickClockFormatElement(page);
-        return true;
+        ShowFormatMenu(page, state.instance, IDC_CLOCK_FORMAT);
+        SetFocus(GetDlgItem(page, IDC_CLOCK_FORMAT));
+        ReadFormatBox(page, IDC_CLOCK_FORMAT, settings.clockFormatString);
+        return PageCommand::Changed;
     case IDC_FIXED_WIDTH_ON:
-        SetDisplayFlag(DisplayFlag::FixedWidthOn, IsChecked(page, IDC_FIXED_WIDTH_ON));
-        UpdateFixedWidthState(page);
-        PushClockSettings();
-        return true;
+        SetDisplayFlag(settings, DisplayFlag::FixedWidthOn, IsChecked(page, IDC_FIXED_WIDTH_ON));
+        UpdateFixedWidthState(page, settings);
+        return PageCommand::Changed;
     case IDC_TEXT_COLOUR:
-        ChooseColour(page, IDS_TEXT_COLOUR_TITLE, settings.foregroundColor);
-        return true;
+        return ChooseColour(page, state, IDS_TEXT_COLOUR_TITLE, settings.foregroundColor);
     case IDC_BACKGROUND_COLOUR:
-        ChooseColour(page, IDS_BACKGROUND_COLOUR_TITLE, settings.backgroundColor);
-        return true;
+        return ChooseColour(page, state, IDS_BACKGROUND_COLOUR_TITLE, settings.backgroundColor);
     case IDC_DEFAULT_COLOURS:
-        ReadDefaultColoursBox(page);
-        return true;
+        ReadDefaultColoursBox(page, settings);
+        return PageCommand::Changed;
     case IDC_CLOCK_FONT:
-        ChooseClockFont(page);
-        return true;
+        return ChooseClockFont(page, state);
     case IDC_DEFAULT_FONT:
-        ReadDefaultFontBox(page);
-        return true;
+        ReadDefaultFontBox(page, state.session);
+        return PageCommand::Changed;
     default:
-        return false;
+        return PageCommand::Ignored;
     }
 }
 
 } // namespace
 
-void InitClockPage(HWND page)
+void InitClockPage(HWND page, LoaderState& state)
 {
-    const ClockSettings& settings = g_loader.settings;
-    if (g_loader.formatEditFont) {
-        SendDlgItemMessageA(page, IDC_CLOCK_FORMAT, WM_SETFONT, reinterpret_cast<WPARAM>(g_loader.formatEditFont),
-                            FALSE);
+    const ClockSettings& settings = state.session.record;
+    if (state.formatEditFont) {
+        SendDlgItemMessageA(page, IDC_CLOCK_FORMAT, WM_SETFONT, reinterpret_cast<WPARAM>(state.formatEditFont), FALSE);
     }
     SendDlgItemMessageA(page, IDC_CLOCK_FORMAT, EM_LIMITTEXT, kFormatFieldSize - 1, 0);
     SendDlgItemMessageA(page, IDC_FIXED_WIDTH, EM_LIMITTEXT, kWidthDigits, 0);
     // Setting the texts reports EN_CHANGE, which pushes the unchanged values.
     SetDlgItemTextA(page, IDC_CLOCK_FORMAT, settings.clockFormatString);
     SetDlgItemInt(page, IDC_FIXED_WIDTH, static_cast<UINT>(settings.fixedWidth), FALSE);
-    Check(page, IDC_FIXED_WIDTH_ON, HasDisplayFlag(DisplayFlag::FixedWidthOn));
-    Check(page, IDC_DEFAULT_COLOURS, !HasDisplayFlag(DisplayFlag::CustomColours));
-    Check(page, IDC_DEFAULT_FONT, !HasDisplayFlag(DisplayFlag::CustomClockFont));
-    UpdateFixedWidthState(page);
-    DescribeClockFont(page);
+    Check(page, IDC_FIXED_WIDTH_ON, HasDisplayFlag(settings, DisplayFlag::FixedWidthOn));
+    Check(page, IDC_DEFAULT_COLOURS, !HasDisplayFlag(settings, DisplayFlag::CustomColours));
+    Check(page, IDC_DEFAULT_FONT, !HasDisplayFlag(settings, DisplayFlag::CustomClockFont));
+    UpdateFixedWidthState(page, settings);
+    DescribeClockFont(page, state.session);
 }
 
-void UpdateFixedWidthState(HWND page)
+void UpdateFixedWidthState(HWND page, const ClockSettings& settings)
 {
-    EnableWindow(GetDlgItem(page, IDC_FIXED_WIDTH), HasDisplayFlag(DisplayFlag::FixedWidthOn));
+    EnableWindow(GetDlgItem(page, IDC_FIXED_WIDTH), HasDisplayFlag(settings, DisplayFlag::FixedWidthOn));
 }
 
-void DescribeClockFont(HWND page)
+void DescribeClockFont(HWND page, const SettingsSession& session)
 {
-    const HDC dc = GetDC(g_loader.clockWindow);
+    const HDC dc = GetDC(session.clockWindow);
     const int pixelsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(g_loader.clockWindow, dc);
+    ReleaseDC(session.clockWindow, dc);
 
-    FontRecord font = g_loader.settings.customFont;
-    if (!HasDisplayFlag(DisplayFlag::CustomClockFont)) {
+    FontRecord font = session.record.customFont;
+    if (!HasDisplayFlag(session.record, DisplayFlag::CustomClockFont)) {
         NONCLIENTMETRICSA metrics{};
         metrics.cbSize = sizeof metrics;
         SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
@@ -154,14 +140,14 @@ void DescribeClockFont(HWND page)
     SetDlgItemTextA(page, IDC_CLOCK_FONT_DESCRIPTION, DescribeFont(font, pixelsPerInch).c_str());
 }
 
-BOOL OnClockPageCommand(HWND page, int control, int code)
+PageCommand OnClockPageCommand(HWND page, LoaderState& state, int control, int code)
 {
     switch (code) {
     case BN_CLICKED:
-        return OnClockPageClick(page, control);
+        return OnClockPageClick(page, state, control);
     case EN_CHANGE:
-        return OnClockPageEdit(page, control);
+        return OnClockPageEdit(page, state.session.record, control);
     default:
-        return false;
+        return PageCommand::Ignored;
     }
 }

@@ -5,6 +5,6 @@
 #include "Pages.h"
 
 // Enables the width box exactly while FixedWidthOn is set.
-void UpdateFixedWidthState(HWND page);
+void UpdateFixedWidthState(HWND page, const ClockSettings& settings);
 // Shows the font the clock uses: the custom one or the system menu font.
-void DescribeClockFont(HWND page);
+void DescribeClockFont(HWND page, const SettingsSession& session);

@@ -5,7 +5,6 @@
 #include <type_traits>
 
 #include "FormatEditing.h"
-#include "LoaderState.h"
 #include "formatmenu.h"
 
 BOOL(WINAPI* g_trackFormatMenu)(HMENU, UINT, int, int, HWND, LPTPMPARAMS) = TrackPopupMenuEx;
@@ -17,9 +16,9 @@ struct MenuDeleter {
 };
 using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 
-int ChooseFormatItem(HWND page)
+int ChooseFormatItem(HWND page, HINSTANCE instance)
 {
-    MenuHandle menu(LoadMenuA(g_loader.instance, MAKEINTRESOURCEA(IDR_FORMATMENU)));
+    MenuHandle menu(LoadMenuA(instance, MAKEINTRESOURCEA(IDR_FORMATMENU)));
     if (!menu) {
         return 0;
     }
@@ -30,9 +29,9 @@ int ChooseFormatItem(HWND page)
 
 } // namespace
 
-void ShowFormatMenu(HWND page, int formatBox)
+void ShowFormatMenu(HWND page, HINSTANCE instance, int formatBox)
 {
-    const int command = ChooseFormatItem(page);
+    const int command = ChooseFormatItem(page, instance);
     if (command == 0) {
         return;
     }
@@ -43,7 +42,7 @@ void ShowFormatMenu(HWND page, int formatBox)
     DWORD selEnd = 0;
     SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
     char itemText[kFormatFieldSize] = "";
-    LoadStringA(g_loader.instance, command, itemText, sizeof itemText);
+    LoadStringA(instance, command, itemText, sizeof itemText);
 
     for (const FormatEdit& edit : FormatMenuEdits(command, text, selStart, selEnd, itemText)) {
         SendMessageA(box, EM_SETSEL, edit.start, edit.end);
@@ -51,15 +50,15 @@ void ShowFormatMenu(HWND page, int formatBox)
     }
 }
 
-void OnFormatMenuInit(HMENU menu)
+void OnFormatMenuInit(HMENU menu, const LoaderState& state)
 {
     // The resource meters need RSRC32.DLL, which only Windows 9x has; the
     // clock offers the CPU code on Windows 9x only.
-    if (!g_loader.isNT && g_loader.rsrc32Available) {
+    if (!state.isNT && state.rsrc32Available) {
         return;
     }
     for (UINT item : {IDM_SYSTEMRESOURCES, IDM_USERRESOURCES, IDM_GDIRESOURCES}) {
         EnableMenuItem(menu, item, MF_BYCOMMAND | MF_GRAYED);
     }
-    EnableMenuItem(menu, IDM_CPUUSAGE, MF_BYCOMMAND | (g_loader.isNT ? MF_GRAYED : MF_ENABLED));
+    EnableMenuItem(menu, IDM_CPUUSAGE, MF_BYCOMMAND | (state.isNT ? MF_GRAYED : MF_ENABLED));
 }

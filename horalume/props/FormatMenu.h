@@ -9,4 +9,4 @@
 extern BOOL(WINAPI* g_trackFormatMenu)(HMENU, UINT, int, int, HWND, LPTPMPARAMS);
 
 // Opens the picker at the mouse cursor and edits the page's format box.
-void ShowFormatMenu(HWND page, int formatBox);
+void ShowFormatMenu(HWND page, HINSTANCE instance, int formatBox);

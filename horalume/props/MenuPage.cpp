@@ -3,7 +3,6 @@
 #include "HoralumeResources.h"
 #include "PageControls.h"
 #include "PageText.h"
-#include "SettingsStore.h"
 
 namespace {
 
@@ -23,13 +22,13 @@ constexpr MouseAction kMouseActions[] = {
 
 // A stored command that is none of the five shows "Windows default" but stays
 // in the record until the user picks another entry.
-void FillMouseActions(HWND page, int control, std::uint32_t stored)
+void FillMouseActions(HWND page, HINSTANCE instance, int control, std::uint32_t stored)
 {
     HWND list = GetDlgItem(page, control);
     LRESULT shown = 0;
     for (const MouseAction& action : kMouseActions) {
         char text[128];
-        LoadPageText(action.text, text);
+        LoadPageText(instance, action.text, text);
         const LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
         if (index < 0) {
             continue;
@@ -42,69 +41,65 @@ void FillMouseActions(HWND page, int control, std::uint32_t stored)
     SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(shown), 0);
 }
 
-void ChooseMouseAction(HWND page, int control, std::uint32_t& command)
+PageCommand ChooseMouseAction(HWND page, int control, std::uint32_t& command)
 {
     HWND list = GetDlgItem(page, control);
     const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
     if (index < 0) {
-        return;
+        return PageCommand::Handled;
     }
     command = static_cast<std::uint32_t>(SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
-    PushClockSettings();
+    return PageCommand::Changed;
 }
 
-bool OnMenuPageClick(HWND page, int control)
+PageCommand OnMenuPageClick(HWND page, ClockSettings& settings, int control)
 {
     switch (control) {
     case IDC_FANCY_BANNER:
-        SetDisplayFlag(DisplayFlag::FancyBanner, IsChecked(page, IDC_FANCY_BANNER));
-        break;
+        SetDisplayFlag(settings, DisplayFlag::FancyBanner, IsChecked(page, IDC_FANCY_BANNER));
+        return PageCommand::Changed;
     case IDC_BOOTH_MODE:
-        SetDisplayFlag(DisplayFlag::BoothMode, IsChecked(page, IDC_BOOTH_MODE));
-        UpdateBannerState(page);
-        break;
+        SetDisplayFlag(settings, DisplayFlag::BoothMode, IsChecked(page, IDC_BOOTH_MODE));
+        UpdateBannerState(page, settings);
+        return PageCommand::Changed;
     case IDC_NEW_ITEMS_AT_TOP:
-        SetDisplayFlag(DisplayFlag::NewItemsAtBottom, !IsChecked(page, IDC_NEW_ITEMS_AT_TOP));
-        break;
+        SetDisplayFlag(settings, DisplayFlag::NewItemsAtBottom, !IsChecked(page, IDC_NEW_ITEMS_AT_TOP));
+        return PageCommand::Changed;
     default:
-        return false;
+        return PageCommand::Ignored;
     }
-    PushClockSettings();
-    return true;
 }
 
 } // namespace
 
-void InitMenuPage(HWND page)
+void InitMenuPage(HWND page, LoaderState& state)
 {
-    FillMouseActions(page, IDC_CLICK_COMMAND, g_loader.settings.clickCommand);
-    FillMouseActions(page, IDC_DBLCLICK_COMMAND, g_loader.settings.dblClickCommand);
-    Check(page, IDC_FANCY_BANNER, HasDisplayFlag(DisplayFlag::FancyBanner));
-    Check(page, IDC_BOOTH_MODE, HasDisplayFlag(DisplayFlag::BoothMode));
-    Check(page, IDC_NEW_ITEMS_AT_TOP, !HasDisplayFlag(DisplayFlag::NewItemsAtBottom));
-    UpdateBannerState(page);
+    const ClockSettings& settings = state.session.record;
+    FillMouseActions(page, state.instance, IDC_CLICK_COMMAND, settings.clickCommand);
+    FillMouseActions(page, state.instance, IDC_DBLCLICK_COMMAND, settings.dblClickCommand);
+    Check(page, IDC_FANCY_BANNER, HasDisplayFlag(settings, DisplayFlag::FancyBanner));
+    Check(page, IDC_BOOTH_MODE, HasDisplayFlag(settings, DisplayFlag::BoothMode));
+    Check(page, IDC_NEW_ITEMS_AT_TOP, !HasDisplayFlag(settings, DisplayFlag::NewItemsAtBottom));
+    UpdateBannerState(page, settings);
 }
 
-void UpdateBannerState(HWND page)
+void UpdateBannerState(HWND page, const ClockSettings& settings)
 {
     const bool booth = IsChecked(page, IDC_BOOTH_MODE);
     EnableWindow(GetDlgItem(page, IDC_FANCY_BANNER), !booth);
-    Check(page, IDC_FANCY_BANNER, !booth && HasDisplayFlag(DisplayFlag::FancyBanner));
+    Check(page, IDC_FANCY_BANNER, !booth && HasDisplayFlag(settings, DisplayFlag::FancyBanner));
 }
 
-BOOL OnMenuPageCommand(HWND page, int control, int code)
+PageCommand OnMenuPageCommand(HWND page, LoaderState& state, int control, int code)
 {
+    ClockSettings& settings = state.session.record;
     switch (control) {
     case IDC_CLICK_COMMAND:
+        return code == CBN_SELCHANGE ? ChooseMouseAction(page, control, settings.clickCommand) : PageCommand::Ignored;
     case IDC_DBLCLICK_COMMAND:
-        if (code != CBN_SELCHANGE) {
-            return FALSE;
-        }
-        ChooseMouseAction(page, control,
-                          control == IDC_CLICK_COMMAND ? g_loader.settings.clickCommand
-                                                       : g_loader.settings.dblClickCommand);
-        return TRUE;
+        return code == CBN_SELCHANGE ? ChooseMouseAction(page, control, settings.dblClickCommand)
+                                     : PageCommand::Ignored;
     default:
-        return code == BN_CLICKED && OnMenuPageClick(page, control);
+        return code == BN_CLICKED ? OnMenuPageClick(page, settings, control) : PageCommand::Ignored;
     }
 }

@@ -7,4 +7,4 @@
 
 // While Booth mode is ticked the banner box is grey and shown off; otherwise
 // it shows FancyBanner. Never changes FancyBanner.
-void UpdateBannerState(HWND page);
+void UpdateBannerState(HWND page, const ClockSettings& settings);

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "LoaderState.h"
+#include "ClockSettings.h"
 
 inline bool IsChecked(HWND page, int control)
 {
@@ -22,14 +22,14 @@ inline void SetBits(std::uint32_t& bits, std::uint32_t mask, bool on)
     bits = on ? bits | mask : bits & ~mask;
 }
 
-inline void SetDisplayFlag(std::uint32_t flag, bool on)
+inline void SetDisplayFlag(ClockSettings& settings, std::uint32_t flag, bool on)
 {
-    SetBits(g_loader.settings.displayFlags, flag, on);
+    SetBits(settings.displayFlags, flag, on);
 }
 
-inline bool HasDisplayFlag(std::uint32_t flag)
+inline bool HasDisplayFlag(const ClockSettings& settings, std::uint32_t flag)
 {
-    return (g_loader.settings.displayFlags & flag) != 0;
+    return (settings.displayFlags & flag) != 0;
 }
 
 // Copies a format box into its 120-byte record field, always terminated.

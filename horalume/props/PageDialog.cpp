@@ -1,26 +1,23 @@
-// The one dialog procedure of all six pages: the sheet's notifications, OK and
-// Cancel, context help and the shared fonts; page controls go to their page.
-#include <windows.h>
+#include "PageDialog.h"
 
 #include <commctrl.h>
-#include <prsht.h>
 
 #include "HoralumeResources.h"
 #include "LoaderMessages.h"
-#include "LoaderState.h"
 #include "Pages.h"
 #include "RegKey.h"
-#include "SettingsStore.h"
 
 static const char kHelpFile[] = "HORALUME.HLP";
 
+namespace {
+
 struct PageFunctions {
     UINT dialogId;
-    void (*init)(HWND page);
-    BOOL (*command)(HWND page, int control, int code);
+    void (*init)(HWND page, LoaderState& state);
+    PageCommand (*command)(HWND page, LoaderState& state, int control, int code);
 };
 
-static const PageFunctions kPages[] = {
+const PageFunctions kPages[] = {
     {IDD_CLOCK_PAGE, InitClockPage, OnClockPageCommand},
     {IDD_TOOLTIP_COPY_PAGE, InitTooltipCopyPage, OnTooltipCopyPageCommand},
     {IDD_ADVANCED_PAGE, InitAdvancedPage, OnAdvancedPageCommand},
@@ -29,12 +26,7 @@ static const PageFunctions kPages[] = {
     {IDD_MENU_PAGE, InitMenuPage, OnMenuPageCommand},
 };
 
-static UINT PageId(HWND page)
-{
-    return static_cast<UINT>(GetWindowLongPtrA(page, GWLP_USERDATA));
-}
-
-static const PageFunctions* FindPage(UINT dialogId)
+const PageFunctions* FindPage(UINT dialogId)
 {
     for (const PageFunctions& functions : kPages) {
         if (functions.dialogId == dialogId) {
@@ -46,19 +38,19 @@ static const PageFunctions* FindPage(UINT dialogId)
 
 // The two variants of the dialog font that the pages share; every other field
 // stays that of the dialog font.
-static void MakeFixedPitch(LOGFONTA& font)
+void MakeFixedPitch(LOGFONTA& font)
 {
     font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     lstrcpynA(font.lfFaceName, "Courier New", LF_FACESIZE);
 }
 
-static void MakeUnderlined(LOGFONTA& font)
+void MakeUnderlined(LOGFONTA& font)
 {
     font.lfUnderline = TRUE;
 }
 
 // Null when the page has no font of its own.
-static HFONT DeriveDialogFont(HWND page, void (*change)(LOGFONTA& font))
+HFONT DeriveDialogFont(HWND page, void (*change)(LOGFONTA& font))
 {
     HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageA(page, WM_GETFONT, 0, 0));
     LOGFONTA font;
@@ -69,119 +61,53 @@ static HFONT DeriveDialogFont(HWND page, void (*change)(LOGFONTA& font))
     return CreateFontIndirectA(&font);
 }
 
-// Once per user, and only where the resource meter library could be missing.
-static void WarnAboutResourceMeter(HWND page)
-{
-    if (g_loader.rsrc32Available || g_loader.isNT) {
-        return;
-    }
-    RegKeyWriter settings;
-    settings.Create(HKEY_CURRENT_USER, kHoralumeKey, kSettingsSubkey);
-    if (settings.ReadBool("WarnRSRC32", true)) {
-        HWND sheet = GetParent(page);
-        if (ShowLoaderMessage(sheet, IDS_RSRC32_MISSING, IDS_HORALUME, MB_ICONWARNING | MB_YESNO) == IDYES) {
-            WinHelpA(sheet, kHelpFile, HELP_CONTEXT, IDH_RSRC32_MISSING);
-        }
-        settings.WriteBool("WarnRSRC32", false);
-        g_loader.rsrc32Available = true;
-    }
-}
-
-static void InitPage(HWND page, const PROPSHEETPAGEA* description)
-{
-    if (g_loader.formatEditFont == nullptr) {
-        g_loader.formatEditFont = DeriveDialogFont(page, MakeFixedPitch);
-    }
-    if (g_loader.linkFont == nullptr) {
-        g_loader.linkFont = DeriveDialogFont(page, MakeUnderlined);
-    }
-    const UINT dialogId = static_cast<UINT>(description->lParam);
-    SetWindowLongPtrA(page, GWLP_USERDATA, static_cast<LONG_PTR>(dialogId));
-    if (const PageFunctions* functions = FindPage(dialogId)) {
-        functions->init(page);
-    }
-    WarnAboutResourceMeter(page);
-}
-
-static void CloseHelp(HWND page)
+void CloseHelp(HWND page)
 {
     WinHelpA(GetParent(page), kHelpFile, HELP_QUIT, 0);
 }
 
-static void OnOk(HWND page)
-{
-    if (g_loader.okDone) {
-        return;
-    }
-    g_loader.okDone = true;
-    SaveClockSettings();
-    WriteLastPage(g_loader.lastPage);
-    CloseHelp(page);
-}
-
-static void OnCancel(HWND page)
-{
-    if (g_loader.cancelDone) {
-        return;
-    }
-    g_loader.cancelDone = true;
-    WriteLastPage(g_loader.lastPage);
-    LoadClockSettings(g_loader.settings); // the clock goes back to the stored settings
-    g_loader.autostart = ReadAutostart();
-    PushClockSettings();
-    CloseHelp(page);
-}
-
-static BOOL OnSheetNotify(HWND page, const NMHDR* header)
-{
-    switch (header->code) {
-    case PSN_SETACTIVE:
-        g_loader.lastPage = PageId(page);
-        SetWindowLongPtrA(page, DWLP_MSGRESULT, 0);
-        return TRUE;
-    case PSN_KILLACTIVE:
-        SetWindowLongPtrA(page, DWLP_MSGRESULT, FALSE);
-        return TRUE;
-    case PSN_APPLY:
-        OnOk(page);
-        SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_NOERROR);
-        return TRUE;
-    case PSN_RESET:
-        OnCancel(page);
-        return TRUE;
-    case PSN_HELP:
-        WinHelpA(GetParent(page), kHelpFile, HELP_CONTEXT, g_loader.lastPage);
-        return TRUE;
-    }
-    return FALSE;
-}
-
-static BOOL OnCommand(HWND page, int control, int code)
-{
-    if (code != 0 && code != 1 && code != EN_CHANGE) {
-        return FALSE;
-    }
-    const PageFunctions* functions = FindPage(PageId(page));
-    return functions != nullptr && functions->command(page, control, code);
-}
-
 // The topic of a control's help is its own identifier.
-static void ShowControlHelp(HWND control, int controlId, UINT command)
+void ShowControlHelp(HWND control, int controlId, UINT command)
 {
     DWORD topics[] = {static_cast<DWORD>(controlId), static_cast<DWORD>(controlId), 0, 0};
     WinHelpA(control, kHelpFile, command, reinterpret_cast<ULONG_PTR>(topics));
 }
 
-INT_PTR CALLBACK PageDialogProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
+} // namespace
+
+PROPSHEETPAGEA_V1 PageDialog::Describe() const
+{
+    PROPSHEETPAGEA_V1 page{};
+    page.dwSize = sizeof(PROPSHEETPAGEA_V1);
+    page.dwFlags = PSP_HASHELP;
+    page.hInstance = state_.instance;
+    page.pszTemplate = MAKEINTRESOURCEA(dialogId_);
+    page.pfnDlgProc = DialogProc;
+    page.lParam = reinterpret_cast<LPARAM>(this);
+    return page;
+}
+
+INT_PTR CALLBACK PageDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        auto* dialog = reinterpret_cast<PageDialog*>(reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam);
+        SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
+        dialog->window_ = window;
+        dialog->OnInitDialog();
+        return TRUE;
+    }
+    // Controls talk to the page before WM_INITDIALOG; nothing to do yet then.
+    auto* dialog = reinterpret_cast<PageDialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    return dialog != nullptr ? dialog->HandleMessage(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR PageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_INITDIALOG:
-        InitPage(page, reinterpret_cast<const PROPSHEETPAGEA*>(lParam));
-        return TRUE;
     case WM_NOTIFY:
-        return OnSheetNotify(page, reinterpret_cast<const NMHDR*>(lParam));
+        return OnSheetNotify(reinterpret_cast<const NMHDR*>(lParam));
     case WM_COMMAND:
-        return OnCommand(page, LOWORD(wParam), HIWORD(wParam));
+        return OnCommand(LOWORD(wParam), HIWORD(wParam));
     case WM_HELP: {
         const auto* help = reinterpret_cast<const HELPINFO*>(lParam);
         if (help->iCtrlId > 0) {
@@ -198,12 +124,107 @@ INT_PTR CALLBACK PageDialogProc(HWND page, UINT message, WPARAM wParam, LPARAM l
         return FALSE;
     }
     case WM_SETCURSOR:
-        return OnAboutLinkCursor(page);
+        return OnAboutLinkCursor(window_, state_.instance);
     case WM_CTLCOLORSTATIC:
         return OnAboutLinkColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_INITMENU:
-        OnFormatMenuInit(reinterpret_cast<HMENU>(wParam));
+        OnFormatMenuInit(reinterpret_cast<HMENU>(wParam), state_);
         return FALSE;
     }
     return FALSE;
+}
+
+void PageDialog::OnInitDialog()
+{
+    if (state_.formatEditFont == nullptr) {
+        state_.formatEditFont = DeriveDialogFont(window_, MakeFixedPitch);
+    }
+    if (state_.linkFont == nullptr) {
+        state_.linkFont = DeriveDialogFont(window_, MakeUnderlined);
+    }
+    SetWindowLongPtrA(window_, GWLP_USERDATA, static_cast<LONG_PTR>(dialogId_));
+    if (const PageFunctions* functions = FindPage(dialogId_)) {
+        functions->init(window_, state_);
+    }
+    WarnAboutResourceMeter();
+}
+
+// Once per user, and only where the resource meter library could be missing.
+void PageDialog::WarnAboutResourceMeter()
+{
+    if (state_.rsrc32Available || state_.isNT) {
+        return;
+    }
+    RegKeyWriter settings;
+    settings.Create(HKEY_CURRENT_USER, kHoralumeKey, kSettingsSubkey);
+    if (settings.ReadBool("WarnRSRC32", true)) {
+        HWND sheet = GetParent(window_);
+        if (ShowLoaderMessage(state_.instance, sheet, IDS_RSRC32_MISSING, IDS_HORALUME, MB_ICONWARNING | MB_YESNO) ==
+            IDYES) {
+            WinHelpA(sheet, kHelpFile, HELP_CONTEXT, IDH_RSRC32_MISSING);
+        }
+        settings.WriteBool("WarnRSRC32", false);
+        state_.rsrc32Available = true;
+    }
+}
+
+BOOL PageDialog::OnSheetNotify(const NMHDR* header)
+{
+    switch (header->code) {
+    case PSN_SETACTIVE:
+        state_.lastPage = dialogId_;
+        SetWindowLongPtrA(window_, DWLP_MSGRESULT, 0);
+        return TRUE;
+    case PSN_KILLACTIVE:
+        SetWindowLongPtrA(window_, DWLP_MSGRESULT, FALSE);
+        return TRUE;
+    case PSN_APPLY:
+        OnOk();
+        SetWindowLongPtrA(window_, DWLP_MSGRESULT, PSNRET_NOERROR);
+        return TRUE;
+    case PSN_RESET:
+        OnCancel();
+        return TRUE;
+    case PSN_HELP:
+        WinHelpA(GetParent(window_), kHelpFile, HELP_CONTEXT, state_.lastPage);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void PageDialog::OnOk()
+{
+    if (state_.okDone) {
+        return;
+    }
+    state_.okDone = true;
+    state_.session.Save();
+    WriteLastPage(state_.lastPage);
+    CloseHelp(window_);
+}
+
+void PageDialog::OnCancel()
+{
+    if (state_.cancelDone) {
+        return;
+    }
+    state_.cancelDone = true;
+    WriteLastPage(state_.lastPage);
+    state_.session.Reload(); // the clock goes back to the stored settings
+    state_.session.Push();
+    CloseHelp(window_);
+}
+
+BOOL PageDialog::OnCommand(int control, int code)
+{
+    if (code != 0 && code != 1 && code != EN_CHANGE) {
+        return FALSE;
+    }
+    const PageFunctions* functions = FindPage(dialogId_);
+    const PageCommand result =
+        functions != nullptr ? functions->command(window_, state_, control, code) : PageCommand::Ignored;
+    if (result == PageCommand::Changed) {
+        state_.session.Push();
+    }
+    return result != PageCommand::Ignored;
 }

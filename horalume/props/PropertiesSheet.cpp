@@ -6,8 +6,6 @@
 #include <cstddef>
 
 #include "HoralumeResources.h"
-#include "LoaderState.h"
-#include "Pages.h"
 #include "SettingsStore.h"
 #include "SheetPosition.h"
 
@@ -35,16 +33,8 @@ static void CreateHidden(LPARAM dialogTemplate)
 
 static int CALLBACK SheetCallback(HWND, UINT message, LPARAM data)
 {
-    switch (message) {
-    case PSCB_PRECREATE:
+    if (message == PSCB_PRECREATE) {
         CreateHidden(data);
-        break;
-    case PSCB_INITIALIZED: // before the start page, so every page starts from the stored settings
-        LoadClockSettings(g_loader.settings);
-        g_loader.autostart = ReadAutostart();
-        ReadControlPanelState();
-        PushClockSettings();
-        break;
     }
     return 0;
 }
@@ -59,30 +49,35 @@ static UINT StartPageIndex(UINT lastPage)
     return 0;
 }
 
-HWND OpenPropertiesSheet()
+PropertiesSheet::PropertiesSheet(LoaderState& state) : state_(state)
 {
-    PROPSHEETPAGEA_V1 pages[kPageCount] = {};
-    for (UINT i = 0; i < kPageCount; ++i) {
-        pages[i].dwSize = sizeof(PROPSHEETPAGEA_V1);
-        pages[i].dwFlags = PSP_HASHELP;
-        pages[i].hInstance = g_loader.instance;
-        pages[i].pszTemplate = MAKEINTRESOURCEA(kPageOrder[i]);
-        pages[i].pfnDlgProc = PageDialogProc;
-        pages[i].lParam = kPageOrder[i];
+    for (UINT dialogId : kPageOrder) {
+        pages_.push_back(std::make_unique<PageDialog>(state, dialogId));
     }
-    g_loader.lastPage = ReadLastPage();
+}
+
+HWND PropertiesSheet::Open()
+{
+    PROPSHEETPAGEA_V1 pages[kPageCount];
+    for (UINT i = 0; i < kPageCount; ++i) {
+        pages[i] = pages_[i]->Describe();
+    }
+    state_.lastPage = ReadLastPage();
+    // Before any page, so every page starts from the stored settings.
+    state_.session.Reload();
+    state_.session.Push();
 
     char caption[256] = "";
-    LoadStringA(g_loader.instance, IDS_PROPERTIES_CAPTION, caption, sizeof caption);
+    LoadStringA(state_.instance, IDS_PROPERTIES_CAPTION, caption, sizeof caption);
 
     PROPSHEETHEADERA header = {};
     header.dwSize = PROPSHEETHEADERA_V1_SIZE;
     header.dwFlags = PSH_MODELESS | PSH_HASHELP | PSH_USECALLBACK | PSH_NOAPPLYNOW | PSH_PROPSHEETPAGE | PSH_USEICONID;
-    header.hInstance = g_loader.instance;
+    header.hInstance = state_.instance;
     header.pszIcon = MAKEINTRESOURCEA(IDI_HORALUME);
     header.pszCaption = caption;
     header.nPages = kPageCount;
-    header.nStartPage = StartPageIndex(g_loader.lastPage);
+    header.nStartPage = StartPageIndex(state_.lastPage);
     header.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(pages);
     header.pfnCallback = SheetCallback;
     HWND sheet = reinterpret_cast<HWND>(PropertySheetA(&header));
@@ -91,7 +86,7 @@ HWND OpenPropertiesSheet()
     }
 
     const POINT position = PlaceSheet(sheet);
-    HICON icon = LoadIconA(g_loader.instance, MAKEINTRESOURCEA(IDI_HORALUME));
+    HICON icon = LoadIconA(state_.instance, MAKEINTRESOURCEA(IDI_HORALUME));
     SendMessageA(sheet, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SetWindowPos(sheet, nullptr, position.x, position.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     return sheet;

@@ -3,5 +3,23 @@
 
 #include <windows.h>
 
-// Builds the sheet hidden, places it and shows it; null when it cannot be made.
-HWND OpenPropertiesSheet();
+#include <memory>
+#include <vector>
+
+#include "LoaderState.h"
+#include "PageDialog.h"
+
+class PropertiesSheet {
+public:
+    // The pages work on state, which outlives the sheet.
+    explicit PropertiesSheet(LoaderState& state);
+
+    // Reloads and pushes the stored settings, builds the sheet hidden, places
+    // and shows it; null when it cannot be made. The sheet's window must go
+    // before this object does.
+    HWND Open();
+
+private:
+    LoaderState& state_;
+    std::vector<std::unique_ptr<PageDialog>> pages_; // in tab order
+};

@@ -5,127 +5,117 @@
 #include "FormatMenu.h"
 #include "HoralumeResources.h"
 #include "PageControls.h"
-#include "SettingsStore.h"
 
 namespace {
 
-void SetFormatBoxFont(HWND page, int control)
+void SetFormatBoxFont(HWND page, int control, HFONT font)
 {
-    SendDlgItemMessageA(page, control, WM_SETFONT, reinterpret_cast<WPARAM>(g_loader.formatEditFont), FALSE);
+    SendDlgItemMessageA(page, control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 // The box shows other formats while disabled; only its own text is stored.
-void StoreCopyFormat(HWND page)
+PageCommand StoreCopyFormat(HWND page, ClockSettings& settings)
 {
     if (!IsWindowEnabled(GetDlgItem(page, IDC_COPY_FORMAT))) {
-        return;
+        return PageCommand::Handled;
     }
-    ReadFormatBox(page, IDC_COPY_FORMAT, g_loader.settings.copyFormatString);
-    PushClockSettings();
+    ReadFormatBox(page, IDC_COPY_FORMAT, settings.copyFormatString);
+    return PageCommand::Changed;
 }
 
-void ChooseCopySource(HWND page, bool sameAsClock, bool sameAsTooltip)
+PageCommand ChooseCopySource(HWND page, ClockSettings& settings, bool sameAsClock, bool sameAsTooltip)
 {
-    SetDisplayFlag(DisplayFlag::CopySameAsClock, sameAsClock);
-    SetDisplayFlag(DisplayFlag::CopySameAsTooltip, sameAsTooltip);
-    UpdateCopyFormatState(page);
-    PushClockSettings();
+    SetDisplayFlag(settings, DisplayFlag::CopySameAsClock, sameAsClock);
+    SetDisplayFlag(settings, DisplayFlag::CopySameAsTooltip, sameAsTooltip);
+    UpdateCopyFormatState(page, settings);
+    return PageCommand::Changed;
 }
 
-void PickFormatElement(HWND page, int formatBox)
+void PickFormatElement(HWND page, HINSTANCE instance, int formatBox)
 {
-    ShowFormatMenu(page, formatBox);
+    ShowFormatMenu(page, instance, formatBox);
     SetFocus(GetDlgItem(page, formatBox));
 }
 
-bool OnTooltipCopyPageEdit(HWND page, int control)
+PageCommand OnTooltipCopyPageEdit(HWND page, ClockSettings& settings, int control)
 {
     switch (control) {
     case IDC_TOOLTIP_FORMAT:
-        ReadFormatBox(page, IDC_TOOLTIP_FORMAT, g_loader.settings.tooltipFormatString);
-        PushClockSettings();
-        return true;
+        ReadFormatBox(page, IDC_TOOLTIP_FORMAT, settings.tooltipFormatString);
+        return PageCommand::Changed;
     case IDC_COPY_FORMAT:
-        StoreCopyFormat(page);
-        return true;
+        return StoreCopyFormat(page, settings);
     default:
-        return false;
+        return PageCommand::Ignored;
     }
 }
 
-bool OnTooltipCopyPageClick(HWND page, int control)
+PageCommand OnTooltipCopyPageClick(HWND page, LoaderState& state, int control)
 {
+    ClockSettings& settings = state.session.record;
     switch (control) {
     case IDC_CUSTOM_TOOLTIP:
-        SetDisplayFlag(DisplayFlag::CustomTooltip, IsChecked(page, IDC_CUSTOM_TOOLTIP));
-        UpdateTooltipState(page);
-        PushClockSettings();
-        return true;
+        SetDisplayFlag(settings, DisplayFlag::CustomTooltip, IsChecked(page, IDC_CUSTOM_TOOLTIP));
+        UpdateTooltipState(page, settings);
+        return PageCommand::Changed;
     case IDC_TOOLTIP_FORMAT_ELEMENTS:
-        PickFormatElement(page, IDC_TOOLTIP_FORMAT);
-        ReadFormatBox(page, IDC_TOOLTIP_FORMAT, g_loader.settings.tooltipFormatString);
-        PushClockSettings();
-        return true;
+        PickFormatElement(page, state.instance, IDC_TOOLTIP_FORMAT);
+        ReadFormatBox(page, IDC_TOOLTIP_FORMAT, settings.tooltipFormatString);
+        return PageCommand::Changed;
     case IDC_TOOLTIP_STAYS:
-        SetDisplayFlag(DisplayFlag::TooltipStays, IsChecked(page, IDC_TOOLTIP_STAYS));
-        PushClockSettings();
-        return true;
+        SetDisplayFlag(settings, DisplayFlag::TooltipStays, IsChecked(page, IDC_TOOLTIP_STAYS));
+        return PageCommand::Changed;
     case IDC_COPY_CUSTOM:
-        ChooseCopySource(page, false, false);
-        return true;
+        return ChooseCopySource(page, settings, false, false);
     case IDC_COPY_SAME_AS_CLOCK:
-        ChooseCopySource(page, true, false);
-        return true;
+        return ChooseCopySource(page, settings, true, false);
     case IDC_COPY_SAME_AS_TOOLTIP:
-        ChooseCopySource(page, false, true);
-        return true;
+        return ChooseCopySource(page, settings, false, true);
     case IDC_COPY_FORMAT_ELEMENTS:
-        PickFormatElement(page, IDC_COPY_FORMAT);
-        StoreCopyFormat(page);
-        return true;
+        PickFormatElement(page, state.instance, IDC_COPY_FORMAT);
+        return StoreCopyFormat(page, settings);
     default:
-        return false;
+        return PageCommand::Ignored;
     }
 }
 
 } // namespace
 
-void InitTooltipCopyPage(HWND page)
+void InitTooltipCopyPage(HWND page, LoaderState& state)
 {
-    const ClockSettings& settings = g_loader.settings;
-    if (g_loader.formatEditFont) {
-        SetFormatBoxFont(page, IDC_TOOLTIP_FORMAT);
-        SetFormatBoxFont(page, IDC_COPY_FORMAT);
+    const ClockSettings& settings = state.session.record;
+    if (state.formatEditFont) {
+        SetFormatBoxFont(page, IDC_TOOLTIP_FORMAT, state.formatEditFont);
+        SetFormatBoxFont(page, IDC_COPY_FORMAT, state.formatEditFont);
     }
     SendDlgItemMessageA(page, IDC_TOOLTIP_FORMAT, EM_LIMITTEXT, kFormatFieldSize - 1, 0);
     SendDlgItemMessageA(page, IDC_COPY_FORMAT, EM_LIMITTEXT, kFormatFieldSize - 1, 0);
     SetDlgItemTextA(page, IDC_TOOLTIP_FORMAT, settings.tooltipFormatString);
     SetDlgItemTextA(page, IDC_COPY_FORMAT, settings.copyFormatString);
 
-    const bool sameAsClock = HasDisplayFlag(DisplayFlag::CopySameAsClock);
-    const bool sameAsTooltip = HasDisplayFlag(DisplayFlag::CopySameAsTooltip);
-    Check(page, IDC_CUSTOM_TOOLTIP, HasDisplayFlag(DisplayFlag::CustomTooltip));
-    Check(page, IDC_TOOLTIP_STAYS, HasDisplayFlag(DisplayFlag::TooltipStays));
+    const bool sameAsClock = HasDisplayFlag(settings, DisplayFlag::CopySameAsClock);
+    const bool sameAsTooltip = HasDisplayFlag(settings, DisplayFlag::CopySameAsTooltip);
+    Check(page, IDC_CUSTOM_TOOLTIP, HasDisplayFlag(settings, DisplayFlag::CustomTooltip));
+    Check(page, IDC_TOOLTIP_STAYS, HasDisplayFlag(settings, DisplayFlag::TooltipStays));
     // "Same as clock" last: where checking a radio button clears the others
     // of its group, a record with both flags still shows the clock format.
     Check(page, IDC_COPY_SAME_AS_TOOLTIP, sameAsTooltip);
     Check(page, IDC_COPY_SAME_AS_CLOCK, sameAsClock);
     Check(page, IDC_COPY_CUSTOM, !sameAsClock && !sameAsTooltip);
-    UpdateCopyFormatState(page);
-    UpdateTooltipState(page);
+    UpdateCopyFormatState(page, settings);
+    UpdateTooltipState(page, settings);
 }
 
-void UpdateTooltipState(HWND page)
+void UpdateTooltipState(HWND page, const ClockSettings& settings)
 {
-    const bool custom = HasDisplayFlag(DisplayFlag::CustomTooltip);
+    const bool custom = HasDisplayFlag(settings, DisplayFlag::CustomTooltip);
     for (int control : {IDC_TOOLTIP_FORMAT, IDC_TOOLTIP_FORMAT_ELEMENTS, IDC_TOOLTIP_STAYS}) {
         EnableWindow(GetDlgItem(page, control), custom);
     }
 }
 
-void UpdateCopyFormatState(HWND page)
+void UpdateCopyFormatState(HWND page, const ClockSettings& settings)
 {
-    const ClockSettings& settings = g_loader.settings;
     const char* text = "";
     bool custom = false;
     if (IsChecked(page, IDC_COPY_CUSTOM)) {
@@ -142,14 +132,14 @@ void UpdateCopyFormatState(HWND page)
     SetDlgItemTextA(page, IDC_COPY_FORMAT, text);
 }
 
-BOOL OnTooltipCopyPageCommand(HWND page, int control, int code)
+PageCommand OnTooltipCopyPageCommand(HWND page, LoaderState& state, int control, int code)
 {
     switch (code) {
     case BN_CLICKED:
-        return OnTooltipCopyPageClick(page, control);
+        return OnTooltipCopyPageClick(page, state, control);
     case EN_CHANGE:
-        return OnTooltipCopyPageEdit(page, control);
+        return OnTooltipCopyPageEdit(page, state.session.record, control);
     default:
-        return false;
+        return PageCommand::Ignored;
     }
 }

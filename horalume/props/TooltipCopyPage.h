@@ -6,6 +6,6 @@
 #include "Pages.h"
 
 // Enables the tooltip's box, button and check box exactly while CustomTooltip is set.
-void UpdateTooltipState(HWND page);
+void UpdateTooltipState(HWND page, const ClockSettings& settings);
 // Shows in the copy box the format that copying uses, editable only for "Customize".
-void UpdateCopyFormatState(HWND page);
+void UpdateCopyFormatState(HWND page, const ClockSettings& settings);

@@ -6,80 +6,90 @@
 
 namespace {
 
-struct NeverAnswered {
+struct WaitRun {
+    WaitOutcome outcome;
     std::vector<std::uint32_t> waits; // every wait made
+    std::vector<std::int32_t> stored; // every "InstallTime" written
     int warnings = 0;
-    std::int32_t storedAtEnd = 0;
+    std::vector<int> warningsBeforeStore; // the warning count at each store
 };
 
-// An installation whose component never reports: the waits, the warnings and
-// the last "InstallTime" written (or the one read, when none is written).
-NeverAnswered InstallNeverAnswered(std::int32_t stored)
+// A component that reports on the wait numbered reportOn (0: the first), or never (-1).
+WaitRun Await(std::int32_t storedInstallTime, bool install, int reportOn = -1)
 {
-    NeverAnswered run;
-    run.storedAtEnd = stored;
-    InstallWait wait(stored);
-    for (;;) {
-        run.waits.push_back(wait.WaitMs());
-        if (wait.GivesUp()) {
-            return run;
-        }
-        ++run.warnings;
-        wait.Lengthen();
-        run.storedAtEnd = wait.TotalMs();
-    }
+    WaitRun run{};
+    const WaitSteps steps{
+        [&](std::uint32_t milliseconds) {
+            run.waits.push_back(milliseconds);
+            return static_cast<int>(run.waits.size()) - 1 == reportOn;
+        },
+        [&] { ++run.warnings; },
+        [&](std::int32_t totalMs) {
+            run.stored.push_back(totalMs);
+            run.warningsBeforeStore.push_back(run.warnings);
+        },
+    };
+    run.outcome = AwaitComponent(storedInstallTime, install, steps);
+    return run;
 }
 
 } // namespace
 
-TEST(InstallWait, DefaultWaitsFourTimesTenSecondsWithThreeWarnings)
+TEST(InstallWait, DefaultWaitsFourTimesTenSecondsWithAWarningBeforeEachLongerTime)
 {
-    const NeverAnswered run = InstallNeverAnswered(kDefaultInstallTime);
+    const WaitRun run = Await(kDefaultInstallTime, true);
+    EXPECT_EQ(run.outcome, WaitOutcome::GaveUp);
     EXPECT_EQ(run.waits, (std::vector<std::uint32_t>{10000, 10000, 10000, 10000}));
+    EXPECT_EQ(run.stored, (std::vector<std::int32_t>{20000, 30000, 40000}));
+    EXPECT_EQ(run.warningsBeforeStore, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(run.warnings, 3);
-    EXPECT_EQ(run.storedAtEnd, 40000);
 
     // The next installation gives up after one long wait, without a warning.
-    const NeverAnswered next = InstallNeverAnswered(run.storedAtEnd);
+    const WaitRun next = Await(run.stored.back(), true);
+    EXPECT_EQ(next.outcome, WaitOutcome::GaveUp);
     EXPECT_EQ(next.waits, (std::vector<std::uint32_t>{40000}));
     EXPECT_EQ(next.warnings, 0);
-    EXPECT_EQ(next.storedAtEnd, 40000);
+    EXPECT_TRUE(next.stored.empty());
 }
 
 TEST(InstallWait, StoredTimeIsTheFirstWaitAndTheStartOfTheTotal)
 {
-    const NeverAnswered run = InstallNeverAnswered(25000);
+    const WaitRun run = Await(25000, true);
     EXPECT_EQ(run.waits, (std::vector<std::uint32_t>{25000, 10000, 10000}));
-    EXPECT_EQ(run.warnings, 2);
-    EXPECT_EQ(run.storedAtEnd, 45000);
+    EXPECT_EQ(run.stored, (std::vector<std::int32_t>{35000, 45000}));
 
-    const NeverAnswered zero = InstallNeverAnswered(0);
+    const WaitRun zero = Await(0, true);
     EXPECT_EQ(zero.waits.front(), 0u);
     EXPECT_EQ(zero.warnings, 4);
-    EXPECT_EQ(zero.storedAtEnd, 40000);
+    EXPECT_EQ(zero.stored.back(), 40000);
 }
 
-TEST(InstallWait, OneTimeOutLengthensTheStoredTimeByTenSeconds)
+TEST(InstallWait, AnAnswerEndsTheWaitAndKeepsTheLengthenedTime)
 {
-    InstallWait wait(kDefaultInstallTime);
-    ASSERT_FALSE(wait.GivesUp());
-    wait.Lengthen();
-    EXPECT_EQ(wait.TotalMs(), 20000);
-    EXPECT_EQ(wait.WaitMs(), 10000u);
+    const WaitRun run = Await(kDefaultInstallTime, true, 1); // answers after 12 s
+    EXPECT_EQ(run.outcome, WaitOutcome::Reported);
+    EXPECT_EQ(run.warnings, 1);
+    EXPECT_EQ(run.stored, (std::vector<std::int32_t>{20000}));
+    EXPECT_EQ(Await(run.stored.back(), true, 0).waits, (std::vector<std::uint32_t>{20000}));
 }
 
-TEST(InstallWait, NegativeStoredTimeCountsAsTheDefault)
+TEST(InstallWait, RemovalWaitsOnceNeverWarnsAndNeverStores)
+{
+    const WaitRun run = Await(25000, false);
+    EXPECT_EQ(run.outcome, WaitOutcome::TimedOut);
+    EXPECT_EQ(run.waits, (std::vector<std::uint32_t>{25000}));
+    EXPECT_EQ(run.warnings, 0);
+    EXPECT_TRUE(run.stored.empty());
+}
+
+TEST(InstallWait, NegativeStoredTimeCountsAsTheDefaultAndHugeOneDoesNotOverflow)
 {
     for (std::int32_t stored : {-1, -10000, INT32_MIN}) {
-        const NeverAnswered run = InstallNeverAnswered(stored);
+        const WaitRun run = Await(stored, true);
         EXPECT_EQ(run.waits, (std::vector<std::uint32_t>{10000, 10000, 10000, 10000})) << stored;
-        EXPECT_EQ(run.storedAtEnd, 40000) << stored;
+        EXPECT_EQ(run.stored.back(), 40000) << stored;
     }
-}
-
-TEST(InstallWait, HugeStoredTimeGivesUpAfterItsWaitWithoutOverflow)
-{
-    const NeverAnswered run = InstallNeverAnswered(INT32_MAX);
-    EXPECT_EQ(run.waits, (std::vector<std::uint32_t>{0x7FFFFFFFu}));
-    EXPECT_EQ(run.warnings, 0);
+    const WaitRun huge = Await(INT32_MAX, true);
+    EXPECT_EQ(huge.waits, (std::vector<std::uint32_t>{0x7FFFFFFFu}));
+    EXPECT_EQ(huge.outcome, WaitOutcome::GaveUp);
 }

@@ -4,7 +4,6 @@
 
 #include <cstring>
 
-#include "LoaderState.h"
 #include "SettingsStore.h"
 
 const char kTestKey[] = "Software\\Horalume";
@@ -26,7 +25,6 @@ void RegistryTest::SetUp()
 {
     RemoveEverything();
     ASSERT_FALSE(KeyExists(kTestKey));
-    g_loader = LoaderState{};
 }
 
 void RegistryTest::TearDown()

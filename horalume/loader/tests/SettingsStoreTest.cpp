@@ -8,10 +8,13 @@
 #include <vector>
 
 #include "ClockDefaults.h"
-#include "LoaderState.h"
 #include "RegistryFixture.h"
+#include "SettingsSession.h"
 
-using SettingsStore = RegistryTest;
+class SettingsStore : public RegistryTest {
+protected:
+    SettingsSession session;
+};
 
 namespace {
 
@@ -91,16 +94,16 @@ TEST_F(SettingsStore, CalendarNumbersAreClamped)
 TEST_F(SettingsStore, LastDateMinusOneForgetsTheMonthAndIsWrittenBack)
 {
     SetDword(kCalendarKey, "LastDate", 0xFFFFFFFF);
-    LoadClockSettings(g_loader.settings);
-    EXPECT_EQ(g_loader.settings.calendarFlags & CalendarFlag::RememberMonth, 0u);
-    g_loader.settings.lastDate = 12345; // ignored while the month is not remembered
-    SaveClockSettings();
+    LoadClockSettings(session.record);
+    EXPECT_EQ(session.record.calendarFlags & CalendarFlag::RememberMonth, 0u);
+    session.record.lastDate = 12345; // ignored while the month is not remembered
+    session.Save();
     EXPECT_EQ(GetDword(kCalendarKey, "LastDate"), 0xFFFFFFFFu);
 
     SetDword(kCalendarKey, "LastDate", 0x7E30A0F);
-    LoadClockSettings(g_loader.settings);
-    EXPECT_NE(g_loader.settings.calendarFlags & CalendarFlag::RememberMonth, 0u);
-    SaveClockSettings();
+    LoadClockSettings(session.record);
+    EXPECT_NE(session.record.calendarFlags & CalendarFlag::RememberMonth, 0u);
+    session.Save();
     EXPECT_EQ(GetDword(kCalendarKey, "LastDate"), 0x7E30A0Fu);
 }
 
@@ -131,39 +134,39 @@ TEST_F(SettingsStore, BadValuesGiveDefaultsOrAreCutInsideTheirFields)
 
 TEST_F(SettingsStore, BoothModeAndAMissingAppletDisableTheApplet)
 {
-    LoadClockSettings(g_loader.settings);
-    g_loader.appletPresent = true;
-    g_loader.appletEnabled = true;
-    SaveClockSettings();
+    LoadClockSettings(session.record);
+    session.switches.appletPresent = true;
+    session.switches.appletEnabled = true;
+    session.Save();
     EXPECT_EQ(GetDword(kControlPanelKey, "Enabled"), 1u);
 
-    g_loader.settings.displayFlags |= DisplayFlag::BoothMode;
-    SaveClockSettings();
+    session.record.displayFlags |= DisplayFlag::BoothMode;
+    session.Save();
     EXPECT_EQ(GetDword(kControlPanelKey, "Enabled"), 0u);
 
-    g_loader.settings.displayFlags &= ~DisplayFlag::BoothMode;
-    g_loader.appletPresent = false;
-    SaveClockSettings();
+    session.record.displayFlags &= ~DisplayFlag::BoothMode;
+    session.switches.appletPresent = false;
+    session.Save();
     EXPECT_EQ(GetDword(kControlPanelKey, "Enabled"), 0u);
 }
 
 TEST_F(SettingsStore, AutostartWritesTheModulePathAndDeletesIt)
 {
-    LoadClockSettings(g_loader.settings);
-    g_loader.autostart = false;
-    SaveClockSettings(); // nothing there to delete
+    LoadClockSettings(session.record);
+    session.switches.autostart = false;
+    session.Save(); // nothing there to delete
     EXPECT_FALSE(ValueExists(kRunPath, kRunValue));
 
-    g_loader.autostart = true;
-    SaveClockSettings();
+    session.switches.autostart = true;
+    session.Save();
     char modulePath[MAX_PATH];
     GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
     std::vector<BYTE> stored = Bytes(kRunPath, kRunValue);
     EXPECT_EQ(std::string(stored.begin(), stored.end()), std::string(modulePath) + '\0');
     EXPECT_TRUE(ReadAutostart());
 
-    g_loader.autostart = false;
-    SaveClockSettings();
+    session.switches.autostart = false;
+    session.Save();
     EXPECT_FALSE(ValueExists(kRunPath, kRunValue));
     EXPECT_FALSE(ReadAutostart());
 
@@ -175,19 +178,19 @@ TEST_F(SettingsStore, SaveLeavesHotkeyAndLocaleAndWritesFontsAsTheFlagsSay)
 {
     SetDword(kSettingsKey, "HotkeyCommand", 0xFFFF);
     SetDword(kSettingsKey, "Locale", 0x0407);
-    LoadClockSettings(g_loader.settings);
-    g_loader.settings.hotkeyCommand = 0;
-    g_loader.settings.locale = 0x0409;
-    SaveClockSettings();
-    SaveClockSettings();
+    LoadClockSettings(session.record);
+    session.record.hotkeyCommand = 0;
+    session.record.locale = 0x0409;
+    session.Save();
+    session.Save();
     EXPECT_EQ(GetDword(kSettingsKey, "HotkeyCommand"), 0xFFFFu);
     EXPECT_EQ(GetDword(kSettingsKey, "Locale"), 0x0407u);
 
     EXPECT_EQ(Bytes(kSettingsKey, "CustomFont"), std::vector<BYTE>(60, 0)) << "written even all zero";
     EXPECT_FALSE(ValueExists(kCalendarKey, "Font"));
-    g_loader.settings.calendarFlags |= CalendarFlag::CustomCalendarFont;
-    g_loader.settings.calendarFont.height = -12;
-    SaveClockSettings();
+    session.record.calendarFlags |= CalendarFlag::CustomCalendarFont;
+    session.record.calendarFont.height = -12;
+    session.Save();
     EXPECT_EQ(Bytes(kCalendarKey, "Font").size(), 60u);
     EXPECT_EQ(GetDword(kSettingsKey, "ShowProperties"), 0u);
     EXPECT_EQ(GetDword(kSettingsKey, "Version"), 0x10402u);
@@ -195,7 +198,7 @@ TEST_F(SettingsStore, SaveLeavesHotkeyAndLocaleAndWritesFontsAsTheFlagsSay)
 
 TEST_F(SettingsStore, SaveThenLoadGivesTheSameRecordByteForByte)
 {
-    ClockSettings& saved = g_loader.settings;
+    ClockSettings& saved = session.record;
     std::memset(&saved, 0, sizeof saved); // as a load leaves the bytes after each text's NUL
     saved.hotkeyCommand = 0x9995;         // never written: the stored default comes back
     saved.locale = 0x0400;
@@ -219,7 +222,7 @@ TEST_F(SettingsStore, SaveThenLoadGivesTheSameRecordByteForByte)
     saved.lastDate = 0x7E30A0F;
     saved.weekendDays = 0x7F;
     saved.firstDay = 6;
-    SaveClockSettings();
+    session.Save();
 
     ClockSettings loaded;
     EXPECT_TRUE(LoadClockSettings(loaded));
@@ -269,24 +272,23 @@ TEST(PushClockSettings, SendsTheWholeRecordToTheClockWindow)
         CreateWindowA("SettingsRecorder", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance, nullptr);
     ASSERT_NE(window, nullptr);
 
-    g_loader = LoaderState{};
-    g_loader.clockWindow = window;
-    g_loader.settings.displayFlags = 0x018E0617;
-    g_loader.settings.firstDay = 6;
-    std::memset(g_loader.settings.copyFormatString, 'C', kFormatFieldSize); // no NUL
-    PushClockSettings();
+    SettingsSession session;
+    session.clockWindow = window;
+    session.record.displayFlags = 0x018E0617;
+    session.record.firstDay = 6;
+    std::memset(session.record.copyFormatString, 'C', kFormatFieldSize); // no NUL
+    session.Push();
 
     EXPECT_EQ(g_received.count, 1);
     EXPECT_EQ(g_received.wParam, 0u);
     EXPECT_EQ(g_received.dwData, 0u);
     ASSERT_EQ(g_received.bytes.size(), 536u);
-    ClockSettings expected = g_loader.settings;
+    ClockSettings expected = session.record;
     expected.copyFormatString[kFormatFieldSize - 1] = '\0';
     EXPECT_EQ(std::memcmp(g_received.bytes.data(), &expected, sizeof expected), 0);
 
     DestroyWindow(window);
     UnregisterClassA("SettingsRecorder", windowClass.hInstance);
-    g_loader = LoaderState{};
 }
 
 class ControlPanelState : public RegistryTest {
@@ -316,22 +318,23 @@ protected:
 TEST_F(ControlPanelState, AppletCountsOnlyWhenItsFileExists)
 {
     SetDword(kControlPanelKey, "Enabled", 1);
-    g_loader.appletPresent = g_loader.appletEnabled = true;
-    ReadControlPanelState();
-    EXPECT_FALSE(g_loader.appletPresent);
-    EXPECT_FALSE(g_loader.appletEnabled);
+    ProgramSwitches switches;
+    switches.appletPresent = switches.appletEnabled = true;
+    ReadControlPanelState(switches);
+    EXPECT_FALSE(switches.appletPresent);
+    EXPECT_FALSE(switches.appletEnabled);
 
     CreateAppletFile();
-    ReadControlPanelState();
-    EXPECT_TRUE(g_loader.appletPresent);
-    EXPECT_TRUE(g_loader.appletEnabled);
+    ReadControlPanelState(switches);
+    EXPECT_TRUE(switches.appletPresent);
+    EXPECT_TRUE(switches.appletEnabled);
 
     SetDword(kControlPanelKey, "Enabled", 0);
-    ReadControlPanelState();
-    EXPECT_TRUE(g_loader.appletPresent);
-    EXPECT_FALSE(g_loader.appletEnabled);
+    ReadControlPanelState(switches);
+    EXPECT_TRUE(switches.appletPresent);
+    EXPECT_FALSE(switches.appletEnabled);
 
     SHDeleteKeyA(HKEY_CURRENT_USER, kControlPanelKey);
-    ReadControlPanelState();
-    EXPECT_TRUE(g_loader.appletEnabled) << "enabled by default";
+    ReadControlPanelState(switches);
+    EXPECT_TRUE(switches.appletEnabled) << "enabled by default";
 }

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "HoralumeResources.h"
-#include "LoaderState.h"
 #include "PropertiesSheet.h"
 #include "TestSupport.h"
 
@@ -52,28 +52,28 @@ protected:
             DestroyWindow(sheet_);
         }
         DestroyWindow(clock_);
-        for (HFONT font : {g_loader.formatEditFont, g_loader.linkFont}) {
+        for (HFONT font : {state_.formatEditFont, state_.linkFont}) {
             if (font != nullptr) {
                 DeleteObject(font);
             }
         }
-        g_loader = LoaderState{};
         ClearHoralumeRegistry();
     }
 
     // A fresh LoaderState, as at the start of a run on an NT system.
     void StartRun()
     {
-        g_loader = LoaderState{};
-        g_loader.instance = GetModuleHandleA(nullptr);
-        g_loader.clockWindow = clock_;
-        g_loader.isNT = true;
+        state_ = LoaderState{};
+        state_.instance = GetModuleHandleA(nullptr);
+        state_.session.clockWindow = clock_;
+        state_.isNT = true;
         g_pushes = 0;
     }
 
     void Open()
     {
-        sheet_ = OpenPropertiesSheet();
+        pages_ = std::make_unique<PropertiesSheet>(state_);
+        sheet_ = pages_->Open();
         ASSERT_NE(sheet_, nullptr);
     }
 
@@ -97,6 +97,8 @@ protected:
         sheet_ = nullptr;
     }
 
+    LoaderState state_;
+    std::unique_ptr<PropertiesSheet> pages_;
     HWND clock_ = nullptr;
     HWND sheet_ = nullptr;
 };
@@ -201,7 +203,7 @@ TEST_F(Sheet, ResourceMeterWarningShowsOnceAndNeverOnNT)
     EXPECT_TRUE(boxes.Seen().empty());
 
     StartRun();
-    g_loader.isNT = false;
+    state_.isNT = false;
     Open();
     VisitAllPages();
     ASSERT_TRUE(boxes.WaitForCount(1, 5000));
@@ -212,7 +214,7 @@ TEST_F(Sheet, ResourceMeterWarningShowsOnceAndNeverOnNT)
     EXPECT_EQ(ReadSetting("WarnRSRC32", 1), 0);
 
     StartRun(); // a later run of a 9x system
-    g_loader.isNT = false;
+    state_.isNT = false;
     Open();
     VisitAllPages();
     Close(PSBTN_CANCEL);
@@ -226,10 +228,10 @@ TEST_F(Sheet, AboutLinksAreBlueOnTransparentWithTheUnderlinedFont)
     HWND page = PropSheet_GetCurrentPageHwnd(sheet_);
     HWND link = GetDlgItem(page, IDC_WEB_LINK);
     ASSERT_NE(link, nullptr);
-    ASSERT_NE(g_loader.linkFont, nullptr);
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(link, WM_GETFONT, 0, 0)), g_loader.linkFont);
+    ASSERT_NE(state_.linkFont, nullptr);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(link, WM_GETFONT, 0, 0)), state_.linkFont);
     LOGFONTA font;
-    GetObjectA(g_loader.linkFont, sizeof font, &font);
+    GetObjectA(state_.linkFont, sizeof font, &font);
     EXPECT_EQ(font.lfUnderline, 1);
 
     HDC dc = GetDC(link);
@@ -241,8 +243,8 @@ TEST_F(Sheet, AboutLinksAreBlueOnTransparentWithTheUnderlinedFont)
     EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
     ReleaseDC(link, dc);
 
-    ASSERT_NE(g_loader.formatEditFont, nullptr);
-    GetObjectA(g_loader.formatEditFont, sizeof font, &font);
+    ASSERT_NE(state_.formatEditFont, nullptr);
+    GetObjectA(state_.formatEditFont, sizeof font, &font);
     EXPECT_STREQ(font.lfFaceName, "Courier New");
     EXPECT_EQ(font.lfPitchAndFamily, FIXED_PITCH | FF_MODERN);
 }

@@ -25,7 +25,7 @@ protected:
 
 TEST_F(AdvancedPage, OnNtTheCpuGroupIsCaptionedAndGreyWhileTheStoredFlagsAreSavedUnchanged)
 {
-    g_loader.settings.displayFlags = DisplayFlag::Defaults | kCpuFlags; // PhysicalRamOnly clear
+    Record().displayFlags = DisplayFlag::Defaults | kCpuFlags; // PhysicalRamOnly clear
     OpenPage(IDD_ADVANCED_PAGE);
 
     EXPECT_EQ(Text(IDC_CPU_GROUP), "CPU usage (not available with Windows NT)");
@@ -53,7 +53,7 @@ TEST_F(AdvancedPage, OnNtTheCpuGroupIsCaptionedAndGreyWhileTheStoredFlagsAreSave
 TEST_F(AdvancedPage, On9xTheCpuSwitchGreysItsLineAndColourWithoutChangingTheLine)
 {
     RunOnWindows9x();
-    g_loader.settings.displayFlags = DisplayFlag::Defaults | kCpuFlags | DisplayFlag::PhysicalRamOnly;
+    Record().displayFlags = DisplayFlag::Defaults | kCpuFlags | DisplayFlag::PhysicalRamOnly;
     OpenPage(IDD_ADVANCED_PAGE);
     EXPECT_EQ(Text(IDC_CPU_GROUP), "CPU usage");
     EXPECT_EQ(Text(IDC_MEMORY_GROUP), "Memory load");
@@ -75,8 +75,8 @@ TEST_F(AdvancedPage, On9xTheCpuSwitchGreysItsLineAndColourWithoutChangingTheLine
 TEST_F(AdvancedPage, ChoosingAColourSwitchesItsLineOnAndCancellingChangesNothing)
 {
     RunOnWindows9x();
-    g_loader.settings.displayFlags = DisplayFlag::Defaults | DisplayFlag::CpuMonitor;
-    g_loader.settings.memLoadColor = RGB(1, 1, 1);
+    Record().displayFlags = DisplayFlag::Defaults | DisplayFlag::CpuMonitor;
+    Record().memLoadColor = RGB(1, 1, 1);
     OpenPage(IDD_ADVANCED_PAGE);
     ASSERT_FALSE(IsEnabled(IDC_MEMORY_COLOUR));
 
@@ -87,7 +87,7 @@ TEST_F(AdvancedPage, ChoosingAColourSwitchesItsLineOnAndCancellingChangesNothing
     EXPECT_EQ(ColourDialog::shown, 2);
     EXPECT_TRUE(Pushes().empty());
     EXPECT_FALSE(IsOn(IDC_MEMORY_LOAD_LINE));
-    EXPECT_EQ(g_loader.settings.memLoadColor, RGB(1, 1, 1));
+    EXPECT_EQ(Record().memLoadColor, RGB(1, 1, 1));
 
     ColourDialog::pressOk = true;
     ColourDialog::choice = RGB(200, 0, 0);
@@ -114,13 +114,13 @@ TEST_F(AdvancedPage, AppletBoxFollowsTheAppletFileAndPushesNothing)
     EXPECT_FALSE(IsEnabled(IDC_SHOW_IN_CONTROL_PANEL));
     DestroyWindow(page_);
 
-    g_loader.appletPresent = true;
-    g_loader.appletEnabled = true;
+    state_.session.switches.appletPresent = true;
+    state_.session.switches.appletEnabled = true;
     OpenPage(IDD_ADVANCED_PAGE);
     EXPECT_TRUE(IsOn(IDC_SHOW_IN_CONTROL_PANEL));
     EXPECT_TRUE(IsEnabled(IDC_SHOW_IN_CONTROL_PANEL));
     Click(IDC_SHOW_IN_CONTROL_PANEL);
-    EXPECT_FALSE(g_loader.appletEnabled);
+    EXPECT_FALSE(state_.session.switches.appletEnabled);
     EXPECT_TRUE(Pushes().empty());
 }
 
@@ -129,13 +129,13 @@ TEST_F(AdvancedPage, AutostartIsWrittenByOkOnlyAndCancelLeavesTheRunKeyAlone)
     OpenPage(IDD_ADVANCED_PAGE);
     EXPECT_FALSE(IsOn(IDC_AUTOSTART));
     Click(IDC_AUTOSTART);
-    EXPECT_TRUE(g_loader.autostart);
+    EXPECT_TRUE(state_.session.switches.autostart);
     EXPECT_TRUE(Pushes().empty());
     EXPECT_EQ(RunValue(), "");
 
     Notify(PSN_RESET);
     EXPECT_EQ(RunValue(), "");
-    EXPECT_FALSE(g_loader.autostart); // reloaded
+    EXPECT_FALSE(state_.session.switches.autostart); // reloaded
 
     DestroyWindow(page_);
     OpenPage(IDD_ADVANCED_PAGE);

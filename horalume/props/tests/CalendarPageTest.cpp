@@ -10,9 +10,7 @@ protected:
     void SetUp() override
     {
         OptionPageFixture::SetUp();
-        g_loader.settings.calendarFlags = CalendarFlag::AutoClose | CalendarFlag::TopMost | CalendarFlag::RememberMonth;
-        g_loader.settings.weekendDays = 0x41;
-        g_loader.settings.locale = 0x0409; // English (United States)
+        Record().locale = 0x0409; // English (United States)
     }
 
     std::vector<std::string> DayList() const
@@ -60,7 +58,7 @@ TEST_F(CalendarPage, OptionBoxesShowAndSetTheirCalendarFlags)
 
 TEST_F(CalendarPage, FirstDayListIsSundayFirstInTheRecordsLocale)
 {
-    g_loader.settings.firstDay = 1;
+    Record().firstDay = 1;
     OpenPage(IDD_CALENDAR_PAGE);
     const std::vector<std::string> english = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                               "Thursday", "Friday", "Saturday"};
@@ -73,8 +71,8 @@ TEST_F(CalendarPage, FirstDayListIsSundayFirstInTheRecordsLocale)
     EXPECT_EQ(LastPush().firstDay, 0);
     DestroyWindow(page_);
 
-    g_loader.settings.locale = 0x0407; // German
-    g_loader.settings.firstDay = 0;
+    Record().locale = 0x0407; // German
+    Record().firstDay = 0;
     OpenPage(IDD_CALENDAR_PAGE);
     const std::vector<std::string> german = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
                                              "Donnerstag", "Freitag", "Samstag"};
@@ -84,7 +82,7 @@ TEST_F(CalendarPage, FirstDayListIsSundayFirstInTheRecordsLocale)
 
 TEST_F(CalendarPage, UnknownLocaleShowsTheUsersDayNames)
 {
-    g_loader.settings.locale = 0x7FFF0000;
+    Record().locale = 0x7FFF0000;
     OpenPage(IDD_CALENDAR_PAGE);
     const std::vector<std::string> names = DayList();
     ASSERT_EQ(names.size(), 7u);
@@ -98,14 +96,14 @@ TEST_F(CalendarPage, UnknownLocaleShowsTheUsersDayNames)
 
 TEST_F(CalendarPage, ChosenFontSetsCustomCalendarFontAndCancelKeepsBoth)
 {
-    std::strcpy(g_loader.settings.calendarFont.faceName, "Stored");
+    std::strcpy(Record().calendarFont.faceName, "Stored");
     OpenPage(IDD_CALENDAR_PAGE);
     FontDialog::pressOk = false;
     Click(IDC_CALENDAR_FONT);
     EXPECT_EQ(FontDialog::shown, 1);
     EXPECT_TRUE(Pushes().empty());
-    EXPECT_STREQ(g_loader.settings.calendarFont.faceName, "Stored");
-    EXPECT_EQ(g_loader.settings.calendarFlags & CalendarFlag::CustomCalendarFont, 0u);
+    EXPECT_STREQ(Record().calendarFont.faceName, "Stored");
+    EXPECT_EQ(Record().calendarFlags & CalendarFlag::CustomCalendarFont, 0u);
 
     FontDialog::pressOk = true;
     FontDialog::choice = LOGFONTA{};

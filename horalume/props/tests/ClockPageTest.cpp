@@ -16,19 +16,19 @@ LOGFONTA Font(const char* face, LONG height, LONG weight)
 
 class ClockPage : public PageFixture {
 protected:
-    static int ClockPixelsPerInch()
+    int ClockPixelsPerInch() const
     {
-        HDC dc = GetDC(g_loader.clockWindow);
+        HDC dc = GetDC(clock_);
         const int pixelsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
-        ReleaseDC(g_loader.clockWindow, dc);
+        ReleaseDC(clock_, dc);
         return pixelsPerInch;
     }
 };
 
 TEST_F(ClockPage, ShowsTheRecord)
 {
-    g_loader.settings.displayFlags |= DisplayFlag::FixedWidthOn | DisplayFlag::CustomColours;
-    g_loader.settings.fixedWidth = 4321;
+    Record().displayFlags |= DisplayFlag::FixedWidthOn | DisplayFlag::CustomColours;
+    Record().fixedWidth = 4321;
     OpenPage(IDD_CLOCK_PAGE);
 
     EXPECT_EQ(Text(IDC_CLOCK_FORMAT), "ddd, d MMM yyyy  HH:mm:ss");
@@ -40,7 +40,7 @@ TEST_F(ClockPage, ShowsTheRecord)
     EXPECT_EQ(SendMessageA(Control(IDC_CLOCK_FORMAT), EM_GETLIMITTEXT, 0, 0), 119);
     EXPECT_EQ(SendMessageA(Control(IDC_FIXED_WIDTH), EM_GETLIMITTEXT, 0, 0), 5);
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(Control(IDC_CLOCK_FORMAT), WM_GETFONT, 0, 0)),
-              g_loader.formatEditFont);
+              state_.formatEditFont);
 }
 
 TEST_F(ClockPage, WidthBoxFollowsFixedWidth)
@@ -105,13 +105,13 @@ TEST_F(ClockPage, CancelledColourChangesAndPushesNothing)
     EXPECT_TRUE(Pushes().empty());
     EXPECT_TRUE(IsOn(IDC_DEFAULT_COLOURS));
     EXPECT_FALSE(Flag(DisplayFlag::CustomColours));
-    EXPECT_EQ(g_loader.settings.foregroundColor, 0x0080FF80u);
+    EXPECT_EQ(Record().foregroundColor, 0x0080FF80u);
 }
 
 TEST_F(ClockPage, ChoosingAFontSwitchesToCustomFontAndDescribesIt)
 {
     const LOGFONTA stored = Font("Stored Face", -20, 400);
-    std::memcpy(&g_loader.settings.customFont, &stored, sizeof stored);
+    std::memcpy(&Record().customFont, &stored, sizeof stored);
     OpenPage(IDD_CLOCK_PAGE);
 
     FontDialog::choice = Font("Courier New", -MulDiv(14, ClockPixelsPerInch(), 72), 700);
@@ -131,11 +131,11 @@ TEST_F(ClockPage, CancelledFontChangesAndPushesNothing)
     OpenPage(IDD_CLOCK_PAGE);
     const std::string description = Text(IDC_CLOCK_FONT_DESCRIPTION);
     FontDialog::pressOk = false;
-    g_loader.settings.customFont.height = -13;
+    Record().customFont.height = -13;
     Click(IDC_CLOCK_FONT);
     EXPECT_EQ(FontDialog::shown, 1);
     EXPECT_TRUE(Pushes().empty());
-    EXPECT_EQ(g_loader.settings.customFont.height, -13);
+    EXPECT_EQ(Record().customFont.height, -13);
     EXPECT_TRUE(IsOn(IDC_DEFAULT_FONT));
     EXPECT_EQ(Text(IDC_CLOCK_FONT_DESCRIPTION), description);
 }
@@ -161,9 +161,9 @@ TEST_F(ClockPage, DefaultFontIsDescribedAsTheMenuFont)
 TEST_F(ClockPage, UnhandledControlsAreLeftToTheSystem)
 {
     OpenPage(IDD_CLOCK_PAGE);
-    EXPECT_FALSE(OnClockPageCommand(page_, IDC_CLOCK_FORMAT_HINT, BN_CLICKED));
-    EXPECT_FALSE(OnClockPageCommand(page_, IDC_TEXT_COLOUR, EN_CHANGE));
-    EXPECT_FALSE(OnClockPageCommand(page_, IDC_CLOCK_FORMAT, EN_KILLFOCUS));
+    EXPECT_EQ(OnClockPageCommand(page_, state_, IDC_CLOCK_FORMAT_HINT, BN_CLICKED), PageCommand::Ignored);
+    EXPECT_EQ(OnClockPageCommand(page_, state_, IDC_TEXT_COLOUR, EN_CHANGE), PageCommand::Ignored);
+    EXPECT_EQ(OnClockPageCommand(page_, state_, IDC_CLOCK_FORMAT, EN_KILLFOCUS), PageCommand::Ignored);
     EXPECT_TRUE(Pushes().empty());
 }
 

@@ -51,10 +51,10 @@ protected:
         return {static_cast<int>(start), static_cast<int>(end)};
     }
 
-    static std::string ItemString(int id)
+    std::string ItemString(int id) const
     {
         char text[128] = "";
-        LoadStringA(g_loader.instance, id, text, sizeof text);
+        LoadStringA(state_.instance, id, text, sizeof text);
         return text;
     }
 };
@@ -67,7 +67,7 @@ TEST_F(FormatMenu, PickedItemGoesInAtTheCaretAndIsPushed)
     EXPECT_EQ(Popup::itemCount, 14);
     EXPECT_EQ(GetFocus(), Control(IDC_CLOCK_FORMAT));
     EXPECT_STREQ(LastPush().clockFormatString, "HH:mm|ddd, d MMM yyyyMMMM");
-    EXPECT_STREQ(g_loader.settings.clockFormatString, "HH:mm|ddd, d MMM yyyyMMMM");
+    EXPECT_STREQ(Record().clockFormatString, "HH:mm|ddd, d MMM yyyyMMMM");
 }
 
 TEST_F(FormatMenu, DismissedMenuStillPushes)
@@ -127,7 +127,7 @@ TEST_F(FormatMenu, EditBoxAgreesWithTheModel)
 
 TEST_F(FormatMenu, EveryInsertingItemHasItsString)
 {
-    HMENU menu = LoadMenuA(g_loader.instance, MAKEINTRESOURCEA(IDR_FORMATMENU));
+    HMENU menu = LoadMenuA(state_.instance, MAKEINTRESOURCEA(IDR_FORMATMENU));
     ASSERT_NE(menu, nullptr);
     int commands = 0;
     // Walks the popup and its submenus.
@@ -170,7 +170,7 @@ protected:
     {
         PageFixture::SetUp();
         OpenPage(IDD_CLOCK_PAGE);
-        menu_ = LoadMenuA(g_loader.instance, MAKEINTRESOURCEA(IDR_FORMATMENU));
+        menu_ = LoadMenuA(state_.instance, MAKEINTRESOURCEA(IDR_FORMATMENU));
         ASSERT_NE(menu_, nullptr);
     }
 
@@ -183,8 +183,8 @@ protected:
     // Greyed items of the meters and the samples, after WM_INITMENU on the page.
     std::string GreyedAfterInitMenu(bool isNT, bool rsrc32Available)
     {
-        g_loader.isNT = isNT;
-        g_loader.rsrc32Available = rsrc32Available;
+        state_.isNT = isNT;
+        state_.rsrc32Available = rsrc32Available;
         SendMessageA(page_, WM_INITMENU, reinterpret_cast<WPARAM>(menu_), 0);
         std::string greyed;
         for (UINT id : {IDM_SYSTEMRESOURCES, IDM_USERRESOURCES, IDM_GDIRESOURCES, IDM_CPUUSAGE, IDM_SAMPLERAM,

@@ -6,13 +6,6 @@ namespace {
 
 class MenuPage : public OptionPageFixture {
 protected:
-    void SetUp() override
-    {
-        OptionPageFixture::SetUp();
-        g_loader.settings.clickCommand = ClockCommand::Calendar;
-        g_loader.settings.dblClickCommand = ClockCommand::Copy;
-    }
-
     std::uint32_t ItemData(int id, int index) const
     {
         return static_cast<std::uint32_t>(SendMessageA(Control(id), CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
@@ -49,7 +42,7 @@ TEST_F(MenuPage, BothListsOfferTheFiveActionsWithTheirCommands)
 
 TEST_F(MenuPage, UnknownStoredCommandShowsWindowsDefaultAndStaysUntilPicked)
 {
-    g_loader.settings.clickCommand = 1;
+    Record().clickCommand = 1;
     OpenPage(IDD_MENU_PAGE);
     EXPECT_EQ(Selected(IDC_CLICK_COMMAND), 0);
     EXPECT_EQ(Text(IDC_CLICK_COMMAND), "Windows default");
@@ -90,7 +83,7 @@ TEST_F(MenuPage, BoothModeGreysTheBannerWithoutChangingFancyBanner)
 
 TEST_F(MenuPage, StoredBoothModeOpensWithTheBannerGrey)
 {
-    g_loader.settings.displayFlags |= DisplayFlag::BoothMode;
+    Record().displayFlags |= DisplayFlag::BoothMode;
     OpenPage(IDD_MENU_PAGE);
     EXPECT_TRUE(IsOn(IDC_BOOTH_MODE));
     EXPECT_FALSE(IsOn(IDC_FANCY_BANNER));

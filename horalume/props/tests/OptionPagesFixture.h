@@ -11,31 +11,24 @@ class OptionPageFixture : public PageFixture {
 protected:
     // Records the removals that the Exit button asks for.
     static inline int removals = 0;
-    static bool HookClockStandIn(bool install)
+    static bool RemoveComponentStandIn(const LoaderState&)
     {
-        if (!install) {
-            ++removals;
-        }
+        ++removals;
         return true;
     }
 
     void SetUp() override
     {
         PageFixture::SetUp();
-        g_loader.autostart = false;
-        g_loader.appletPresent = false;
-        g_loader.appletEnabled = false;
-        g_loader.okDone = false;
-        g_loader.cancelDone = false;
         removals = 0;
-        g_hookClock = HookClockStandIn;
+        state_.removeComponent = RemoveComponentStandIn;
     }
 
     // Windows 95/98 with the resource meter library: no warning box.
-    static void RunOnWindows9x()
+    void RunOnWindows9x()
     {
-        g_loader.isNT = false;
-        g_loader.rsrc32Available = true;
+        state_.isNT = false;
+        state_.rsrc32Available = true;
     }
 
     // Picks an entry of a drop-down list as the user does.

@@ -9,14 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "ClockSettings.h"
+#include "ClockDefaults.h"
 #include "CommonDialogs.h"
 #include "FormatMenu.h"
-#include "LoaderState.h"
-#include "Pages.h"
+#include "PageDialog.h"
 
 class PageFixture : public ::testing::Test {
 protected:
@@ -69,10 +69,9 @@ protected:
 
     void SetUp() override
     {
-        g_loader.instance = GetModuleHandleA(nullptr);
-        g_loader.isNT = true; // no resource meter warning over the tests
-        g_loader.rsrc32Available = false;
-        g_loader.settings = DefaultRecord();
+        state_.instance = GetModuleHandleA(nullptr);
+        state_.isNT = true;                             // no resource meter warning over the tests
+        state_.session.record = DefaultClockSettings(); // as loaded from an empty registry
         ColourDialog::pressOk = true;
         ColourDialog::shown = 0;
         FontDialog::pressOk = true;
@@ -83,14 +82,12 @@ protected:
 
         WNDCLASSA windowClass{};
         windowClass.lpfnWndProc = ClockProc;
-        windowClass.hInstance = g_loader.instance;
+        windowClass.hInstance = state_.instance;
         windowClass.lpszClassName = "PageTestClock";
         RegisterClassA(&windowClass);
-        clock_ =
-            CreateWindowA("PageTestClock", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, g_loader.instance, nullptr);
-        sheet_ =
-            CreateWindowA("STATIC", "sheet", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr, g_loader.instance, nullptr);
-        g_loader.clockWindow = clock_;
+        clock_ = CreateWindowA("PageTestClock", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, state_.instance, nullptr);
+        sheet_ = CreateWindowA("STATIC", "sheet", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr, state_.instance, nullptr);
+        state_.session.clockWindow = clock_;
         Pushes().clear();
     }
 
@@ -101,26 +98,19 @@ protected:
         }
         DestroyWindow(sheet_);
         DestroyWindow(clock_);
-        g_loader.clockWindow = nullptr;
-    }
-
-    // The record as the store loads it from an empty registry.
-    static ClockSettings DefaultRecord()
-    {
-        ClockSettings settings{};
-        settings.displayFlags = DisplayFlag::Defaults;
-        settings.foregroundColor = 0x0080FF80;
-        settings.fixedWidth = 100;
-        lstrcpyA(settings.clockFormatString, "ddd, d MMM yyyy  HH:mm:ss");
-        return settings;
+        if (state_.formatEditFont) {
+            DeleteObject(state_.formatEditFont);
+        }
+        if (state_.linkFont) {
+            DeleteObject(state_.linkFont);
+        }
     }
 
     void OpenPage(UINT dialogId)
     {
-        PROPSHEETPAGEA description{};
-        description.dwSize = sizeof description;
-        description.lParam = dialogId;
-        page_ = CreateDialogParamA(g_loader.instance, MAKEINTRESOURCEA(dialogId), sheet_, PageDialogProc,
+        dialog_ = std::make_unique<PageDialog>(state_, dialogId);
+        PROPSHEETPAGEA_V1 description = dialog_->Describe();
+        page_ = CreateDialogParamA(state_.instance, MAKEINTRESOURCEA(dialogId), sheet_, description.pfnDlgProc,
                                    reinterpret_cast<LPARAM>(&description));
         ASSERT_NE(page_, nullptr);
         EnableWindow(page_, TRUE);
@@ -148,9 +138,13 @@ protected:
         return Pushes().empty() ? none : Pushes().back();
     }
 
-    static bool Flag(std::uint32_t flag) { return (g_loader.settings.displayFlags & flag) != 0; }
+    bool Flag(std::uint32_t flag) const { return (Record().displayFlags & flag) != 0; }
+    ClockSettings& Record() { return state_.session.record; }
+    const ClockSettings& Record() const { return state_.session.record; }
     static bool PushedFlag(std::uint32_t flag) { return (LastPush().displayFlags & flag) != 0; }
 
+    LoaderState state_;
+    std::unique_ptr<PageDialog> dialog_; // bound to page_
     HWND page_ = nullptr;
     HWND sheet_ = nullptr;
     HWND clock_ = nullptr;

@@ -8,7 +8,7 @@ protected:
     void SetUp() override
     {
         PageFixture::SetUp();
-        ClockSettings& settings = g_loader.settings;
+        ClockSettings& settings = Record();
         // The defaults copy the clock format and keep the tooltip up.
         settings.displayFlags &= ~(DisplayFlag::CopySameAsClock | DisplayFlag::TooltipStays);
         lstrcpyA(settings.clockFormatString, "HH:mm");
@@ -29,7 +29,7 @@ protected:
 
 TEST_F(TooltipCopyPage, ShowsTheRecord)
 {
-    g_loader.settings.displayFlags |= DisplayFlag::CustomTooltip | DisplayFlag::TooltipStays;
+    Record().displayFlags |= DisplayFlag::CustomTooltip | DisplayFlag::TooltipStays;
     OpenPage(IDD_TOOLTIP_COPY_PAGE);
     EXPECT_EQ(Text(IDC_TOOLTIP_FORMAT), "dddd");
     EXPECT_EQ(Text(IDC_COPY_FORMAT), "yyyy-MM-dd");
@@ -41,13 +41,13 @@ TEST_F(TooltipCopyPage, ShowsTheRecord)
     EXPECT_TRUE(IsEnabled(IDC_COPY_FORMAT_ELEMENTS));
     for (int box : {IDC_TOOLTIP_FORMAT, IDC_COPY_FORMAT}) {
         EXPECT_EQ(SendMessageA(Control(box), EM_GETLIMITTEXT, 0, 0), 119);
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(Control(box), WM_GETFONT, 0, 0)), g_loader.formatEditFont);
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(Control(box), WM_GETFONT, 0, 0)), state_.formatEditFont);
     }
 }
 
 TEST_F(TooltipCopyPage, CustomizeOffGreysTheTooltipButKeepsItsValues)
 {
-    g_loader.settings.displayFlags |= DisplayFlag::CustomTooltip | DisplayFlag::TooltipStays;
+    Record().displayFlags |= DisplayFlag::CustomTooltip | DisplayFlag::TooltipStays;
     OpenPage(IDD_TOOLTIP_COPY_PAGE);
 
     Click(IDC_CUSTOM_TOOLTIP);
@@ -64,7 +64,7 @@ TEST_F(TooltipCopyPage, CustomizeOffGreysTheTooltipButKeepsItsValues)
 
 TEST_F(TooltipCopyPage, TooltipEditsArePushed)
 {
-    g_loader.settings.displayFlags |= DisplayFlag::CustomTooltip;
+    Record().displayFlags |= DisplayFlag::CustomTooltip;
     OpenPage(IDD_TOOLTIP_COPY_PAGE);
     Type(IDC_TOOLTIP_FORMAT, "");
     EXPECT_STREQ(LastPush().tooltipFormatString, ""); // pushed like any other
@@ -98,7 +98,7 @@ TEST_F(TooltipCopyPage, OtherFormatsShownInTheCopyBoxNeverReplaceTheCopyFormat)
     const std::size_t pushes = Pushes().size();
     Type(IDC_COPY_FORMAT, "typed while disabled");
     EXPECT_EQ(Pushes().size(), pushes);
-    EXPECT_STREQ(g_loader.settings.copyFormatString, "yyyy-MM-dd");
+    EXPECT_STREQ(Record().copyFormatString, "yyyy-MM-dd");
 
     Click(IDC_COPY_CUSTOM);
     EXPECT_EQ(Text(IDC_COPY_FORMAT), "yyyy-MM-dd");
@@ -112,13 +112,13 @@ TEST_F(TooltipCopyPage, OtherFormatsShownInTheCopyBoxNeverReplaceTheCopyFormat)
 
 TEST_F(TooltipCopyPage, BothCopyFlagsFromTheRegistryShowTheClockFormat)
 {
-    g_loader.settings.displayFlags |= DisplayFlag::CopySameAsClock | DisplayFlag::CopySameAsTooltip;
+    Record().displayFlags |= DisplayFlag::CopySameAsClock | DisplayFlag::CopySameAsTooltip;
     OpenPage(IDD_TOOLTIP_COPY_PAGE);
     // Whether "Same as tooltip" shows as on too is the system's business.
     EXPECT_TRUE(IsOn(IDC_COPY_SAME_AS_CLOCK));
     EXPECT_FALSE(IsOn(IDC_COPY_CUSTOM));
     EXPECT_EQ(Text(IDC_COPY_FORMAT), "HH:mm");
-    EXPECT_STREQ(g_loader.settings.copyFormatString, "yyyy-MM-dd");
+    EXPECT_STREQ(Record().copyFormatString, "yyyy-MM-dd");
 
     Click(IDC_COPY_SAME_AS_TOOLTIP);
     EXPECT_FALSE(PushedFlag(DisplayFlag::CopySameAsClock));
@@ -132,7 +132,7 @@ TEST_F(TooltipCopyPage, PickersEditTheirOwnBoxes)
         static BOOL WINAPI ChooseHours(HMENU, UINT, int, int, HWND, LPTPMPARAMS) { return 6022; }
     };
     g_trackFormatMenu = Popup::ChooseHours;
-    g_loader.settings.displayFlags |= DisplayFlag::CustomTooltip;
+    Record().displayFlags |= DisplayFlag::CustomTooltip;
     OpenPage(IDD_TOOLTIP_COPY_PAGE);
 
     SendMessageA(Control(IDC_TOOLTIP_FORMAT), EM_SETSEL, 4, 4);

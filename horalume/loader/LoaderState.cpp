@@ -1,3 +1,0 @@
-#include "LoaderState.h"
-
-LoaderState g_loader;
