@@ -25,10 +25,15 @@ bool FindClockWindow(LoaderState& state)
     return false;
 }
 
+static bool InstalledMutexExists(DWORD access)
+{
+    UniqueHandle installed(OpenMutexA(access, FALSE, hookapi::kInstalledMutex));
+    return static_cast<bool>(installed);
+}
+
 bool IsComponentInstalled()
 {
-    UniqueHandle installed(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, hookapi::kInstalledMutex));
-    return static_cast<bool>(installed);
+    return InstalledMutexExists(MUTEX_ALL_ACCESS);
 }
 
 static std::int32_t ReadInstallTime()
@@ -98,7 +103,12 @@ static UINT RunHandshake(const LoaderState& state, bool install)
 
 bool HookClock(const LoaderState& state, bool install)
 {
-    const UINT failure = RunHandshake(state, install);
+    UINT failure = RunHandshake(state, install);
+    // A component that cannot install undoes itself and still reports; only
+    // its mutex tells that it stayed.
+    if (failure == 0 && install && !InstalledMutexExists(SYNCHRONIZE)) {
+        failure = IDS_CANNOT_HOOK;
+    }
     if (failure != 0) {
         ShowLoaderMessage(state.instance, nullptr, failure, install ? IDS_CAPTION_INSTALL : IDS_CAPTION_REMOVE,
                           MB_ICONERROR);

@@ -125,6 +125,21 @@ TEST_F(StartUp, HiddenClockWarnsAndCancelInstallsNothing)
     EXPECT_TRUE(testkit::IsComponentInstalled());
 }
 
+TEST_F(StartUp, ComponentThatReportsWithoutStayingIsAFailedInstallation)
+{
+    UseComponent(FAKE_COMPONENT_DLL);
+    StartTaskbar(taskbar_);
+    WriteSetting("ShowProperties", 0);
+    WriteFakeComponentDelay("InstallFails", 1);
+    MessageBoxWatcher boxes({kInstallCaption}, IDOK);
+    RunHoralume(horalume_);
+    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(boxes.Seen()[0].text, "Cannot hook the clock.");
+    EXPECT_EQ(ClockText(), "pushes=0");
+    EXPECT_FALSE(testkit::IsComponentInstalled());
+}
+
 TEST_F(StartUp, InstalledComponentOpensTheSheetAndASecondCopyOnlyFrontsIt)
 {
     UseComponent(FAKE_COMPONENT_DLL);
