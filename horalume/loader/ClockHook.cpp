@@ -7,22 +7,16 @@
 #include "LoaderState.h"
 #include "RegKey.h"
 #include "SettingsStore.h"
+#include "TaskbarClock.h"
 #include "Win32Handles.h"
 
 bool FindClockWindow(LoaderState& state)
 {
-    HWND tray = nullptr;
-    while ((tray = FindWindowExA(nullptr, tray, hookapi::kTrayWindowClass, nullptr)) != nullptr) {
-        HWND notify = FindWindowExA(tray, nullptr, hookapi::kNotifyWindowClass, nullptr);
-        HWND clock = notify ? FindWindowExA(notify, nullptr, hookapi::kClockWindowClass, nullptr) : nullptr;
-        if (clock != nullptr) {
-            state.trayWindow = tray;
-            state.notifyWindow = notify;
-            state.session.clockWindow = clock;
-            return true;
-        }
-    }
-    return false;
+    const TaskbarClock found = FindTaskbarClock();
+    state.trayWindow = found.tray;
+    state.notifyWindow = found.notify;
+    state.session.clockWindow = found.clock;
+    return found.clock != nullptr;
 }
 
 static bool InstalledMutexExists(DWORD access)

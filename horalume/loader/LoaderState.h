@@ -2,18 +2,19 @@
 // and handed to the sheet and its pages.
 #pragma once
 
+#include "SettingsSession.h"
+#include "Win32Handles.h"
+
 #include <windows.h>
 
 #include <cstdint>
-
-#include "SettingsSession.h"
 
 struct LoaderState {
     HINSTANCE instance = nullptr;
     HWND trayWindow = nullptr;
     HWND notifyWindow = nullptr;
-    HFONT formatEditFont = nullptr; // monospaced, for the format edit boxes
-    HFONT linkFont = nullptr;       // underlined, for the About page's links
+    UniqueFont formatEditFont; // monospaced, for the format edit boxes
+    UniqueFont linkFont;       // underlined, for the About page's links
     bool rsrc32Available = false;
     bool isNT = false;
     std::uint32_t lastPage = 0;

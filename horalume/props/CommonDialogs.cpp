@@ -12,13 +12,11 @@ static_assert(sizeof(CHOOSECOLORA) == 36, "the classic colour dialog structure")
 static_assert(sizeof(CHOOSEFONTA) == 60, "the classic font dialog structure");
 #endif
 
-namespace {
-
-COLORREF g_customColours[16]; // lives for the run, never saved
+static COLORREF g_customColours[16]; // lives for the run, never saved
 
 // Both hooks only give the dialog the caller's title and leave everything else
 // to the dialog (return 0).
-UINT_PTR CALLBACK ColourDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lParam)
+static UINT_PTR CALLBACK ColourDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
         const auto* chooser = reinterpret_cast<const CHOOSECOLORA*>(lParam);
@@ -27,7 +25,7 @@ UINT_PTR CALLBACK ColourDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lPa
     return 0;
 }
 
-UINT_PTR CALLBACK FontDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lParam)
+static UINT_PTR CALLBACK FontDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
         const auto* chooser = reinterpret_cast<const CHOOSEFONTA*>(lParam);
@@ -35,8 +33,6 @@ UINT_PTR CALLBACK FontDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lPara
     }
     return 0;
 }
-
-} // namespace
 
 COLORREF PickColour(HWND owner, COLORREF initial, const char* title)
 {

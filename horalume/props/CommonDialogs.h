@@ -1,11 +1,11 @@
 // The colour and font choosers shared by the pages, titled by the caller.
 #pragma once
 
+#include "ClockSettings.h"
+
 #include <windows.h>
 
 #include <commdlg.h>
-
-#include "ClockSettings.h"
 
 // The functions that show the system dialogs; tests put their own in place.
 extern BOOL(WINAPI* g_chooseColour)(LPCHOOSECOLORA);

@@ -1,33 +1,24 @@
 #include "FormatMenu.h"
 
+#include "FormatEditing.h"
+#include "formatmenu.h"
+
 #include <initializer_list>
 #include <memory>
 #include <type_traits>
 
-#include "FormatEditing.h"
-#include "formatmenu.h"
-
 BOOL(WINAPI* g_trackFormatMenu)(HMENU, UINT, int, int, HWND, LPTPMPARAMS) = TrackPopupMenuEx;
 
-namespace {
-
-struct MenuDeleter {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
-
-int ChooseFormatItem(HWND page, HINSTANCE instance)
+static int ChooseFormatItem(HWND page, HINSTANCE instance)
 {
-    MenuHandle menu(LoadMenuA(instance, MAKEINTRESOURCEA(IDR_FORMATMENU)));
+    UniqueMenu menu(LoadMenuA(instance, MAKEINTRESOURCEA(IDR_FORMATMENU)));
     if (!menu) {
         return 0;
     }
     POINT cursor{};
     GetCursorPos(&cursor);
-    return g_trackFormatMenu(GetSubMenu(menu.get(), 0), TPM_RETURNCMD, cursor.x, cursor.y, page, nullptr);
+    return g_trackFormatMenu(GetSubMenu(menu.Get(), 0), TPM_RETURNCMD, cursor.x, cursor.y, page, nullptr);
 }
-
-} // namespace
 
 void ShowFormatMenu(HWND page, HINSTANCE instance, int formatBox)
 {

@@ -1,20 +1,18 @@
 #include "TooltipCopyPage.h"
 
-#include <initializer_list>
-
 #include "FormatMenu.h"
 #include "HoralumeResources.h"
 #include "PageControls.h"
 
-namespace {
+#include <initializer_list>
 
-void SetFormatBoxFont(HWND page, int control, HFONT font)
+static void SetFormatBoxFont(HWND page, int control, HFONT font)
 {
     SendDlgItemMessageA(page, control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 // The box shows other formats while disabled; only its own text is stored.
-PageCommand StoreCopyFormat(HWND page, ClockSettings& settings)
+static PageCommand StoreCopyFormat(HWND page, ClockSettings& settings)
 {
     if (!IsWindowEnabled(GetDlgItem(page, IDC_COPY_FORMAT))) {
         return PageCommand::Handled;
@@ -23,7 +21,7 @@ PageCommand StoreCopyFormat(HWND page, ClockSettings& settings)
     return PageCommand::Changed;
 }
 
-PageCommand ChooseCopySource(HWND page, ClockSettings& settings, bool sameAsClock, bool sameAsTooltip)
+static PageCommand ChooseCopySource(HWND page, ClockSettings& settings, bool sameAsClock, bool sameAsTooltip)
 {
     SetDisplayFlag(settings, DisplayFlag::CopySameAsClock, sameAsClock);
     SetDisplayFlag(settings, DisplayFlag::CopySameAsTooltip, sameAsTooltip);
@@ -31,13 +29,13 @@ PageCommand ChooseCopySource(HWND page, ClockSettings& settings, bool sameAsCloc
     return PageCommand::Changed;
 }
 
-void PickFormatElement(HWND page, HINSTANCE instance, int formatBox)
+static void PickFormatElement(HWND page, HINSTANCE instance, int formatBox)
 {
     ShowFormatMenu(page, instance, formatBox);
     SetFocus(GetDlgItem(page, formatBox));
 }
 
-PageCommand OnTooltipCopyPageEdit(HWND page, ClockSettings& settings, int control)
+static PageCommand OnTooltipCopyPageEdit(HWND page, ClockSettings& settings, int control)
 {
     switch (control) {
     case IDC_TOOLTIP_FORMAT:
@@ -50,7 +48,7 @@ PageCommand OnTooltipCopyPageEdit(HWND page, ClockSettings& settings, int contro
     }
 }
 
-PageCommand OnTooltipCopyPageClick(HWND page, LoaderState& state, int control)
+static PageCommand OnTooltipCopyPageClick(HWND page, LoaderState& state, int control)
 {
     ClockSettings& settings = state.session.record;
     switch (control) {
@@ -79,14 +77,12 @@ PageCommand OnTooltipCopyPageClick(HWND page, LoaderState& state, int control)
     }
 }
 
-} // namespace
-
 void InitTooltipCopyPage(HWND page, LoaderState& state)
 {
     const ClockSettings& settings = state.session.record;
     if (state.formatEditFont) {
-        SetFormatBoxFont(page, IDC_TOOLTIP_FORMAT, state.formatEditFont);
-        SetFormatBoxFont(page, IDC_COPY_FORMAT, state.formatEditFont);
+        SetFormatBoxFont(page, IDC_TOOLTIP_FORMAT, state.formatEditFont.Get());
+        SetFormatBoxFont(page, IDC_COPY_FORMAT, state.formatEditFont.Get());
     }
     SendDlgItemMessageA(page, IDC_TOOLTIP_FORMAT, EM_LIMITTEXT, kFormatFieldSize - 1, 0);
     SendDlgItemMessageA(page, IDC_COPY_FORMAT, EM_LIMITTEXT, kFormatFieldSize - 1, 0);

@@ -1,5 +1,8 @@
 // Whole runs of Horalume.exe against a fake taskbar and fake clock components:
 // a copy of Horalume.exe beside the component variant in a directory of its own.
+#include "TaskbarTestKit.h"
+#include "TestSupport.h"
+
 #include <windows.h>
 
 #include <prsht.h>
@@ -7,9 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "TaskbarTestKit.h"
-#include "TestSupport.h"
 
 namespace {
 

@@ -3,6 +3,11 @@
 // stand-ins answer for the colour and font dialogs.
 #pragma once
 
+#include "ClockDefaults.h"
+#include "CommonDialogs.h"
+#include "FormatMenu.h"
+#include "PageDialog.h"
+
 #include <windows.h>
 
 #include <prsht.h>
@@ -12,11 +17,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "ClockDefaults.h"
-#include "CommonDialogs.h"
-#include "FormatMenu.h"
-#include "PageDialog.h"
 
 class PageFixture : public ::testing::Test {
 protected:
@@ -98,12 +98,6 @@ protected:
         }
         DestroyWindow(sheet_);
         DestroyWindow(clock_);
-        if (state_.formatEditFont) {
-            DeleteObject(state_.formatEditFont);
-        }
-        if (state_.linkFont) {
-            DeleteObject(state_.linkFont);
-        }
     }
 
     void OpenPage(UINT dialogId)

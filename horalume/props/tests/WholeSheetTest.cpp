@@ -2,6 +2,11 @@
 // through its sheet from outside as a user would: every change shows on the
 // clock at once, OK keeps the settings for the next start, and "E&xit
 // Horalume" gives the plain clock back and drops what was not saved.
+#include "ComponentFixture.h"
+#include "HoralumeResources.h"
+#include "RegKey.h"
+#include "SettingsStore.h"
+
 #include <windows.h>
 
 #include <prsht.h>
@@ -9,11 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "ComponentFixture.h"
-#include "HoralumeResources.h"
-#include "RegKey.h"
-#include "SettingsStore.h"
 
 namespace {
 
