@@ -7,7 +7,18 @@
 
 #include <windows.h>
 
+#include <commdlg.h>
+
 #include <cstdint>
+
+// The system's choosers and popup menu as the pages show them; tests put
+// their own in place.
+struct PageChoosers {
+    BOOL(WINAPI* chooseColour)(LPCHOOSECOLORA) = ChooseColorA;
+    BOOL(WINAPI* chooseFont)(LPCHOOSEFONTA) = ChooseFontA;
+    BOOL(WINAPI* trackMenu)(HMENU, UINT, int, int, HWND, LPTPMPARAMS) = TrackPopupMenuEx;
+    COLORREF customColours[16] = {}; // shared by every colour chooser of the run, never saved
+};
 
 struct LoaderState {
     HINSTANCE instance = nullptr;
@@ -21,6 +32,7 @@ struct LoaderState {
     bool okDone = false;
     bool cancelDone = false;
     SettingsSession session; // the record and the clock window it is pushed to
+    PageChoosers choosers;
     // Takes the clock component out of the taskbar (the Advanced page's Exit);
     // shows its own message on failure.
     bool (*removeComponent)(const LoaderState& state) = nullptr;

@@ -21,11 +21,11 @@ static PageCommand SwitchMonitor(HWND page, LoaderState& state, int control, std
 }
 
 // Choosing a colour always switches its line on; false when cancelled.
-static bool ChooseLineColour(HWND page, HINSTANCE instance, UINT titleId, std::uint32_t& colour, int lineBox)
+static bool ChooseLineColour(HWND page, LoaderState& state, UINT titleId, std::uint32_t& colour, int lineBox)
 {
     char title[256];
-    LoadPageText(instance, titleId, title);
-    const COLORREF chosen = PickColour(page, colour, title);
+    LoadPageText(state.instance, titleId, title);
+    const COLORREF chosen = PickColour(state.choosers, page, colour, title);
     if (chosen == kNoColour) {
         return false;
     }
@@ -96,15 +96,14 @@ PageCommand OnAdvancedPageCommand(HWND page, LoaderState& state, int control, in
     case IDC_CPU_MONITOR:
         return SwitchMonitor(page, state, IDC_CPU_MONITOR, DisplayFlag::CpuMonitor);
     case IDC_CPU_COLOUR:
-        if (!ChooseLineColour(page, state.instance, IDS_CPU_COLOUR_TITLE, settings.cpuColor, IDC_CPU_USAGE_LINE)) {
+        if (!ChooseLineColour(page, state, IDS_CPU_COLOUR_TITLE, settings.cpuColor, IDC_CPU_USAGE_LINE)) {
             return PageCommand::Handled;
         }
         return StoreMonitorFlag(page, settings, IDC_CPU_USAGE_LINE, DisplayFlag::CpuUsageLine);
     case IDC_CPU_USAGE_LINE:
         return StoreMonitorFlag(page, settings, IDC_CPU_USAGE_LINE, DisplayFlag::CpuUsageLine);
     case IDC_MEMORY_COLOUR:
-        if (!ChooseLineColour(page, state.instance, IDS_MEMORY_COLOUR_TITLE, settings.memLoadColor,
-                              IDC_MEMORY_LOAD_LINE)) {
+        if (!ChooseLineColour(page, state, IDS_MEMORY_COLOUR_TITLE, settings.memLoadColor, IDC_MEMORY_LOAD_LINE)) {
             return PageCommand::Handled;
         }
         return SwitchMonitor(page, state, IDC_MEMORY_LOAD_LINE, DisplayFlag::MemoryLoadLine);

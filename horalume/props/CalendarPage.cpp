@@ -66,7 +66,7 @@ static PageCommand ChooseCalendarFont(HWND page, LoaderState& state)
 {
     char title[256];
     LoadPageText(state.instance, IDS_CALENDAR_FONT_TITLE, title);
-    if (!PickFont(page, title, state.session.record.calendarFont)) {
+    if (!PickFont(state.choosers, page, title, state.session.record.calendarFont)) {
         return PageCommand::Handled;
     }
     state.session.record.calendarFlags |= CalendarFlag::CustomCalendarFont;

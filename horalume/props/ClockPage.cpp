@@ -29,7 +29,7 @@ static PageCommand ChooseColour(HWND page, LoaderState& state, UINT titleId, std
 {
     char title[256];
     LoadPageText(state.instance, titleId, title);
-    const COLORREF chosen = PickColour(page, colour, title);
+    const COLORREF chosen = PickColour(state.choosers, page, colour, title);
     if (chosen == kNoColour) {
         return PageCommand::Handled;
     }
@@ -44,7 +44,7 @@ static PageCommand ChooseClockFont(HWND page, LoaderState& state)
 {
     char title[256];
     LoadPageText(state.instance, IDS_CLOCK_FONT_TITLE, title);
-    if (!PickFont(page, title, state.session.record.customFont)) {
+    if (!PickFont(state.choosers, page, title, state.session.record.customFont)) {
         return PageCommand::Handled;
     }
     Check(page, IDC_DEFAULT_FONT, false);
@@ -72,7 +72,7 @@ static PageCommand OnClockPageClick(HWND page, LoaderState& state, int control)
     ClockSettings& settings = state.session.record;
     switch (control) {
     case IDC_CLOCK_FORMAT_ELEMENTS:
-        ShowFormatMenu(page, state.instance, IDC_CLOCK_FORMAT);
+        ShowFormatMenu(page, state, IDC_CLOCK_FORMAT);
         SetFocus(GetDlgItem(page, IDC_CLOCK_FORMAT));
         ReadFormatBox(page, IDC_CLOCK_FORMAT, settings.clockFormatString);
         return PageCommand::Changed;

@@ -2,17 +2,12 @@
 
 #include <cstring>
 
-BOOL(WINAPI* g_chooseColour)(LPCHOOSECOLORA) = ChooseColorA;
-BOOL(WINAPI* g_chooseFont)(LPCHOOSEFONTA) = ChooseFontA;
-
 static_assert(sizeof(LOGFONTA) == sizeof(FontRecord), "the record holds a LOGFONTA");
 
 #ifndef _WIN64
 static_assert(sizeof(CHOOSECOLORA) == 36, "the classic colour dialog structure");
 static_assert(sizeof(CHOOSEFONTA) == 60, "the classic font dialog structure");
 #endif
-
-static COLORREF g_customColours[16]; // lives for the run, never saved
 
 // Both hooks only give the dialog the caller's title and leave everything else
 // to the dialog (return 0).
@@ -34,20 +29,20 @@ static UINT_PTR CALLBACK FontDialogHook(HWND dialog, UINT message, WPARAM, LPARA
     return 0;
 }
 
-COLORREF PickColour(HWND owner, COLORREF initial, const char* title)
+COLORREF PickColour(PageChoosers& choosers, HWND owner, COLORREF initial, const char* title)
 {
     CHOOSECOLORA chooser{};
     chooser.lStructSize = sizeof chooser;
     chooser.hwndOwner = owner;
     chooser.rgbResult = initial;
-    chooser.lpCustColors = g_customColours;
+    chooser.lpCustColors = choosers.customColours;
     chooser.Flags = CC_RGBINIT | CC_ENABLEHOOK;
     chooser.lCustData = reinterpret_cast<LPARAM>(title);
     chooser.lpfnHook = ColourDialogHook;
-    return g_chooseColour(&chooser) ? chooser.rgbResult : kNoColour;
+    return choosers.chooseColour(&chooser) ? chooser.rgbResult : kNoColour;
 }
 
-bool PickFont(HWND owner, const char* title, LOGFONTA& font)
+bool PickFont(const PageChoosers& choosers, HWND owner, const char* title, LOGFONTA& font)
 {
     LOGFONTA choice = font;
     CHOOSEFONTA chooser{};
@@ -57,18 +52,18 @@ bool PickFont(HWND owner, const char* title, LOGFONTA& font)
     chooser.Flags = CF_SCREENFONTS | CF_ENABLEHOOK | CF_INITTOLOGFONTSTRUCT | CF_FORCEFONTEXIST;
     chooser.lCustData = reinterpret_cast<LPARAM>(title);
     chooser.lpfnHook = FontDialogHook;
-    if (!g_chooseFont(&chooser)) {
+    if (!choosers.chooseFont(&chooser)) {
         return false;
     }
     font = choice;
     return true;
 }
 
-bool PickFont(HWND owner, const char* title, FontRecord& font)
+bool PickFont(const PageChoosers& choosers, HWND owner, const char* title, FontRecord& font)
 {
     LOGFONTA choice;
     std::memcpy(&choice, &font, sizeof choice);
-    if (!PickFont(owner, title, choice)) {
+    if (!PickFont(choosers, owner, title, choice)) {
         return false;
     }
     std::memcpy(&font, &choice, sizeof font);

@@ -29,9 +29,9 @@ static PageCommand ChooseCopySource(HWND page, ClockSettings& settings, bool sam
     return PageCommand::Changed;
 }
 
-static void PickFormatElement(HWND page, HINSTANCE instance, int formatBox)
+static void PickFormatElement(HWND page, const LoaderState& state, int formatBox)
 {
-    ShowFormatMenu(page, instance, formatBox);
+    ShowFormatMenu(page, state, formatBox);
     SetFocus(GetDlgItem(page, formatBox));
 }
 
@@ -57,7 +57,7 @@ static PageCommand OnTooltipCopyPageClick(HWND page, LoaderState& state, int con
         UpdateTooltipState(page, settings);
         return PageCommand::Changed;
     case IDC_TOOLTIP_FORMAT_ELEMENTS:
-        PickFormatElement(page, state.instance, IDC_TOOLTIP_FORMAT);
+        PickFormatElement(page, state, IDC_TOOLTIP_FORMAT);
         ReadFormatBox(page, IDC_TOOLTIP_FORMAT, settings.tooltipFormatString);
         return PageCommand::Changed;
     case IDC_TOOLTIP_STAYS:
@@ -70,7 +70,7 @@ static PageCommand OnTooltipCopyPageClick(HWND page, LoaderState& state, int con
     case IDC_COPY_SAME_AS_TOOLTIP:
         return ChooseCopySource(page, settings, false, true);
     case IDC_COPY_FORMAT_ELEMENTS:
-        PickFormatElement(page, state.instance, IDC_COPY_FORMAT);
+        PickFormatElement(page, state, IDC_COPY_FORMAT);
         return StoreCopyFormat(page, settings);
     default:
         return PageCommand::Ignored;

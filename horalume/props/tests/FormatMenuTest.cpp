@@ -29,7 +29,7 @@ protected:
     void SetUp() override
     {
         PageFixture::SetUp();
-        g_trackFormatMenu = Popup::Track;
+        state_.choosers.trackMenu = Popup::Track;
         OpenPage(IDD_CLOCK_PAGE);
     }
 

@@ -76,9 +76,8 @@ protected:
         ColourDialog::shown = 0;
         FontDialog::pressOk = true;
         FontDialog::shown = 0;
-        g_chooseColour = ColourDialog::Show;
-        g_chooseFont = FontDialog::Show;
-        g_trackFormatMenu = TrackPopupMenuEx;
+        state_.choosers.chooseColour = ColourDialog::Show;
+        state_.choosers.chooseFont = FontDialog::Show;
 
         WNDCLASSA windowClass{};
         windowClass.lpfnWndProc = ClockProc;

@@ -131,7 +131,7 @@ TEST_F(TooltipCopyPage, PickersEditTheirOwnBoxes)
     struct Popup {
         static BOOL WINAPI ChooseHours(HMENU, UINT, int, int, HWND, LPTPMPARAMS) { return 6022; }
     };
-    g_trackFormatMenu = Popup::ChooseHours;
+    state_.choosers.trackMenu = Popup::ChooseHours;
     Record().displayFlags |= DisplayFlag::CustomTooltip;
     OpenPage(IDD_TOOLTIP_COPY_PAGE);
 
