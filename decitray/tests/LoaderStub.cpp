@@ -7,13 +7,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     char path[MAX_PATH];
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     char* slash = path + length;
-    while (slash > path && *slash != '\\')
+    while (slash > path && *slash != '\\') {
         --slash;
+    }
     lstrcpyA(slash, "\\started.log");
     HANDLE log = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (log == INVALID_HANDLE_VALUE)
+    if (log == INVALID_HANDLE_VALUE) {
         return 1;
+    }
     DWORD written = 0;
     WriteFile(log, "started\r\n", 9, &written, nullptr);
     CloseHandle(log);
