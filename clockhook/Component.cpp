@@ -3,6 +3,7 @@
 #include "ClockWindow.h"
 #include "ElementServer.h"
 #include "HookApi.h"
+#include "TaskbarClock.h"
 
 struct ComponentState {
     bool installed = false;
@@ -24,21 +25,6 @@ static void ReportRequestDone()
         SetEvent(event);
         CloseHandle(event);
     }
-}
-
-// The taskbar clock owned by this thread (the shell may have several taskbars).
-static HWND FindOwnClock()
-{
-    HWND tray = nullptr;
-    while ((tray = FindWindowExA(nullptr, tray, hookapi::kTrayWindowClass, nullptr)) != nullptr) {
-        if (GetWindowThreadProcessId(tray, nullptr) != GetCurrentThreadId())
-            continue;
-        HWND notify = FindWindowExA(tray, nullptr, hookapi::kNotifyWindowClass, nullptr);
-        HWND clock = notify ? FindWindowExA(notify, nullptr, hookapi::kClockWindowClass, nullptr) : nullptr;
-        if (clock != nullptr)
-            return clock;
-    }
-    return nullptr;
 }
 
 static HMODULE TakeOwnReference()
@@ -84,7 +70,8 @@ void InstallComponent()
         bool tookReference = g_component.ownReference == nullptr;
         if (tookReference)
             g_component.ownReference = TakeOwnReference();
-        HWND clock = FindOwnClock();
+        // The shell may have several taskbars; ours is the hooked thread's.
+        HWND clock = FindTaskbarClock(GetCurrentThreadId()).clock;
         if (clock != nullptr && g_component.ownReference != nullptr && AttachClock(clock)) {
             g_component.installedMutex = CreateMutexA(nullptr, TRUE, hookapi::kInstalledMutex);
             StartElementServer();

@@ -16,9 +16,11 @@ const UINT kTrayCallback = WM_APP + 10;
 // Whether a child window of the dialog reads as given.
 bool DialogShowsText(HWND dialog, const std::string& text)
 {
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (WindowTextOf(child) == text)
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (WindowTextOf(child) == text) {
             return true;
+        }
+    }
     return false;
 }
 
@@ -109,15 +111,17 @@ TEST_F(DecitrayWithIcon, RightClickMenuCloses)
 
 bool IsTextNear(const std::string& bytes, long long moment, std::string (*text)(Moment))
 {
-    for (long long m = moment - 1; m <= moment + 1; ++m)
-        if (bytes == text(static_cast<Moment>(m)) + '\0')
+    for (long long m = moment - 1; m <= moment + 1; ++m) {
+        if (bytes == text(static_cast<Moment>(m)) + '\0') {
             return true;
+        }
+    }
     return false;
 }
 
 TEST(DecitrayProgramTest, TicksPokeClockThenDateEvery400Ms)
 {
-    RecordingDdeServer server;
+    testkit::RecordingDdeServer server;
     DecitrayDirectory directory;
     DecitrayProcess decitray(directory);
     HWND main = decitray.MainWindow();
@@ -137,7 +141,7 @@ TEST(DecitrayProgramTest, TicksPokeClockThenDateEvery400Ms)
     EXPECT_EQ(decitray.WaitForExit(), 0);
     EXPECT_TRUE(WaitUntil([&] { return server.Disconnects() == 1; })) << "closing ends the conversation";
 
-    const std::vector<RecordedPoke> pokes = server.Pokes();
+    const std::vector<testkit::RecordedPoke> pokes = server.Pokes();
     const std::vector<DWORD> connects = server.Connects();
     ASSERT_EQ(connects.size(), 1u);
     ASSERT_GE(pokes.size(), 12u);
@@ -145,16 +149,17 @@ TEST(DecitrayProgramTest, TicksPokeClockThenDateEvery400Ms)
 
     std::vector<DWORD> gaps;
     for (size_t i = 0; i + 1 < pokes.size(); i += 2) {
-        const RecordedPoke& clock = pokes[i];
-        const RecordedPoke& date = pokes[i + 1];
+        const testkit::RecordedPoke& clock = pokes[i];
+        const testkit::RecordedPoke& date = pokes[i + 1];
         EXPECT_EQ(clock.item, "DC");
         EXPECT_EQ(date.item, "DD");
         EXPECT_EQ(clock.format, static_cast<UINT>(CF_TEXT));
         EXPECT_EQ(date.format, static_cast<UINT>(CF_TEXT));
         EXPECT_TRUE(IsTextNear(clock.bytes, clock.moment, DecimalClockText)) << clock.bytes;
         EXPECT_TRUE(IsTextNear(date.bytes, date.moment, DecimalDateText)) << date.bytes;
-        if (i >= 2)
+        if (i >= 2) {
             gaps.push_back(clock.tick - pokes[i - 2].tick);
+        }
     }
     std::sort(gaps.begin(), gaps.end());
     const DWORD median = gaps[gaps.size() / 2];

@@ -7,28 +7,27 @@
 #include "LoaderState.h"
 #include "RegKey.h"
 #include "SettingsStore.h"
+#include "TaskbarClock.h"
 #include "Win32Handles.h"
 
 bool FindClockWindow(LoaderState& state)
 {
-    HWND tray = nullptr;
-    while ((tray = FindWindowExA(nullptr, tray, hookapi::kTrayWindowClass, nullptr)) != nullptr) {
-        HWND notify = FindWindowExA(tray, nullptr, hookapi::kNotifyWindowClass, nullptr);
-        HWND clock = notify ? FindWindowExA(notify, nullptr, hookapi::kClockWindowClass, nullptr) : nullptr;
-        if (clock != nullptr) {
-            state.trayWindow = tray;
-            state.notifyWindow = notify;
-            state.session.clockWindow = clock;
-            return true;
-        }
-    }
-    return false;
+    const TaskbarClock found = FindTaskbarClock();
+    state.trayWindow = found.tray;
+    state.notifyWindow = found.notify;
+    state.session.clockWindow = found.clock;
+    return found.clock != nullptr;
+}
+
+static bool InstalledMutexExists(DWORD access)
+{
+    UniqueHandle installed(OpenMutexA(access, FALSE, hookapi::kInstalledMutex));
+    return static_cast<bool>(installed);
 }
 
 bool IsComponentInstalled()
 {
-    UniqueHandle installed(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, hookapi::kInstalledMutex));
-    return static_cast<bool>(installed);
+    return InstalledMutexExists(MUTEX_ALL_ACCESS);
 }
 
 static std::int32_t ReadInstallTime()
@@ -98,7 +97,12 @@ static UINT RunHandshake(const LoaderState& state, bool install)
 
 bool HookClock(const LoaderState& state, bool install)
 {
-    const UINT failure = RunHandshake(state, install);
+    UINT failure = RunHandshake(state, install);
+    // A component that cannot install undoes itself and still reports; only
+    // its mutex tells that it stayed.
+    if (failure == 0 && install && !InstalledMutexExists(SYNCHRONIZE)) {
+        failure = IDS_CANNOT_HOOK;
+    }
     if (failure != 0) {
         ShowLoaderMessage(state.instance, nullptr, failure, install ? IDS_CAPTION_INSTALL : IDS_CAPTION_REMOVE,
                           MB_ICONERROR);

@@ -9,7 +9,8 @@
 bool FindClockWindow(LoaderState& state);
 
 // Installs (true) or removes (false) the component; FindClockWindow must have
-// succeeded. Shows its own message on failure; true when the component reported.
+// succeeded. Shows its own message on failure; true when the component
+// reported and, when installing, holds the mutex that says it stayed.
 bool HookClock(const LoaderState& state, bool install);
 
 // The component holds the mutex "HoralumeDllInstalled" while it is installed.

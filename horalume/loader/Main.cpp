@@ -1,10 +1,10 @@
 // Horalume.exe: installs the clock component into the taskbar clock and shows
 // its properties; with /U removes it.
+#include "StartUp.h"
+
 #include <windows.h>
 
 #include <cstdlib>
-
-#include "StartUp.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {

@@ -2,10 +2,10 @@
 // window that previews it, and the program switches that OK writes with it.
 #pragma once
 
-#include <windows.h>
-
 #include "ClockSettings.h"
 #include "SettingsStore.h"
+
+#include <windows.h>
 
 struct SettingsSession {
     // Record and switches as stored; true when "ShowProperties" is 0 (skip the sheet).

@@ -1,11 +1,11 @@
 #include "SettingsStore.h"
 
-#include <cstring>
-#include <string>
-
 #include "ClockDefaults.h"
 #include "HookApi.h"
 #include "RegKey.h"
+
+#include <cstring>
+#include <string>
 
 constexpr std::uint32_t kSavedVersion = 0x10402; // 1.4.2
 constexpr char kAppletFileName[] = "\\HORALUME.CPL";
@@ -50,13 +50,16 @@ bool LoadClockSettings(ClockSettings& settings)
         {"SaveWindow", CalendarFlag::SaveWindow},         {"WeekNumbers", CalendarFlag::WeekNumbers},
         {"CustomFont", CalendarFlag::CustomCalendarFont},
     };
-    for (const auto& entry : calendarSwitches)
-        if (key.ReadBool(entry.name, (defaults.calendarFlags & entry.flag) != 0))
+    for (const auto& entry : calendarSwitches) {
+        if (key.ReadBool(entry.name, (defaults.calendarFlags & entry.flag) != 0)) {
             settings.calendarFlags |= entry.flag;
+        }
+    }
     key.ReadBinary("Font", nullptr, &settings.calendarFont, sizeof settings.calendarFont);
     settings.lastDate = key.ReadDword("LastDate", defaults.lastDate);
-    if (settings.lastDate != -1)
+    if (settings.lastDate != -1) {
         settings.calendarFlags |= CalendarFlag::RememberMonth;
+    }
     settings.weekendDays = key.ReadClampedUnsigned("WeekendDays", defaults.weekendDays, 0, 127);
     int firstDayDefault = (settings.displayFlags & DisplayFlag::LegacyMondayFirst) ? 1 : 0;
     settings.firstDay = key.ReadClamped("FirstDay", firstDayDefault, 0, 6);
@@ -70,8 +73,9 @@ static std::string ModulePath()
 {
     char path[MAX_PATH];
     DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    if (length == 0 || length >= sizeof path)
+    if (length == 0 || length >= sizeof path) {
         return std::string();
+    }
     return std::string(path, length);
 }
 
@@ -102,8 +106,9 @@ void SaveClockSettings(const ClockSettings& settings, const ProgramSwitches& swi
     key.WriteBool("SaveWindow", calendarFlags & CalendarFlag::SaveWindow);
     key.WriteBool("WeekNumbers", calendarFlags & CalendarFlag::WeekNumbers);
     key.WriteBool("CustomFont", calendarFlags & CalendarFlag::CustomCalendarFont);
-    if (calendarFlags & CalendarFlag::CustomCalendarFont)
+    if (calendarFlags & CalendarFlag::CustomCalendarFont) {
         key.WriteBinary("Font", &settings.calendarFont, sizeof settings.calendarFont);
+    }
     key.WriteDword("LastDate", (calendarFlags & CalendarFlag::RememberMonth) ? settings.lastDate : -1);
     key.WriteDword("WeekendDays", settings.weekendDays);
     key.WriteDword("FirstDay", settings.firstDay);
@@ -115,8 +120,9 @@ void SaveClockSettings(const ClockSettings& settings, const ProgramSwitches& swi
     key.Create(HKEY_CURRENT_USER, kRunKey);
     if (switches.autostart) {
         std::string modulePath = ModulePath();
-        if (!modulePath.empty())
+        if (!modulePath.empty()) {
             key.WriteString(kRunValue, modulePath.c_str());
+        }
     } else {
         key.DeleteValue(kRunValue);
     }
@@ -146,8 +152,9 @@ static bool AppletFileExists()
 {
     char path[MAX_PATH];
     UINT length = GetSystemDirectoryA(path, MAX_PATH);
-    if (length == 0 || length + sizeof kAppletFileName > sizeof path)
+    if (length == 0 || length + sizeof kAppletFileName > sizeof path) {
         return false;
+    }
     std::memcpy(path + length, kAppletFileName, sizeof kAppletFileName);
     DWORD attributes = GetFileAttributesA(path);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

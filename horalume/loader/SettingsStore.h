@@ -1,11 +1,11 @@
 // Horalume's settings in HKEY_CURRENT_USER and the record sent to the clock.
 #pragma once
 
+#include "ClockSettings.h"
+
 #include <windows.h>
 
 #include <cstdint>
-
-#include "ClockSettings.h"
 
 constexpr char kHoralumeKey[] = "Software\\Horalume";
 constexpr char kSettingsSubkey[] = "Settings";

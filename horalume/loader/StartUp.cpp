@@ -1,7 +1,5 @@
 #include "StartUp.h"
 
-#include <prsht.h>
-
 #include "ClockHook.h"
 #include "CommandLine.h"
 #include "HoralumeResources.h"
@@ -10,6 +8,8 @@
 #include "PropertiesSheet.h"
 #include "SheetPosition.h"
 #include "Win32Handles.h"
+
+#include <prsht.h>
 
 bool IsWindowsNT()
 {
@@ -104,18 +104,6 @@ static void RunAsOnlyCopy(LoaderState& state, bool uninstall)
     }
 }
 
-static void DeleteSharedFonts(LoaderState& state)
-{
-    if (state.formatEditFont != nullptr) {
-        DeleteObject(state.formatEditFont);
-        state.formatEditFont = nullptr;
-    }
-    if (state.linkFont != nullptr) {
-        DeleteObject(state.linkFont);
-        state.linkFont = nullptr;
-    }
-}
-
 int RunHoralume(HINSTANCE instance, int argc, char** argv)
 {
     LoaderState state;
@@ -126,6 +114,5 @@ int RunHoralume(HINSTANCE instance, int argc, char** argv)
     } else {
         RunAsOnlyCopy(state, WantsUninstall(argc, argv));
     }
-    DeleteSharedFonts(state);
     return 0;
 }

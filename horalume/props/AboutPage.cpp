@@ -1,11 +1,11 @@
 // The About page: product notice and two links that open in the default
 // browser and mail program.
+#include "HoralumeResources.h"
+#include "Pages.h"
+
 #include <windows.h>
 
 #include <shellapi.h>
-
-#include "HoralumeResources.h"
-#include "Pages.h"
 
 static bool IsLink(int control)
 {
@@ -14,9 +14,9 @@ static bool IsLink(int control)
 
 void InitAboutPage(HWND page, LoaderState& state)
 {
-    if (state.linkFont != nullptr) {
-        SendDlgItemMessageA(page, IDC_WEB_LINK, WM_SETFONT, reinterpret_cast<WPARAM>(state.linkFont), FALSE);
-        SendDlgItemMessageA(page, IDC_MAIL_LINK, WM_SETFONT, reinterpret_cast<WPARAM>(state.linkFont), FALSE);
+    if (state.linkFont) {
+        SendDlgItemMessageA(page, IDC_WEB_LINK, WM_SETFONT, reinterpret_cast<WPARAM>(state.linkFont.Get()), FALSE);
+        SendDlgItemMessageA(page, IDC_MAIL_LINK, WM_SETFONT, reinterpret_cast<WPARAM>(state.linkFont.Get()), FALSE);
     }
 }
 

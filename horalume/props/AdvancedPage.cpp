@@ -1,21 +1,19 @@
 #include "AdvancedPage.h"
 
-#include <initializer_list>
-
 #include "CommonDialogs.h"
 #include "HoralumeResources.h"
 #include "PageControls.h"
 #include "PageText.h"
 
-namespace {
+#include <initializer_list>
 
-PageCommand StoreMonitorFlag(HWND page, ClockSettings& settings, int control, std::uint32_t flag)
+static PageCommand StoreMonitorFlag(HWND page, ClockSettings& settings, int control, std::uint32_t flag)
 {
     SetDisplayFlag(settings, flag, IsChecked(page, control));
     return PageCommand::Changed;
 }
 
-PageCommand SwitchMonitor(HWND page, LoaderState& state, int control, std::uint32_t flag)
+static PageCommand SwitchMonitor(HWND page, LoaderState& state, int control, std::uint32_t flag)
 {
     SetDisplayFlag(state.session.record, flag, IsChecked(page, control));
     UpdateMonitorState(page, state.isNT);
@@ -23,11 +21,11 @@ PageCommand SwitchMonitor(HWND page, LoaderState& state, int control, std::uint3
 }
 
 // Choosing a colour always switches its line on; false when cancelled.
-bool ChooseLineColour(HWND page, HINSTANCE instance, UINT titleId, std::uint32_t& colour, int lineBox)
+static bool ChooseLineColour(HWND page, LoaderState& state, UINT titleId, std::uint32_t& colour, int lineBox)
 {
     char title[256];
-    LoadPageText(instance, titleId, title);
-    const COLORREF chosen = PickColour(page, colour, title);
+    LoadPageText(state.instance, titleId, title);
+    const COLORREF chosen = PickColour(state.choosers, page, colour, title);
     if (chosen == kNoColour) {
         return false;
     }
@@ -38,7 +36,7 @@ bool ChooseLineColour(HWND page, HINSTANCE instance, UINT titleId, std::uint32_t
 
 // The component goes first; Cancel then restores the stored settings and
 // ends the run, so whatever was changed on the pages is dropped.
-PageCommand ExitHoralume(HWND page, const LoaderState& state)
+static PageCommand ExitHoralume(HWND page, const LoaderState& state)
 {
     state.removeComponent(state);
     PostMessageA(GetParent(page), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
@@ -46,13 +44,11 @@ PageCommand ExitHoralume(HWND page, const LoaderState& state)
 }
 
 // The two switches of the program: saved by OK only, never pushed.
-PageCommand ReadProgramSwitch(HWND page, int control, bool& on)
+static PageCommand ReadProgramSwitch(HWND page, int control, bool& on)
 {
     on = IsChecked(page, control);
     return PageCommand::Handled;
 }
-
-} // namespace
 
 void InitAdvancedPage(HWND page, LoaderState& state)
 {
@@ -100,15 +96,14 @@ PageCommand OnAdvancedPageCommand(HWND page, LoaderState& state, int control, in
     case IDC_CPU_MONITOR:
         return SwitchMonitor(page, state, IDC_CPU_MONITOR, DisplayFlag::CpuMonitor);
     case IDC_CPU_COLOUR:
-        if (!ChooseLineColour(page, state.instance, IDS_CPU_COLOUR_TITLE, settings.cpuColor, IDC_CPU_USAGE_LINE)) {
+        if (!ChooseLineColour(page, state, IDS_CPU_COLOUR_TITLE, settings.cpuColor, IDC_CPU_USAGE_LINE)) {
             return PageCommand::Handled;
         }
         return StoreMonitorFlag(page, settings, IDC_CPU_USAGE_LINE, DisplayFlag::CpuUsageLine);
     case IDC_CPU_USAGE_LINE:
         return StoreMonitorFlag(page, settings, IDC_CPU_USAGE_LINE, DisplayFlag::CpuUsageLine);
     case IDC_MEMORY_COLOUR:
-        if (!ChooseLineColour(page, state.instance, IDS_MEMORY_COLOUR_TITLE, settings.memLoadColor,
-                              IDC_MEMORY_LOAD_LINE)) {
+        if (!ChooseLineColour(page, state, IDS_MEMORY_COLOUR_TITLE, settings.memLoadColor, IDC_MEMORY_LOAD_LINE)) {
             return PageCommand::Handled;
         }
         return SwitchMonitor(page, state, IDC_MEMORY_LOAD_LINE, DisplayFlag::MemoryLoadLine);

@@ -2,36 +2,37 @@
 // the first day of the week and the calendar font. Weekdays count from
 // Sunday (0) everywhere: in WeekendDays, in the box identifiers and in the
 // first-day list.
-#include <windows.h>
-
 #include "CommonDialogs.h"
 #include "HoralumeResources.h"
 #include "PageControls.h"
 #include "PageText.h"
 #include "Pages.h"
 
+#include <windows.h>
+
+static constexpr int kDaysInWeek = 7;
+
 namespace {
-
-constexpr int kDaysInWeek = 7;
-
 struct CalendarOption {
     int control;
     std::uint32_t flag;
 };
+} // namespace
 
-constexpr CalendarOption kOptions[] = {
+static constexpr CalendarOption kOptions[] = {
     {IDC_CALENDAR_AUTO_CLOSE, CalendarFlag::AutoClose},         {IDC_CALENDAR_TOP_MOST, CalendarFlag::TopMost},
     {IDC_CALENDAR_SAVE_WINDOW, CalendarFlag::SaveWindow},       {IDC_CALENDAR_WEEK_NUMBERS, CalendarFlag::WeekNumbers},
     {IDC_CALENDAR_REMEMBER_MONTH, CalendarFlag::RememberMonth},
 };
 
 // The locale's day names, Sunday first.
-constexpr LCTYPE kDayNames[kDaysInWeek] = {LOCALE_SDAYNAME7, LOCALE_SDAYNAME1, LOCALE_SDAYNAME2, LOCALE_SDAYNAME3,
-                                           LOCALE_SDAYNAME4, LOCALE_SDAYNAME5, LOCALE_SDAYNAME6};
+static constexpr LCTYPE kDayNames[kDaysInWeek] = {LOCALE_SDAYNAME7, LOCALE_SDAYNAME1, LOCALE_SDAYNAME2,
+                                                  LOCALE_SDAYNAME3, LOCALE_SDAYNAME4, LOCALE_SDAYNAME5,
+                                                  LOCALE_SDAYNAME6};
 
 // A locale the system does not know falls back to the user's, so that the
 // list never shows seven empty lines.
-void DayName(LCID locale, int day, char (&name)[128])
+static void DayName(LCID locale, int day, char (&name)[128])
 {
     if (GetLocaleInfoA(locale, kDayNames[day], name, sizeof name) == 0 &&
         GetLocaleInfoA(LOCALE_USER_DEFAULT, kDayNames[day], name, sizeof name) == 0) {
@@ -39,7 +40,7 @@ void DayName(LCID locale, int day, char (&name)[128])
     }
 }
 
-void FillFirstDayList(HWND page, const ClockSettings& settings)
+static void FillFirstDayList(HWND page, const ClockSettings& settings)
 {
     const LCID locale = settings.locale;
     for (int day = 0; day < kDaysInWeek; ++day) {
@@ -50,7 +51,7 @@ void FillFirstDayList(HWND page, const ClockSettings& settings)
     SendDlgItemMessageA(page, IDC_FIRST_DAY, CB_SETCURSEL, static_cast<WPARAM>(settings.firstDay), 0);
 }
 
-PageCommand ChooseFirstDay(HWND page, ClockSettings& settings)
+static PageCommand ChooseFirstDay(HWND page, ClockSettings& settings)
 {
     const LRESULT day = SendDlgItemMessageA(page, IDC_FIRST_DAY, CB_GETCURSEL, 0, 0);
     if (day < 0 || day >= kDaysInWeek) {
@@ -61,18 +62,18 @@ PageCommand ChooseFirstDay(HWND page, ClockSettings& settings)
 }
 
 // Once chosen, the calendar font stays in use: there is no way back.
-PageCommand ChooseCalendarFont(HWND page, LoaderState& state)
+static PageCommand ChooseCalendarFont(HWND page, LoaderState& state)
 {
     char title[256];
     LoadPageText(state.instance, IDS_CALENDAR_FONT_TITLE, title);
-    if (!PickFont(page, title, state.session.record.calendarFont)) {
+    if (!PickFont(state.choosers, page, title, state.session.record.calendarFont)) {
         return PageCommand::Handled;
     }
     state.session.record.calendarFlags |= CalendarFlag::CustomCalendarFont;
     return PageCommand::Changed;
 }
 
-PageCommand OnCalendarPageClick(HWND page, LoaderState& state, int control)
+static PageCommand OnCalendarPageClick(HWND page, LoaderState& state, int control)
 {
     ClockSettings& settings = state.session.record;
     if (control >= IDC_HIGHLIGHT_SUNDAY && control < IDC_HIGHLIGHT_SUNDAY + kDaysInWeek) {
@@ -90,8 +91,6 @@ PageCommand OnCalendarPageClick(HWND page, LoaderState& state, int control)
     }
     return PageCommand::Ignored;
 }
-
-} // namespace
 
 void InitCalendarPage(HWND page, LoaderState& state)
 {

@@ -1,7 +1,5 @@
 #include "ClockPage.h"
 
-#include <cstring>
-
 #include "CommonDialogs.h"
 #include "FontDescription.h"
 #include "FormatMenu.h"
@@ -9,29 +7,29 @@
 #include "PageControls.h"
 #include "PageText.h"
 
+#include <cstring>
+
 static_assert(sizeof(NONCLIENTMETRICSA) == 340, "the classic non-client metrics");
 
-namespace {
+static constexpr int kWidthDigits = 5;
 
-constexpr int kWidthDigits = 5;
-
-void ReadDefaultColoursBox(HWND page, ClockSettings& settings)
+static void ReadDefaultColoursBox(HWND page, ClockSettings& settings)
 {
     SetDisplayFlag(settings, DisplayFlag::CustomColours, !IsChecked(page, IDC_DEFAULT_COLOURS));
 }
 
-void ReadDefaultFontBox(HWND page, SettingsSession& session)
+static void ReadDefaultFontBox(HWND page, SettingsSession& session)
 {
     SetDisplayFlag(session.record, DisplayFlag::CustomClockFont, !IsChecked(page, IDC_DEFAULT_FONT));
     DescribeClockFont(page, session);
 }
 
 // Choosing a colour always switches the page to the custom colours.
-PageCommand ChooseColour(HWND page, LoaderState& state, UINT titleId, std::uint32_t& colour)
+static PageCommand ChooseColour(HWND page, LoaderState& state, UINT titleId, std::uint32_t& colour)
 {
     char title[256];
     LoadPageText(state.instance, titleId, title);
-    const COLORREF chosen = PickColour(page, colour, title);
+    const COLORREF chosen = PickColour(state.choosers, page, colour, title);
     if (chosen == kNoColour) {
         return PageCommand::Handled;
     }
@@ -42,11 +40,11 @@ PageCommand ChooseColour(HWND page, LoaderState& state, UINT titleId, std::uint3
 }
 
 // Starts from the stored font even while the default font is in use.
-PageCommand ChooseClockFont(HWND page, LoaderState& state)
+static PageCommand ChooseClockFont(HWND page, LoaderState& state)
 {
     char title[256];
     LoadPageText(state.instance, IDS_CLOCK_FONT_TITLE, title);
-    if (!PickFont(page, title, state.session.record.customFont)) {
+    if (!PickFont(state.choosers, page, title, state.session.record.customFont)) {
         return PageCommand::Handled;
     }
     Check(page, IDC_DEFAULT_FONT, false);
@@ -54,7 +52,7 @@ PageCommand ChooseClockFont(HWND page, LoaderState& state)
     return PageCommand::Changed;
 }
 
-PageCommand OnClockPageEdit(HWND page, ClockSettings& settings, int control)
+static PageCommand OnClockPageEdit(HWND page, ClockSettings& settings, int control)
 {
     switch (control) {
     case IDC_CLOCK_FORMAT:
@@ -69,12 +67,12 @@ PageCommand OnClockPageEdit(HWND page, ClockSettings& settings, int control)
     }
 }
 
-PageCommand OnClockPageClick(HWND page, LoaderState& state, int control)
+static PageCommand OnClockPageClick(HWND page, LoaderState& state, int control)
 {
     ClockSettings& settings = state.session.record;
     switch (control) {
     case IDC_CLOCK_FORMAT_ELEMENTS:
-        ShowFormatMenu(page, state.instance, IDC_CLOCK_FORMAT);
+        ShowFormatMenu(page, state, IDC_CLOCK_FORMAT);
         SetFocus(GetDlgItem(page, IDC_CLOCK_FORMAT));
         ReadFormatBox(page, IDC_CLOCK_FORMAT, settings.clockFormatString);
         return PageCommand::Changed;
@@ -99,13 +97,12 @@ PageCommand OnClockPageClick(HWND page, LoaderState& state, int control)
     }
 }
 
-} // namespace
-
 void InitClockPage(HWND page, LoaderState& state)
 {
     const ClockSettings& settings = state.session.record;
     if (state.formatEditFont) {
-        SendDlgItemMessageA(page, IDC_CLOCK_FORMAT, WM_SETFONT, reinterpret_cast<WPARAM>(state.formatEditFont), FALSE);
+        SendDlgItemMessageA(page, IDC_CLOCK_FORMAT, WM_SETFONT, reinterpret_cast<WPARAM>(state.formatEditFont.Get()),
+                            FALSE);
     }
     SendDlgItemMessageA(page, IDC_CLOCK_FORMAT, EM_LIMITTEXT, kFormatFieldSize - 1, 0);
     SendDlgItemMessageA(page, IDC_FIXED_WIDTH, EM_LIMITTEXT, kWidthDigits, 0);
@@ -126,9 +123,7 @@ void UpdateFixedWidthState(HWND page, const ClockSettings& settings)
 
 void DescribeClockFont(HWND page, const SettingsSession& session)
 {
-    const HDC dc = GetDC(session.clockWindow);
-    const int pixelsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(session.clockWindow, dc);
+    const int pixelsPerInch = GetDeviceCaps(WindowDC(session.clockWindow).Get(), LOGPIXELSY);
 
     FontRecord font = session.record.customFont;
     if (!HasDisplayFlag(session.record, DisplayFlag::CustomClockFont)) {

@@ -2,9 +2,6 @@
 
 #include <cstring>
 
-BOOL(WINAPI* g_chooseColour)(LPCHOOSECOLORA) = ChooseColorA;
-BOOL(WINAPI* g_chooseFont)(LPCHOOSEFONTA) = ChooseFontA;
-
 static_assert(sizeof(LOGFONTA) == sizeof(FontRecord), "the record holds a LOGFONTA");
 
 #ifndef _WIN64
@@ -12,13 +9,9 @@ static_assert(sizeof(CHOOSECOLORA) == 36, "the classic colour dialog structure")
 static_assert(sizeof(CHOOSEFONTA) == 60, "the classic font dialog structure");
 #endif
 
-namespace {
-
-COLORREF g_customColours[16]; // lives for the run, never saved
-
 // Both hooks only give the dialog the caller's title and leave everything else
 // to the dialog (return 0).
-UINT_PTR CALLBACK ColourDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lParam)
+static UINT_PTR CALLBACK ColourDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
         const auto* chooser = reinterpret_cast<const CHOOSECOLORA*>(lParam);
@@ -27,7 +20,7 @@ UINT_PTR CALLBACK ColourDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lPa
     return 0;
 }
 
-UINT_PTR CALLBACK FontDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lParam)
+static UINT_PTR CALLBACK FontDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
         const auto* chooser = reinterpret_cast<const CHOOSEFONTA*>(lParam);
@@ -36,22 +29,20 @@ UINT_PTR CALLBACK FontDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lPara
     return 0;
 }
 
-} // namespace
-
-COLORREF PickColour(HWND owner, COLORREF initial, const char* title)
+COLORREF PickColour(PageChoosers& choosers, HWND owner, COLORREF initial, const char* title)
 {
     CHOOSECOLORA chooser{};
     chooser.lStructSize = sizeof chooser;
     chooser.hwndOwner = owner;
     chooser.rgbResult = initial;
-    chooser.lpCustColors = g_customColours;
+    chooser.lpCustColors = choosers.customColours;
     chooser.Flags = CC_RGBINIT | CC_ENABLEHOOK;
     chooser.lCustData = reinterpret_cast<LPARAM>(title);
     chooser.lpfnHook = ColourDialogHook;
-    return g_chooseColour(&chooser) ? chooser.rgbResult : kNoColour;
+    return choosers.chooseColour(&chooser) ? chooser.rgbResult : kNoColour;
 }
 
-bool PickFont(HWND owner, const char* title, LOGFONTA& font)
+bool PickFont(const PageChoosers& choosers, HWND owner, const char* title, LOGFONTA& font)
 {
     LOGFONTA choice = font;
     CHOOSEFONTA chooser{};
@@ -61,18 +52,18 @@ bool PickFont(HWND owner, const char* title, LOGFONTA& font)
     chooser.Flags = CF_SCREENFONTS | CF_ENABLEHOOK | CF_INITTOLOGFONTSTRUCT | CF_FORCEFONTEXIST;
     chooser.lCustData = reinterpret_cast<LPARAM>(title);
     chooser.lpfnHook = FontDialogHook;
-    if (!g_chooseFont(&chooser)) {
+    if (!choosers.chooseFont(&chooser)) {
         return false;
     }
     font = choice;
     return true;
 }
 
-bool PickFont(HWND owner, const char* title, FontRecord& font)
+bool PickFont(const PageChoosers& choosers, HWND owner, const char* title, FontRecord& font)
 {
     LOGFONTA choice;
     std::memcpy(&choice, &font, sizeof choice);
-    if (!PickFont(owner, title, choice)) {
+    if (!PickFont(choosers, owner, title, choice)) {
         return false;
     }
     std::memcpy(&font, &choice, sizeof font);

@@ -1,9 +1,9 @@
 // The two-line description of the clock font shown on the Clock page.
 #pragma once
 
-#include <string>
-
 #include "ClockSettings.h"
+
+#include <string>
 
 // "Face\nNpt" followed by " bold", " italic" and " underline" as they apply.
 // The size in points is rounded from a negative (character) height at the

@@ -1,37 +1,26 @@
 #include "FormatMenu.h"
 
+#include "FormatEditing.h"
+#include "formatmenu.h"
+
 #include <initializer_list>
 #include <memory>
 #include <type_traits>
 
-#include "FormatEditing.h"
-#include "formatmenu.h"
-
-BOOL(WINAPI* g_trackFormatMenu)(HMENU, UINT, int, int, HWND, LPTPMPARAMS) = TrackPopupMenuEx;
-
-namespace {
-
-struct MenuDeleter {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
-
-int ChooseFormatItem(HWND page, HINSTANCE instance)
+static int ChooseFormatItem(HWND page, const LoaderState& state)
 {
-    MenuHandle menu(LoadMenuA(instance, MAKEINTRESOURCEA(IDR_FORMATMENU)));
+    UniqueMenu menu(LoadMenuA(state.instance, MAKEINTRESOURCEA(IDR_FORMATMENU)));
     if (!menu) {
         return 0;
     }
     POINT cursor{};
     GetCursorPos(&cursor);
-    return g_trackFormatMenu(GetSubMenu(menu.get(), 0), TPM_RETURNCMD, cursor.x, cursor.y, page, nullptr);
+    return state.choosers.trackMenu(GetSubMenu(menu.Get(), 0), TPM_RETURNCMD, cursor.x, cursor.y, page, nullptr);
 }
 
-} // namespace
-
-void ShowFormatMenu(HWND page, HINSTANCE instance, int formatBox)
+void ShowFormatMenu(HWND page, const LoaderState& state, int formatBox)
 {
-    const int command = ChooseFormatItem(page, instance);
+    const int command = ChooseFormatItem(page, state);
     if (command == 0) {
         return;
     }
@@ -42,7 +31,7 @@ void ShowFormatMenu(HWND page, HINSTANCE instance, int formatBox)
     DWORD selEnd = 0;
     SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
     char itemText[kFormatFieldSize] = "";
-    LoadStringA(instance, command, itemText, sizeof itemText);
+    LoadStringA(state.instance, command, itemText, sizeof itemText);
 
     for (const FormatEdit& edit : FormatMenuEdits(command, text, selStart, selEnd, itemText)) {
         SendMessageA(box, EM_SETSEL, edit.start, edit.end);

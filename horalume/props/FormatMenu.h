@@ -5,8 +5,5 @@
 
 #include "Pages.h"
 
-// Shows the popup; tests put their own in place to choose an item.
-extern BOOL(WINAPI* g_trackFormatMenu)(HMENU, UINT, int, int, HWND, LPTPMPARAMS);
-
 // Opens the picker at the mouse cursor and edits the page's format box.
-void ShowFormatMenu(HWND page, HINSTANCE instance, int formatBox);
+void ShowFormatMenu(HWND page, const LoaderState& state, int formatBox);

@@ -5,14 +5,14 @@
 #include "PageText.h"
 
 namespace {
-
 struct MouseAction {
     UINT text;
     std::uint32_t command;
 };
+} // namespace
 
 // Both lists, in this order; each entry carries its command as item data.
-constexpr MouseAction kMouseActions[] = {
+static constexpr MouseAction kMouseActions[] = {
     {IDS_COMMAND_DEFAULT, ClockCommand::WindowsDefault},
     {IDS_COMMAND_NOTHING, ClockCommand::DoNothing},
     {IDS_COMMAND_PROPERTIES, ClockCommand::Properties},
@@ -22,7 +22,7 @@ constexpr MouseAction kMouseActions[] = {
 
 // A stored command that is none of the five shows "Windows default" but stays
 // in the record until the user picks another entry.
-void FillMouseActions(HWND page, HINSTANCE instance, int control, std::uint32_t stored)
+static void FillMouseActions(HWND page, HINSTANCE instance, int control, std::uint32_t stored)
 {
     HWND list = GetDlgItem(page, control);
     LRESULT shown = 0;
@@ -41,7 +41,7 @@ void FillMouseActions(HWND page, HINSTANCE instance, int control, std::uint32_t 
     SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(shown), 0);
 }
 
-PageCommand ChooseMouseAction(HWND page, int control, std::uint32_t& command)
+static PageCommand ChooseMouseAction(HWND page, int control, std::uint32_t& command)
 {
     HWND list = GetDlgItem(page, control);
     const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
@@ -52,7 +52,7 @@ PageCommand ChooseMouseAction(HWND page, int control, std::uint32_t& command)
     return PageCommand::Changed;
 }
 
-PageCommand OnMenuPageClick(HWND page, ClockSettings& settings, int control)
+static PageCommand OnMenuPageClick(HWND page, ClockSettings& settings, int control)
 {
     switch (control) {
     case IDC_FANCY_BANNER:
@@ -69,8 +69,6 @@ PageCommand OnMenuPageClick(HWND page, ClockSettings& settings, int control)
         return PageCommand::Ignored;
     }
 }
-
-} // namespace
 
 void InitMenuPage(HWND page, LoaderState& state)
 {

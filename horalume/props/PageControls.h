@@ -1,11 +1,11 @@
 // Small helpers the pages share for reading their controls into the record.
 #pragma once
 
+#include "ClockSettings.h"
+
 #include <windows.h>
 
 #include <cstdint>
-
-#include "ClockSettings.h"
 
 inline bool IsChecked(HWND page, int control)
 {

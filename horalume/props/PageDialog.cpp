@@ -1,23 +1,24 @@
 #include "PageDialog.h"
 
-#include <commctrl.h>
-
 #include "HoralumeResources.h"
 #include "LoaderMessages.h"
 #include "Pages.h"
 #include "RegKey.h"
+#include "Win32Handles.h"
+
+#include <commctrl.h>
 
 static const char kHelpFile[] = "HORALUME.HLP";
 
 namespace {
-
 struct PageFunctions {
     UINT dialogId;
     void (*init)(HWND page, LoaderState& state);
     PageCommand (*command)(HWND page, LoaderState& state, int control, int code);
 };
+} // namespace
 
-const PageFunctions kPages[] = {
+static const PageFunctions kPages[] = {
     {IDD_CLOCK_PAGE, InitClockPage, OnClockPageCommand},
     {IDD_TOOLTIP_COPY_PAGE, InitTooltipCopyPage, OnTooltipCopyPageCommand},
     {IDD_ADVANCED_PAGE, InitAdvancedPage, OnAdvancedPageCommand},
@@ -26,7 +27,7 @@ const PageFunctions kPages[] = {
     {IDD_MENU_PAGE, InitMenuPage, OnMenuPageCommand},
 };
 
-const PageFunctions* FindPage(UINT dialogId)
+static const PageFunctions* FindPage(UINT dialogId)
 {
     for (const PageFunctions& functions : kPages) {
         if (functions.dialogId == dialogId) {
@@ -38,42 +39,40 @@ const PageFunctions* FindPage(UINT dialogId)
 
 // The two variants of the dialog font that the pages share; every other field
 // stays that of the dialog font.
-void MakeFixedPitch(LOGFONTA& font)
+static void MakeFixedPitch(LOGFONTA& font)
 {
     font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     lstrcpynA(font.lfFaceName, "Courier New", LF_FACESIZE);
 }
 
-void MakeUnderlined(LOGFONTA& font)
+static void MakeUnderlined(LOGFONTA& font)
 {
     font.lfUnderline = TRUE;
 }
 
-// Null when the page has no font of its own.
-HFONT DeriveDialogFont(HWND page, void (*change)(LOGFONTA& font))
+// None when the page has no font of its own.
+static UniqueFont DeriveDialogFont(HWND page, void (*change)(LOGFONTA& font))
 {
     HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageA(page, WM_GETFONT, 0, 0));
     LOGFONTA font;
     if (dialogFont == nullptr || GetObjectA(dialogFont, sizeof font, &font) == 0) {
-        return nullptr;
+        return UniqueFont();
     }
     change(font);
-    return CreateFontIndirectA(&font);
+    return UniqueFont(CreateFontIndirectA(&font));
 }
 
-void CloseHelp(HWND page)
+static void CloseHelp(HWND page)
 {
     WinHelpA(GetParent(page), kHelpFile, HELP_QUIT, 0);
 }
 
 // The topic of a control's help is its own identifier.
-void ShowControlHelp(HWND control, int controlId, UINT command)
+static void ShowControlHelp(HWND control, int controlId, UINT command)
 {
     DWORD topics[] = {static_cast<DWORD>(controlId), static_cast<DWORD>(controlId), 0, 0};
     WinHelpA(control, kHelpFile, command, reinterpret_cast<ULONG_PTR>(topics));
 }
-
-} // namespace
 
 PROPSHEETPAGEA_V1 PageDialog::Describe() const
 {
@@ -136,10 +135,10 @@ INT_PTR PageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void PageDialog::OnInitDialog()
 {
-    if (state_.formatEditFont == nullptr) {
+    if (!state_.formatEditFont) {
         state_.formatEditFont = DeriveDialogFont(window_, MakeFixedPitch);
     }
-    if (state_.linkFont == nullptr) {
+    if (!state_.linkFont) {
         state_.linkFont = DeriveDialogFont(window_, MakeUnderlined);
     }
     SetWindowLongPtrA(window_, GWLP_USERDATA, static_cast<LONG_PTR>(dialogId_));

@@ -3,11 +3,11 @@
 // controls go to its own functions (Pages.h).
 #pragma once
 
+#include "LoaderState.h"
+
 #include <windows.h>
 
 #include <prsht.h>
-
-#include "LoaderState.h"
 
 class PageDialog {
 public:

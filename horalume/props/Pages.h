@@ -3,11 +3,11 @@
 // to that page's functions and pushes the record once a handler changed it.
 #pragma once
 
+#include "LoaderState.h"
+
 #include <windows.h>
 
 #include <prsht.h>
-
-#include "LoaderState.h"
 
 enum class PageCommand {
     Ignored, // not a control of this page, or not its event

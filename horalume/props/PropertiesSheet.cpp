@@ -1,13 +1,13 @@
 #include "PropertiesSheet.h"
 
+#include "HoralumeResources.h"
+#include "SettingsStore.h"
+#include "SheetPosition.h"
+
 #include <commctrl.h>
 #include <prsht.h>
 
 #include <cstddef>
-
-#include "HoralumeResources.h"
-#include "SettingsStore.h"
-#include "SheetPosition.h"
 
 // The pages in tab order.
 static const UINT kPageOrder[] = {IDD_CLOCK_PAGE, IDD_TOOLTIP_COPY_PAGE, IDD_CALENDAR_PAGE,

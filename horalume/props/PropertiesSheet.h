@@ -1,13 +1,13 @@
 // Horalume's modeless properties sheet with its six pages.
 #pragma once
 
+#include "LoaderState.h"
+#include "PageDialog.h"
+
 #include <windows.h>
 
 #include <memory>
 #include <vector>
-
-#include "LoaderState.h"
-#include "PageDialog.h"
 
 class PropertiesSheet {
 public:

@@ -1,20 +1,18 @@
 #include "TooltipCopyPage.h"
 
-#include <initializer_list>
-
 #include "FormatMenu.h"
 #include "HoralumeResources.h"
 #include "PageControls.h"
 
-namespace {
+#include <initializer_list>
 
-void SetFormatBoxFont(HWND page, int control, HFONT font)
+static void SetFormatBoxFont(HWND page, int control, HFONT font)
 {
     SendDlgItemMessageA(page, control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 // The box shows other formats while disabled; only its own text is stored.
-PageCommand StoreCopyFormat(HWND page, ClockSettings& settings)
+static PageCommand StoreCopyFormat(HWND page, ClockSettings& settings)
 {
     if (!IsWindowEnabled(GetDlgItem(page, IDC_COPY_FORMAT))) {
         return PageCommand::Handled;
@@ -23,7 +21,7 @@ PageCommand StoreCopyFormat(HWND page, ClockSettings& settings)
     return PageCommand::Changed;
 }
 
-PageCommand ChooseCopySource(HWND page, ClockSettings& settings, bool sameAsClock, bool sameAsTooltip)
+static PageCommand ChooseCopySource(HWND page, ClockSettings& settings, bool sameAsClock, bool sameAsTooltip)
 {
     SetDisplayFlag(settings, DisplayFlag::CopySameAsClock, sameAsClock);
     SetDisplayFlag(settings, DisplayFlag::CopySameAsTooltip, sameAsTooltip);
@@ -31,13 +29,13 @@ PageCommand ChooseCopySource(HWND page, ClockSettings& settings, bool sameAsCloc
     return PageCommand::Changed;
 }
 
-void PickFormatElement(HWND page, HINSTANCE instance, int formatBox)
+static void PickFormatElement(HWND page, const LoaderState& state, int formatBox)
 {
-    ShowFormatMenu(page, instance, formatBox);
+    ShowFormatMenu(page, state, formatBox);
     SetFocus(GetDlgItem(page, formatBox));
 }
 
-PageCommand OnTooltipCopyPageEdit(HWND page, ClockSettings& settings, int control)
+static PageCommand OnTooltipCopyPageEdit(HWND page, ClockSettings& settings, int control)
 {
     switch (control) {
     case IDC_TOOLTIP_FORMAT:
@@ -50,7 +48,7 @@ PageCommand OnTooltipCopyPageEdit(HWND page, ClockSettings& settings, int contro
     }
 }
 
-PageCommand OnTooltipCopyPageClick(HWND page, LoaderState& state, int control)
+static PageCommand OnTooltipCopyPageClick(HWND page, LoaderState& state, int control)
 {
     ClockSettings& settings = state.session.record;
     switch (control) {
@@ -59,7 +57,7 @@ PageCommand OnTooltipCopyPageClick(HWND page, LoaderState& state, int control)
         UpdateTooltipState(page, settings);
         return PageCommand::Changed;
     case IDC_TOOLTIP_FORMAT_ELEMENTS:
-        PickFormatElement(page, state.instance, IDC_TOOLTIP_FORMAT);
+        PickFormatElement(page, state, IDC_TOOLTIP_FORMAT);
         ReadFormatBox(page, IDC_TOOLTIP_FORMAT, settings.tooltipFormatString);
         return PageCommand::Changed;
     case IDC_TOOLTIP_STAYS:
@@ -72,21 +70,19 @@ PageCommand OnTooltipCopyPageClick(HWND page, LoaderState& state, int control)
     case IDC_COPY_SAME_AS_TOOLTIP:
         return ChooseCopySource(page, settings, false, true);
     case IDC_COPY_FORMAT_ELEMENTS:
-        PickFormatElement(page, state.instance, IDC_COPY_FORMAT);
+        PickFormatElement(page, state, IDC_COPY_FORMAT);
         return StoreCopyFormat(page, settings);
     default:
         return PageCommand::Ignored;
     }
 }
 
-} // namespace
-
 void InitTooltipCopyPage(HWND page, LoaderState& state)
 {
     const ClockSettings& settings = state.session.record;
     if (state.formatEditFont) {
-        SetFormatBoxFont(page, IDC_TOOLTIP_FORMAT, state.formatEditFont);
-        SetFormatBoxFont(page, IDC_COPY_FORMAT, state.formatEditFont);
+        SetFormatBoxFont(page, IDC_TOOLTIP_FORMAT, state.formatEditFont.Get());
+        SetFormatBoxFont(page, IDC_COPY_FORMAT, state.formatEditFont.Get());
     }
     SendDlgItemMessageA(page, IDC_TOOLTIP_FORMAT, EM_LIMITTEXT, kFormatFieldSize - 1, 0);
     SendDlgItemMessageA(page, IDC_COPY_FORMAT, EM_LIMITTEXT, kFormatFieldSize - 1, 0);

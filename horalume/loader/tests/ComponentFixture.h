@@ -3,10 +3,10 @@
 // HORALUME_DLL as build paths.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include "TaskbarTestKit.h"
 #include "TestSupport.h"
+
+#include <gtest/gtest.h>
 
 class ComponentFixture : public ::testing::Test {
 protected:

@@ -1,9 +1,8 @@
 #include "RegKey.h"
+#include "RegistryFixture.h"
 
 #include <cstring>
 #include <string>
-
-#include "RegistryFixture.h"
 
 using RegKey = RegistryTest;
 
@@ -80,8 +79,9 @@ TEST_F(RegKey, LongAndUnterminatedStringsNeverOverrunTheBuffer)
 TEST_F(RegKey, BinaryCopiesAtMostTheBufferAndLeavesTheRestOfIt)
 {
     unsigned char stored[80];
-    for (unsigned i = 0; i < sizeof stored; ++i)
+    for (unsigned i = 0; i < sizeof stored; ++i) {
         stored[i] = static_cast<unsigned char>(i + 1);
+    }
     SetRaw(kSettingsKey, "Long", REG_BINARY, stored, sizeof stored);
     SetRaw(kSettingsKey, "Short", REG_BINARY, stored, 10);
 

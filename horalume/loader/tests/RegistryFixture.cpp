@@ -1,23 +1,29 @@
 #include "RegistryFixture.h"
 
+#include "SettingsStore.h"
+#include "Win32Handles.h"
+
 #include <shlwapi.h>
 
 #include <cstring>
-
-#include "SettingsStore.h"
 
 const char kTestKey[] = "Software\\Horalume";
 const char kSettingsKey[] = "Software\\Horalume\\Settings";
 const char kCalendarKey[] = "Software\\Horalume\\Calendar";
 const char kControlPanelKey[] = "Software\\Horalume\\Control Panel";
 
+// Straight through the system, not through the wrapper under test; none when absent.
+static UniqueRegKey OpenKey(const char* path, REGSAM access)
+{
+    HKEY key = nullptr;
+    return UniqueRegKey(RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, access, &key) == ERROR_SUCCESS ? key : nullptr);
+}
+
 static void RemoveEverything()
 {
     SHDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
-    HKEY run = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_ALL_ACCESS, &run) == ERROR_SUCCESS) {
-        RegDeleteValueA(run, kRunValue);
-        RegCloseKey(run);
+    if (UniqueRegKey run = OpenKey(kRunKey, KEY_ALL_ACCESS)) {
+        RegDeleteValueA(run.Get(), kRunValue);
     }
 }
 
@@ -34,11 +40,11 @@ void RegistryTest::TearDown()
 
 void RegistryTest::SetRaw(const char* path, const char* name, DWORD type, const void* data, DWORD size)
 {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+    HKEY created = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created, nullptr),
               ERROR_SUCCESS);
-    EXPECT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
-    RegCloseKey(key);
+    UniqueRegKey key(created);
+    EXPECT_EQ(RegSetValueExA(key.Get(), name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
 }
 
 void RegistryTest::SetDword(const char* path, const char* name, DWORD value)
@@ -53,15 +59,15 @@ void RegistryTest::SetString(const char* path, const char* name, const std::stri
 
 bool RegistryTest::GetRaw(const char* path, const char* name, DWORD& type, std::vector<BYTE>& data)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    const UniqueRegKey key = OpenKey(path, KEY_READ);
+    if (!key) {
         return false;
+    }
     DWORD size = 0;
-    bool found = RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
+    bool found = RegQueryValueExA(key.Get(), name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
     data.assign(size, 0);
-    found = found && RegQueryValueExA(key, name, nullptr, &type, data.data(), &size) == ERROR_SUCCESS;
+    found = found && RegQueryValueExA(key.Get(), name, nullptr, &type, data.data(), &size) == ERROR_SUCCESS;
     data.resize(size);
-    RegCloseKey(key);
     return found;
 }
 
@@ -72,16 +78,13 @@ DWORD RegistryTest::GetDword(const char* path, const char* name)
     EXPECT_TRUE(GetRaw(path, name, type, data)) << name;
     EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD)) << name;
     DWORD value = 0xBADBAD;
-    if (data.size() == sizeof value)
+    if (data.size() == sizeof value) {
         std::memcpy(&value, data.data(), sizeof value);
+    }
     return value;
 }
 
 bool RegistryTest::KeyExists(const char* path)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
+    return static_cast<bool>(OpenKey(path, KEY_READ));
 }

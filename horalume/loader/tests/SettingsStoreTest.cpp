@@ -1,4 +1,7 @@
 #include "SettingsStore.h"
+#include "ClockDefaults.h"
+#include "RegistryFixture.h"
+#include "SettingsSession.h"
 
 #include <shlwapi.h>
 
@@ -6,10 +9,6 @@
 #include <cstring>
 #include <string>
 #include <vector>
-
-#include "ClockDefaults.h"
-#include "RegistryFixture.h"
-#include "SettingsSession.h"
 
 class SettingsStore : public RegistryTest {
 protected:
@@ -24,8 +23,9 @@ std::vector<BYTE> Bytes(const char* path, const char* name)
 {
     DWORD type = 0;
     std::vector<BYTE> data;
-    if (!RegistryTest::GetRaw(path, name, type, data))
+    if (!RegistryTest::GetRaw(path, name, type, data)) {
         data.clear();
+    }
     return data;
 }
 
@@ -228,8 +228,9 @@ TEST_F(SettingsStore, SaveThenLoadGivesTheSameRecordByteForByte)
     EXPECT_TRUE(LoadClockSettings(loaded));
     const auto* loadedBytes = reinterpret_cast<const unsigned char*>(&loaded);
     const auto* savedBytes = reinterpret_cast<const unsigned char*>(&saved);
-    for (std::size_t offset = 0; offset < sizeof loaded; ++offset)
+    for (std::size_t offset = 0; offset < sizeof loaded; ++offset) {
         ASSERT_EQ(loadedBytes[offset], savedBytes[offset]) << "first difference at offset " << offset;
+    }
 
     WriteLastPage(2003);
     EXPECT_EQ(ReadLastPage(), 2003u);

@@ -1,5 +1,10 @@
 // The properties sheet in this process, with Horalume's resources linked in
 // and a window of the clock's class that counts the settings pushed to it.
+#include "HoralumeResources.h"
+#include "PropertiesSheet.h"
+#include "TestSupport.h"
+#include "Win32Handles.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -9,10 +14,6 @@
 
 #include <memory>
 #include <vector>
-
-#include "HoralumeResources.h"
-#include "PropertiesSheet.h"
-#include "TestSupport.h"
 
 namespace {
 
@@ -52,11 +53,6 @@ protected:
             DestroyWindow(sheet_);
         }
         DestroyWindow(clock_);
-        for (HFONT font : {state_.formatEditFont, state_.linkFont}) {
-            if (font != nullptr) {
-                DeleteObject(font);
-            }
-        }
         ClearHoralumeRegistry();
     }
 
@@ -228,23 +224,23 @@ TEST_F(Sheet, AboutLinksAreBlueOnTransparentWithTheUnderlinedFont)
     HWND page = PropSheet_GetCurrentPageHwnd(sheet_);
     HWND link = GetDlgItem(page, IDC_WEB_LINK);
     ASSERT_NE(link, nullptr);
-    ASSERT_NE(state_.linkFont, nullptr);
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(link, WM_GETFONT, 0, 0)), state_.linkFont);
+    ASSERT_NE(state_.linkFont.Get(), nullptr);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(link, WM_GETFONT, 0, 0)), state_.linkFont.Get());
     LOGFONTA font;
-    GetObjectA(state_.linkFont, sizeof font, &font);
+    GetObjectA(state_.linkFont.Get(), sizeof font, &font);
     EXPECT_EQ(font.lfUnderline, 1);
 
-    HDC dc = GetDC(link);
+    WindowDC linkDC(link);
+    HDC dc = linkDC.Get();
     SetTextColor(dc, RGB(1, 2, 3));
     const LRESULT brush = SendMessageA(page, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                                        reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_MAIL_LINK)));
     EXPECT_EQ(reinterpret_cast<HGDIOBJ>(brush), GetStockObject(NULL_BRUSH));
     EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 255));
     EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-    ReleaseDC(link, dc);
 
-    ASSERT_NE(state_.formatEditFont, nullptr);
-    GetObjectA(state_.formatEditFont, sizeof font, &font);
+    ASSERT_NE(state_.formatEditFont.Get(), nullptr);
+    GetObjectA(state_.formatEditFont.Get(), sizeof font, &font);
     EXPECT_STREQ(font.lfFaceName, "Courier New");
     EXPECT_EQ(font.lfPitchAndFamily, FIXED_PITCH | FF_MODERN);
 }

@@ -1,5 +1,8 @@
 // Whole runs of Horalume.exe against a fake taskbar and fake clock components:
 // a copy of Horalume.exe beside the component variant in a directory of its own.
+#include "TaskbarTestKit.h"
+#include "TestSupport.h"
+
 #include <windows.h>
 
 #include <prsht.h>
@@ -7,9 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "TaskbarTestKit.h"
-#include "TestSupport.h"
 
 namespace {
 
@@ -123,6 +123,21 @@ TEST_F(StartUp, HiddenClockWarnsAndCancelInstallsNothing)
     ASSERT_TRUE(horalume_.WaitForExit(10000));
     EXPECT_EQ(boxes.Seen().size(), 1u);
     EXPECT_TRUE(testkit::IsComponentInstalled());
+}
+
+TEST_F(StartUp, ComponentThatReportsWithoutStayingIsAFailedInstallation)
+{
+    UseComponent(FAKE_COMPONENT_DLL);
+    StartTaskbar(taskbar_);
+    WriteSetting("ShowProperties", 0);
+    WriteFakeComponentDelay("InstallFails", 1);
+    MessageBoxWatcher boxes({kInstallCaption}, IDOK);
+    RunHoralume(horalume_);
+    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(boxes.Seen()[0].text, "Cannot hook the clock.");
+    EXPECT_EQ(ClockText(), "pushes=0");
+    EXPECT_FALSE(testkit::IsComponentInstalled());
 }
 
 TEST_F(StartUp, InstalledComponentOpensTheSheetAndASecondCopyOnlyFrontsIt)

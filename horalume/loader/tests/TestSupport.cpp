@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
-#include <shlwapi.h>
-
 #include "RegKey.h"
 #include "SettingsStore.h"
+
+#include <shlwapi.h>
 
 static const char kFakeComponentKey[] = "Software\\HoralumeFakeComponent";
 

@@ -1,5 +1,9 @@
 // Horalume.exe with the real clock component in the stand-in taskbar:
 // installing, the settings reaching the clock, removing.
+#include "ComponentFixture.h"
+#include "RegKey.h"
+#include "SettingsStore.h"
+
 #include <windows.h>
 
 #include <prsht.h>
@@ -7,10 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "ComponentFixture.h"
-#include "RegKey.h"
-#include "SettingsStore.h"
 
 namespace {
 

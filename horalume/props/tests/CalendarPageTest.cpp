@@ -1,7 +1,7 @@
-#include <cstring>
-
 #include "HoralumeResources.h"
 #include "OptionPagesFixture.h"
+
+#include <cstring>
 
 namespace {
 

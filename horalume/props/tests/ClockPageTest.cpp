@@ -1,7 +1,8 @@
-#include <cstring>
-
 #include "HoralumeResources.h"
 #include "PageFixture.h"
+#include "Win32Handles.h"
+
+#include <cstring>
 
 namespace {
 
@@ -16,13 +17,7 @@ LOGFONTA Font(const char* face, LONG height, LONG weight)
 
 class ClockPage : public PageFixture {
 protected:
-    int ClockPixelsPerInch() const
-    {
-        HDC dc = GetDC(clock_);
-        const int pixelsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
-        ReleaseDC(clock_, dc);
-        return pixelsPerInch;
-    }
+    int ClockPixelsPerInch() const { return GetDeviceCaps(WindowDC(clock_).Get(), LOGPIXELSY); }
 };
 
 TEST_F(ClockPage, ShowsTheRecord)
@@ -40,7 +35,7 @@ TEST_F(ClockPage, ShowsTheRecord)
     EXPECT_EQ(SendMessageA(Control(IDC_CLOCK_FORMAT), EM_GETLIMITTEXT, 0, 0), 119);
     EXPECT_EQ(SendMessageA(Control(IDC_FIXED_WIDTH), EM_GETLIMITTEXT, 0, 0), 5);
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(Control(IDC_CLOCK_FORMAT), WM_GETFONT, 0, 0)),
-              state_.formatEditFont);
+              state_.formatEditFont.Get());
 }
 
 TEST_F(ClockPage, WidthBoxFollowsFixedWidth)

@@ -35,10 +35,11 @@ struct ColourDialog {
 
 TEST(PickColour, OpensTheDialogTitledAndSharingCustomColours)
 {
-    g_chooseColour = ColourDialog::Show;
+    PageChoosers choosers;
+    choosers.chooseColour = ColourDialog::Show;
     ColourDialog::answer = TRUE;
     HWND owner = GetDesktopWindow();
-    EXPECT_EQ(PickColour(owner, RGB(1, 2, 3), "Text Colour"), RGB(10, 20, 30));
+    EXPECT_EQ(PickColour(choosers, owner, RGB(1, 2, 3), "Text Colour"), RGB(10, 20, 30));
     EXPECT_EQ(ColourDialog::seen.hwndOwner, owner);
     EXPECT_EQ(ColourDialog::seen.rgbResult, RGB(1, 2, 3));
     EXPECT_EQ(ColourDialog::seen.Flags, 0x11u);
@@ -48,11 +49,11 @@ TEST(PickColour, OpensTheDialogTitledAndSharingCustomColours)
     const COLORREF added = table[3];
 
     ColourDialog::answer = FALSE;
-    EXPECT_EQ(PickColour(owner, 0, "Background Colour"), kNoColour);
+    EXPECT_EQ(PickColour(choosers, owner, 0, "Background Colour"), kNoColour);
     EXPECT_EQ(ColourDialog::seen.lpCustColors, table);
     EXPECT_EQ(ColourDialog::caption, "Background Colour");
-    EXPECT_EQ(table[3], added + 1); // the run's table, not a fresh one
-    g_chooseColour = ChooseColorA;
+    EXPECT_EQ(table, choosers.customColours); // the run's table, not a fresh one
+    EXPECT_EQ(table[3], added + 1);
 }
 
 struct FontDialog {
@@ -72,24 +73,24 @@ struct FontDialog {
 
 TEST(PickFont, EditsTheFontOnlyOnOk)
 {
-    g_chooseFont = FontDialog::Show;
+    PageChoosers choosers;
+    choosers.chooseFont = FontDialog::Show;
     LOGFONTA font{};
     lstrcpyA(font.lfFaceName, "Start");
     font.lfHeight = -12;
 
     FontDialog::answer = FALSE;
-    EXPECT_FALSE(PickFont(nullptr, "Clock Font", font));
+    EXPECT_FALSE(PickFont(choosers, nullptr, "Clock Font", font));
     EXPECT_STREQ(font.lfFaceName, "Start");
     EXPECT_EQ(font.lfHeight, -12);
     EXPECT_EQ(FontDialog::seen.Flags, 0x10049u);
     EXPECT_EQ(FontDialog::caption, "Clock Font");
 
     FontDialog::answer = TRUE;
-    EXPECT_TRUE(PickFont(nullptr, "Calendar Font", font));
+    EXPECT_TRUE(PickFont(choosers, nullptr, "Calendar Font", font));
     EXPECT_STREQ(font.lfFaceName, "Chosen");
     EXPECT_EQ(font.lfHeight, -40);
     EXPECT_EQ(FontDialog::caption, "Calendar Font");
-    g_chooseFont = ChooseFontA;
 }
 
 } // namespace

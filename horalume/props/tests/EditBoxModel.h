@@ -3,11 +3,11 @@
 // leaves the caret after it. The Wine tests check this against a real box.
 #pragma once
 
+#include "FormatEditing.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
-
-#include "FormatEditing.h"
 
 struct EditBoxModel {
     std::string text;

@@ -1,9 +1,10 @@
-#include <cstring>
-
+#include "formatmenu.h"
 #include "EditBoxModel.h"
 #include "HoralumeResources.h"
 #include "PageFixture.h"
-#include "formatmenu.h"
+#include "Win32Handles.h"
+
+#include <cstring>
 
 namespace {
 
@@ -28,7 +29,7 @@ protected:
     void SetUp() override
     {
         PageFixture::SetUp();
-        g_trackFormatMenu = Popup::Track;
+        state_.choosers.trackMenu = Popup::Track;
         OpenPage(IDD_CLOCK_PAGE);
     }
 
@@ -127,11 +128,11 @@ TEST_F(FormatMenu, EditBoxAgreesWithTheModel)
 
 TEST_F(FormatMenu, EveryInsertingItemHasItsString)
 {
-    HMENU menu = LoadMenuA(state_.instance, MAKEINTRESOURCEA(IDR_FORMATMENU));
-    ASSERT_NE(menu, nullptr);
+    const UniqueMenu menu(LoadMenuA(state_.instance, MAKEINTRESOURCEA(IDR_FORMATMENU)));
+    ASSERT_TRUE(menu);
     int commands = 0;
     // Walks the popup and its submenus.
-    std::vector<HMENU> pending{GetSubMenu(menu, 0)};
+    std::vector<HMENU> pending{GetSubMenu(menu.Get(), 0)};
     while (!pending.empty()) {
         HMENU popup = pending.back();
         pending.pop_back();
@@ -161,7 +162,6 @@ TEST_F(FormatMenu, EveryInsertingItemHasItsString)
         }
     }
     EXPECT_EQ(commands, 12 + 4 + 16 + 13 + 7 + 3 + 4);
-    DestroyMenu(menu);
 }
 
 class FormatMenuGreying : public PageFixture {
@@ -170,14 +170,8 @@ protected:
     {
         PageFixture::SetUp();
         OpenPage(IDD_CLOCK_PAGE);
-        menu_ = LoadMenuA(state_.instance, MAKEINTRESOURCEA(IDR_FORMATMENU));
-        ASSERT_NE(menu_, nullptr);
-    }
-
-    void TearDown() override
-    {
-        DestroyMenu(menu_);
-        PageFixture::TearDown();
+        menu_.Reset(LoadMenuA(state_.instance, MAKEINTRESOURCEA(IDR_FORMATMENU)));
+        ASSERT_TRUE(menu_);
     }
 
     // Greyed items of the meters and the samples, after WM_INITMENU on the page.
@@ -185,16 +179,16 @@ protected:
     {
         state_.isNT = isNT;
         state_.rsrc32Available = rsrc32Available;
-        SendMessageA(page_, WM_INITMENU, reinterpret_cast<WPARAM>(menu_), 0);
+        SendMessageA(page_, WM_INITMENU, reinterpret_cast<WPARAM>(menu_.Get()), 0);
         std::string greyed;
         for (UINT id : {IDM_SYSTEMRESOURCES, IDM_USERRESOURCES, IDM_GDIRESOURCES, IDM_CPUUSAGE, IDM_SAMPLERAM,
                         IDM_SAMPLERESOURCES, IDM_SAMPLECPU}) {
-            greyed += (GetMenuState(menu_, id, MF_BYCOMMAND) & MF_GRAYED) ? 'x' : '.';
+            greyed += (GetMenuState(menu_.Get(), id, MF_BYCOMMAND) & MF_GRAYED) ? 'x' : '.';
         }
         return greyed;
     }
 
-    HMENU menu_ = nullptr;
+    UniqueMenu menu_;
 };
 
 TEST_F(FormatMenuGreying, WindowsNtGreysTheMetersAndCpu)
@@ -210,7 +204,7 @@ TEST_F(FormatMenuGreying, Windows98WithoutResourceMeterGreysOnlyTheMeters)
 TEST_F(FormatMenuGreying, Windows98WithResourceMeterChangesNothing)
 {
     EXPECT_EQ(GreyedAfterInitMenu(false, true), ".......");
-    EnableMenuItem(menu_, IDM_CPUUSAGE, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(menu_.Get(), IDM_CPUUSAGE, MF_BYCOMMAND | MF_GRAYED);
     EXPECT_EQ(GreyedAfterInitMenu(false, true), "...x...");
     // Without the meter, CPU Usage is enabled again on Windows 98.
     EXPECT_EQ(GreyedAfterInitMenu(false, false), "xxx....");

@@ -2,10 +2,10 @@
 // clock component's removal stood in for.
 #pragma once
 
-#include <string>
-
 #include "AdvancedPage.h"
 #include "PageFixture.h"
+
+#include <string>
 
 class OptionPageFixture : public PageFixture {
 protected:

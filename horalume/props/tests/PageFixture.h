@@ -3,6 +3,11 @@
 // stand-ins answer for the colour and font dialogs.
 #pragma once
 
+#include "ClockDefaults.h"
+#include "CommonDialogs.h"
+#include "FormatMenu.h"
+#include "PageDialog.h"
+
 #include <windows.h>
 
 #include <prsht.h>
@@ -12,11 +17,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "ClockDefaults.h"
-#include "CommonDialogs.h"
-#include "FormatMenu.h"
-#include "PageDialog.h"
 
 class PageFixture : public ::testing::Test {
 protected:
@@ -76,9 +76,8 @@ protected:
         ColourDialog::shown = 0;
         FontDialog::pressOk = true;
         FontDialog::shown = 0;
-        g_chooseColour = ColourDialog::Show;
-        g_chooseFont = FontDialog::Show;
-        g_trackFormatMenu = TrackPopupMenuEx;
+        state_.choosers.chooseColour = ColourDialog::Show;
+        state_.choosers.chooseFont = FontDialog::Show;
 
         WNDCLASSA windowClass{};
         windowClass.lpfnWndProc = ClockProc;
@@ -98,12 +97,6 @@ protected:
         }
         DestroyWindow(sheet_);
         DestroyWindow(clock_);
-        if (state_.formatEditFont) {
-            DeleteObject(state_.formatEditFont);
-        }
-        if (state_.linkFont) {
-            DeleteObject(state_.linkFont);
-        }
     }
 
     void OpenPage(UINT dialogId)

@@ -41,7 +41,7 @@ TEST_F(TooltipCopyPage, ShowsTheRecord)
     EXPECT_TRUE(IsEnabled(IDC_COPY_FORMAT_ELEMENTS));
     for (int box : {IDC_TOOLTIP_FORMAT, IDC_COPY_FORMAT}) {
         EXPECT_EQ(SendMessageA(Control(box), EM_GETLIMITTEXT, 0, 0), 119);
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(Control(box), WM_GETFONT, 0, 0)), state_.formatEditFont);
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(Control(box), WM_GETFONT, 0, 0)), state_.formatEditFont.Get());
     }
 }
 
@@ -131,7 +131,7 @@ TEST_F(TooltipCopyPage, PickersEditTheirOwnBoxes)
     struct Popup {
         static BOOL WINAPI ChooseHours(HMENU, UINT, int, int, HWND, LPTPMPARAMS) { return 6022; }
     };
-    g_trackFormatMenu = Popup::ChooseHours;
+    state_.choosers.trackMenu = Popup::ChooseHours;
     Record().displayFlags |= DisplayFlag::CustomTooltip;
     OpenPage(IDD_TOOLTIP_COPY_PAGE);
 

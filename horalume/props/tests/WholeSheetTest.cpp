@@ -2,6 +2,11 @@
 // through its sheet from outside as a user would: every change shows on the
 // clock at once, OK keeps the settings for the next start, and "E&xit
 // Horalume" gives the plain clock back and drops what was not saved.
+#include "ComponentFixture.h"
+#include "HoralumeResources.h"
+#include "RegKey.h"
+#include "SettingsStore.h"
+
 #include <windows.h>
 
 #include <prsht.h>
@@ -9,11 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "ComponentFixture.h"
-#include "HoralumeResources.h"
-#include "RegKey.h"
-#include "SettingsStore.h"
 
 namespace {
 
@@ -88,6 +88,28 @@ protected:
         return text;
     }
 
+    // Opens the sheet anew and reads back the changes of the test below.
+    void ExpectTheNextSheetShowsTheSavedChanges()
+    {
+        OpenSheet();
+        ASSERT_NE(ShowPage(IDD_CLOCK_PAGE), nullptr);
+        EXPECT_EQ(Text(IDC_CLOCK_FORMAT), "'saved 'HH");
+        ASSERT_NE(ShowPage(IDD_TOOLTIP_COPY_PAGE), nullptr);
+        EXPECT_TRUE(IsOn(IDC_CUSTOM_TOOLTIP));
+        EXPECT_EQ(Text(IDC_TOOLTIP_FORMAT), "dddd");
+        ASSERT_NE(ShowPage(IDD_CALENDAR_PAGE), nullptr);
+        EXPECT_TRUE(IsOn(IDC_HIGHLIGHT_FRIDAY));
+        EXPECT_TRUE(IsOn(IDC_CALENDAR_WEEK_NUMBERS));
+        EXPECT_EQ(Selected(IDC_FIRST_DAY), 3);
+        ASSERT_NE(ShowPage(IDD_MENU_PAGE), nullptr);
+        EXPECT_EQ(Selected(IDC_CLICK_COMMAND), 1);
+        EXPECT_TRUE(IsOn(IDC_BOOTH_MODE));
+        EXPECT_FALSE(IsWindowEnabled(Control(IDC_FANCY_BANNER)));
+        ASSERT_NE(ShowPage(IDD_ADVANCED_PAGE), nullptr);
+        EXPECT_TRUE(IsOn(IDC_MEMORY_LOAD_LINE));
+        EXPECT_TRUE(IsOn(IDC_AUTOSTART));
+    }
+
     HWND sheet_ = nullptr;
     HWND page_ = nullptr;
 };
@@ -147,23 +169,7 @@ TEST_F(WholeSheet, ChangesShowOnTheClockAndOkKeepsThemForTheNextStart)
     EXPECT_NE(RunValue().find("Horalume.exe"), std::string::npos) << RunValue();
 
     // The next start finds everything again.
-    OpenSheet();
-    ASSERT_NE(ShowPage(IDD_CLOCK_PAGE), nullptr);
-    EXPECT_EQ(Text(IDC_CLOCK_FORMAT), "'saved 'HH");
-    ASSERT_NE(ShowPage(IDD_TOOLTIP_COPY_PAGE), nullptr);
-    EXPECT_TRUE(IsOn(IDC_CUSTOM_TOOLTIP));
-    EXPECT_EQ(Text(IDC_TOOLTIP_FORMAT), "dddd");
-    ASSERT_NE(ShowPage(IDD_CALENDAR_PAGE), nullptr);
-    EXPECT_TRUE(IsOn(IDC_HIGHLIGHT_FRIDAY));
-    EXPECT_TRUE(IsOn(IDC_CALENDAR_WEEK_NUMBERS));
-    EXPECT_EQ(Selected(IDC_FIRST_DAY), 3);
-    ASSERT_NE(ShowPage(IDD_MENU_PAGE), nullptr);
-    EXPECT_EQ(Selected(IDC_CLICK_COMMAND), 1);
-    EXPECT_TRUE(IsOn(IDC_BOOTH_MODE));
-    EXPECT_FALSE(IsWindowEnabled(Control(IDC_FANCY_BANNER)));
-    ASSERT_NE(ShowPage(IDD_ADVANCED_PAGE), nullptr);
-    EXPECT_TRUE(IsOn(IDC_MEMORY_LOAD_LINE));
-    EXPECT_TRUE(IsOn(IDC_AUTOSTART));
+    ExpectTheNextSheetShowsTheSavedChanges();
 
     PostMessageA(sheet_, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     ASSERT_TRUE(horalume_.WaitForExit(10000));

@@ -1,8 +1,10 @@
 // A stand-in for the clock component whose hand-shake the tests control, for
 // Horalume's failure cases. Before each request it reads, from
 // HKCU\Software\HoralumeFakeComponent, "InstallDelay" or "RemoveDelay": the
-// milliseconds before it reports (absent: at once; 0xFFFFFFFF: never). Built
-// twice: once with both hook procedures, once without the one that removes.
+// milliseconds before it reports (absent: at once; 0xFFFFFFFF: never); with
+// "InstallFails" non-zero it reports an installation without staying, as a
+// component that cannot install does. Built twice: once with both hook
+// procedures, once without the one that removes.
 #include <windows.h>
 
 static const char kControlKey[] = "Software\\HoralumeFakeComponent";
@@ -65,7 +67,9 @@ static bool IsRequest(int code, LPARAM lParam)
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK HoralumeHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (IsRequest(code, lParam) && g_installedMutex == nullptr) {
+    if (IsRequest(code, lParam) && g_installedMutex == nullptr && ReadDelay("InstallFails") != 0) {
+        SetCompletionEvent();
+    } else if (IsRequest(code, lParam) && g_installedMutex == nullptr) {
         HMODULE self; // stays loaded once Horalume lets go of its hook
         GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&HoralumeHookProc), &self);
         g_installedMutex = CreateMutexA(nullptr, FALSE, "HoralumeDllInstalled");

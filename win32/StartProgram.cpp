@@ -1,0 +1,25 @@
+#include "StartProgram.h"
+
+#include "Win32Handles.h"
+
+#include <string>
+
+#if defined(_WIN32) && !defined(_WIN64)
+static_assert(sizeof(STARTUPINFOA) == 68, "STARTUPINFO is 68 bytes on 32-bit Windows");
+#endif
+
+DWORD StartProgram(const char* program, const char* commandLine, const char* directory)
+{
+    // CreateProcessA may write into the command line, so it gets a copy.
+    std::string line = commandLine ? commandLine : "";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(program, commandLine ? &line[0] : nullptr, nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
+                        nullptr, directory, &startup, &process)) {
+        return 0;
+    }
+    UniqueHandle thread(process.hThread);
+    UniqueHandle child(process.hProcess);
+    return process.dwProcessId;
+}
