@@ -55,10 +55,12 @@ std::string PlacesText(const Places& places)
 Moment CurrentMoment()
 {
     const std::time_t now = std::time(nullptr);
-    if (now > std::numeric_limits<Moment>::max())
+    if (now > std::numeric_limits<Moment>::max()) {
         return std::numeric_limits<Moment>::max();
-    if (now < 0)
+    }
+    if (now < 0) {
         return 0;
+    }
     return static_cast<Moment>(now);
 }
 

@@ -34,10 +34,12 @@ int WeekOfYear(int dayOfYear, int weekday, int firstDay)
 std::string_view OrdinalSuffix(int day)
 {
     int lastTwo = day % 100;
-    if (lastTwo < 0)
+    if (lastTwo < 0) {
         lastTwo = -lastTwo;
-    if (lastTwo >= 11 && lastTwo <= 13)
+    }
+    if (lastTwo >= 11 && lastTwo <= 13) {
         return "th";
+    }
     switch (lastTwo % 10) {
     case 1:
         return "st";

@@ -1,32 +1,9 @@
 #include "ClockFormat.h"
 
-#include <algorithm>
+#include "FormatLines.h"
+#include "LineWriter.h"
 
-const LocaleTexts& DefaultLocaleTexts()
-{
-    static LocaleTexts texts = [] {
-        LocaleTexts t;
-        const char* longDays[7] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-        const char* longMonths[12] = {"January", "February", "March",     "April",   "May",      "June",
-                                      "July",    "August",   "September", "October", "November", "December"};
-        for (int i = 0; i < 7; ++i) {
-            t.longDayNames[i] = longDays[i];
-            t.shortDayNames[i] = t.longDayNames[i].substr(0, 3);
-        }
-        for (int i = 0; i < 12; ++i) {
-            t.longMonthNames[i] = longMonths[i];
-            t.shortMonthNames[i] = t.longMonthNames[i].substr(0, 3);
-        }
-        t.amText = "AM";
-        t.pmText = "PM";
-        t.shortTimeFormat = "h:mm tt";
-        t.longTimeFormat = "h:mm:ss tt";
-        t.shortDateFormat = "M/d/yyyy";
-        t.longDateFormat = "dddd, MMMM dd, yyyy";
-        return t;
-    }();
-    return texts;
-}
+#include <algorithm>
 
 namespace {
 
@@ -35,73 +12,6 @@ long long Modulo(long long value, long long divisor)
     long long rest = value % divisor;
     return rest < 0 ? rest + divisor : rest;
 }
-
-// Appends to one line and never lets it grow past kMaxLineBytes.
-class LineWriter {
-public:
-    explicit LineWriter(std::string& text) : text_(text) {}
-
-    std::size_t Room() const { return kMaxLineBytes - text_.size(); }
-
-    void Put(std::string_view piece) { text_.append(piece.data(), std::min(piece.size(), Room())); }
-
-    void Put(char ch)
-    {
-        if (Room() > 0)
-            text_.push_back(ch);
-    }
-
-    // A zero-terminated text of any length, read no further than fits.
-    void PutTerminated(const char* text)
-    {
-        std::size_t length = 0;
-        for (std::size_t room = Room(); length < room && text[length] != '\0';)
-            ++length;
-        text_.append(text, length);
-    }
-
-    void PutNumber(long long value, int minDigits = 1)
-    {
-        char digits[24];
-        std::size_t count = Digits(value, minDigits, digits);
-        if (value < 0)
-            Put('-');
-        Put(std::string_view(digits + sizeof digits - count, count));
-    }
-
-    // Digits in groups of three, "15,000".
-    void PutGrouped(long long value, std::string_view separator)
-    {
-        char digits[24];
-        std::size_t count = Digits(value, 1, digits);
-        const char* next = digits + sizeof digits - count;
-        if (value < 0)
-            Put('-');
-        for (std::size_t group = (count - 1) % 3 + 1; count > 0; group = 3) {
-            Put(std::string_view(next, group));
-            next += group;
-            count -= group;
-            if (count > 0)
-                Put(separator);
-        }
-    }
-
-private:
-    // Writes the magnitude at the end of the buffer; returns the digit count.
-    static std::size_t Digits(long long value, int minDigits, char (&buffer)[24])
-    {
-        unsigned long long magnitude = value < 0 ? 0ull - static_cast<unsigned long long>(value) : value;
-        char* first = buffer + sizeof buffer;
-        do {
-            *--first = static_cast<char>('0' + magnitude % 10);
-            magnitude /= 10;
-            --minDigits;
-        } while (magnitude != 0 || minDigits > 0);
-        return static_cast<std::size_t>(buffer + sizeof buffer - first);
-    }
-
-    std::string& text_;
-};
 
 // How many letters of a run form one element: the longest code that fits,
 // or 0 when the letter is no element at all.
@@ -165,8 +75,9 @@ public:
                 ++pos;
             } else {
                 std::size_t run = 1;
-                while (pos + run < format.size() && format[pos + run] == ch)
+                while (pos + run < format.size() && format[pos + run] == ch) {
                     ++run;
+                }
                 pos += run;
                 RenderRun(ch, run, out, nested);
             }
@@ -210,8 +121,9 @@ private:
         if (name.empty()) {
             out.Put('%');
         } else if (context_.elements) {
-            if (const char* value = context_.elements(name))
+            if (const char* value = context_.elements(name)) {
                 out.PutTerminated(value);
+            }
         }
         return close + 1;
     }
@@ -232,25 +144,36 @@ private:
 
     void RenderElement(char letter, int length, LineWriter& out, bool nested) const
     {
+        if (!RenderDateElement(letter, length, out)) {
+            RenderTimeOrReading(letter, length, out, nested);
+        }
+    }
+
+    // Returns false for a letter that is no date element.
+    bool RenderDateElement(char letter, int length, LineWriter& out) const
+    {
         const ClockMoment& m = moment_;
         switch (letter) {
         case 'd':
-            if (length <= 2)
+            if (length <= 2) {
                 out.PutNumber(m.day, length);
-            else
+            } else {
                 out.Put(DayName(length == 4));
+            }
             break;
         case 'M':
-            if (length <= 2)
+            if (length <= 2) {
                 out.PutNumber(m.month, length);
-            else
+            } else {
                 out.Put(MonthName(length == 4));
+            }
             break;
         case 'y':
-            if (length == 4)
+            if (length == 4) {
                 out.PutNumber(m.year, 4);
-            else
+            } else {
                 out.PutNumber(Modulo(m.year, 100), length);
+            }
             break;
         case 'g':
             out.Put(locale_.eraText.empty() ? std::string_view("A.D.") : std::string_view(locale_.eraText));
@@ -261,6 +184,20 @@ private:
         case 'D':
             out.PutNumber(m.dayOfYear, length);
             break;
+        case '#':
+            out.PutNumber(m.day);
+            out.Put(OrdinalSuffix(m.day));
+            break;
+        default:
+            return false;
+        }
+        return true;
+    }
+
+    void RenderTimeOrReading(char letter, int length, LineWriter& out, bool nested) const
+    {
+        const ClockMoment& m = moment_;
+        switch (letter) {
         case 'h': {
             long long hour = Modulo(m.hour, 12);
             out.PutNumber(hour == 0 ? 12 : hour, length);
@@ -280,10 +217,6 @@ private:
             out.Put(std::string_view(marker).substr(0, length == 1 ? 1 : marker.size()));
             break;
         }
-        case '#':
-            out.PutNumber(m.day);
-            out.Put(OrdinalSuffix(m.day));
-            break;
         case '@':
             out.Put('@');
             out.PutNumber(Modulo(static_cast<long long>(m.utcSecondsOfDay) + 3600, 86400) * 1000 / 86400, 3);
@@ -295,16 +228,18 @@ private:
             out.Put(m.zoneName);
             break;
         case 'f':
-            if (!nested)
+            if (!nested) {
                 RenderSpan(LocalePicture(length), out, true);
+            }
             break;
         case 'r':
         case 'R': {
             long long kb = context_.resources.physicalFreeKb;
-            if (kb < 0)
+            if (kb < 0) {
                 out.Put("--");
-            else
+            } else {
                 out.PutGrouped(letter == 'r' ? kb : kb / 1024, locale_.thousandSeparator);
+            }
             break;
         }
         case 'L':
@@ -322,16 +257,18 @@ private:
     std::string_view DayName(bool full) const
     {
         int weekday = moment_.weekday;
-        if (weekday < 0 || weekday > 6)
+        if (weekday < 0 || weekday > 6) {
             return {};
+        }
         return full ? locale_.longDayNames[weekday] : locale_.shortDayNames[weekday];
     }
 
     std::string_view MonthName(bool full) const
     {
         int month = moment_.month;
-        if (month < 1 || month > 12)
+        if (month < 1 || month > 12) {
             return {};
+        }
         return full ? locale_.longMonthNames[month - 1] : locale_.shortMonthNames[month - 1];
     }
 
@@ -354,18 +291,20 @@ private:
     {
         long long offset = -static_cast<long long>(moment_.biasMinutes);
         out.Put(offset < 0 ? '-' : '+');
-        if (offset < 0)
+        if (offset < 0) {
             offset = -offset;
+        }
         out.PutNumber(offset / 60, 2);
         out.PutNumber(offset % 60, 2);
     }
 
     static void RenderPercent(int reading, LineWriter& out)
     {
-        if (reading < 0)
+        if (reading < 0) {
             out.Put("--");
-        else
+        } else {
             out.PutNumber(reading);
+        }
     }
 
     const ClockMoment& moment_;
@@ -374,56 +313,6 @@ private:
 };
 
 } // namespace
-
-// Past the quoted text that starts at pos: two quotes in a row stand for one
-// (inside quotes or out), and a quote never closed runs to the end.
-static std::size_t QuotedTextEnd(std::string_view format, std::size_t pos)
-{
-    if (pos + 1 < format.size() && format[pos + 1] == '\'')
-        return pos + 2;
-    for (++pos; pos < format.size(); pos += 2) {
-        pos = std::min(format.find('\'', pos), format.size());
-        if (pos + 1 >= format.size() || format[pos + 1] != '\'')
-            return std::min(pos + 1, format.size());
-    }
-    return format.size();
-}
-
-std::size_t FormatLineEnd(std::string_view format, std::size_t pos)
-{
-    while (pos < format.size()) {
-        switch (format[pos]) {
-        case '|':
-            return pos;
-        case '\'':
-            pos = QuotedTextEnd(format, pos);
-            break;
-        case '%': {
-            // An element name runs to the next '%', unless a '|' comes first.
-            std::size_t close = format.find('%', pos + 1);
-            std::size_t bar = format.find('|', pos);
-            if (close >= bar)
-                return std::min(bar, format.size());
-            pos = close + 1;
-            break;
-        }
-        default:
-            ++pos;
-        }
-    }
-    return format.size();
-}
-
-std::size_t FormatLineStart(std::string_view format, std::size_t pos)
-{
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t end = FormatLineEnd(format, start);
-        if (pos <= end || end >= format.size())
-            return start;
-        start = end + 1;
-    }
-}
 
 std::vector<RenderedLine> RenderClockFormat(std::string_view format, const ClockMoment& moment,
                                             const RenderContext& context)
@@ -440,18 +329,21 @@ void RenderClockFormat(std::string_view format, const ClockMoment& moment, const
     std::size_t used = 0;
     std::size_t pos = 0;
     for (;;) {
-        if (used == lines.size())
+        if (used == lines.size()) {
             lines.emplace_back();
+        }
         RenderedLine& line = lines[used++];
         line.text.clear();
         line.align = LineAlign::Centre;
-        if (pos < format.size() && (format[pos] == '<' || format[pos] == '>'))
+        if (pos < format.size() && (format[pos] == '<' || format[pos] == '>')) {
             line.align = format[pos++] == '<' ? LineAlign::Left : LineAlign::Right;
+        }
         std::size_t end = FormatLineEnd(format, pos);
         LineWriter out(line.text);
         renderer.RenderSpan(format.substr(pos, end - pos), out, false);
-        if (end >= format.size() || used == kMaxLines)
+        if (end >= format.size() || used == kMaxLines) {
             break;
+        }
         pos = end + 1; // past the '|'
     }
     lines.resize(used);
@@ -461,8 +353,9 @@ std::string JoinLines(const std::vector<RenderedLine>& lines, std::string_view s
 {
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0)
+        if (i > 0) {
             text += separator;
+        }
         text += lines[i].text;
     }
     return text;

@@ -70,14 +70,6 @@ constexpr std::size_t kMaxLineBytes = 1024;
 // Lines past this count are dropped.
 constexpr std::size_t kMaxLines = 16;
 
-// The lines of a format: a '|' ends a line except inside quoted text. A
-// '%' opens an element name up to the next '%' on its line, and quotes
-// inside that name are part of it. FormatLineEnd returns the position of the
-// '|' ending the line that starts at pos (or the format's size);
-// FormatLineStart the start of the line holding pos.
-std::size_t FormatLineEnd(std::string_view format, std::size_t pos);
-std::size_t FormatLineStart(std::string_view format, std::size_t pos);
-
 // Renders the format into lines ('|' separates them). The second form
 // reuses the vector and its strings, so a clock ticking every second does
 // not allocate once warmed up.

@@ -1,10 +1,10 @@
 #include "FormatEditing.h"
 
-#include <algorithm>
-
-#include "ClockFormat.h"
 #include "ClockSettings.h"
+#include "FormatLines.h"
 #include "formatmenu.h"
+
+#include <algorithm>
 
 namespace {
 
