@@ -30,8 +30,9 @@ static const char* LookUpElement(std::string_view name)
         const char* value;
     } table[] = {{"DC", "9::7::45"}, {"DD", "24::9::2"}, {"X", "x"}};
     for (const auto& element : table)
-        if (std::strlen(element.name) == name.size() && strncasecmp(element.name, name.data(), name.size()) == 0)
+        if (std::strlen(element.name) == name.size() && strncasecmp(element.name, name.data(), name.size()) == 0) {
             return element.value;
+        }
     return nullptr;
 }
 
@@ -65,7 +66,8 @@ static void DefaultFormatIntoNewLines(benchmark::State& state)
 {
     ClockMoment moment = SampleMoment();
     RenderContext context;
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(RenderClockFormat("ddd, d MMM yyyy  HH:mm:ss", moment, context));
+    }
 }
 BENCHMARK(DefaultFormatIntoNewLines);

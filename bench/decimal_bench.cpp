@@ -6,16 +6,18 @@
 static void ClockTextOfAMoment(benchmark::State& state)
 {
     Moment moment = 1796590800;
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(DecimalClockText(moment++));
+    }
 }
 BENCHMARK(ClockTextOfAMoment);
 
 static void DateTextOfAMoment(benchmark::State& state)
 {
     Moment moment = 1796590800;
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(DecimalDateText(moment++));
+    }
 }
 BENCHMARK(DateTextOfAMoment);
 

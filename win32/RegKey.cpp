@@ -8,54 +8,46 @@
 // between the size query and the read, so a grown value is asked for again.
 static bool QueryValue(HKEY key, const char* name, DWORD& type, std::vector<BYTE>& data)
 {
-    if (!key)
+    if (!key) {
         return false;
+    }
     for (int attempt = 0; attempt < 4; ++attempt) {
         DWORD size = 0;
-        if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
             return false;
+        }
         data.assign(size, 0);
         LONG result = RegQueryValueExA(key, name, nullptr, &type, data.empty() ? nullptr : data.data(), &size);
         if (result == ERROR_SUCCESS) {
             data.resize(size);
             return true;
         }
-        if (result != ERROR_MORE_DATA)
+        if (result != ERROR_MORE_DATA) {
             return false;
+        }
     }
     return false;
-}
-
-RegKeyReader::~RegKeyReader()
-{
-    Close();
 }
 
 bool RegKeyReader::Open(HKEY root, const char* path, const char* subkey)
 {
     Close();
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, JoinKeyPath(path, subkey).c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS)
-        key_ = key;
-    return IsOpen();
-}
-
-void RegKeyReader::Close()
-{
-    if (key_) {
-        RegCloseKey(key_);
-        key_ = nullptr;
+    if (RegOpenKeyExA(root, JoinKeyPath(path, subkey).c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        key_.Reset(key);
     }
+    return IsOpen();
 }
 
 std::int32_t RegKeyReader::ReadDword(const char* name, std::int32_t defaultValue) const
 {
-    if (!key_)
+    if (!key_) {
         return defaultValue;
+    }
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof value;
-    if (RegQueryValueExA(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+    if (RegQueryValueExA(key_.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
         type != REG_DWORD || size != sizeof value)
         return defaultValue;
     return static_cast<std::int32_t>(value);
@@ -81,14 +73,16 @@ std::uint32_t RegKeyReader::ReadClampedUnsigned(const char* name, std::uint32_t 
 
 void RegKeyReader::ReadString(const char* name, const char* defaultValue, char* buffer, std::size_t size) const
 {
-    if (!buffer || size == 0)
+    if (!buffer || size == 0) {
         return;
+    }
     DWORD type = 0;
     std::vector<BYTE> data;
-    if (QueryValue(key_, name, type, data) && type == REG_SZ)
+    if (QueryValue(key_.Get(), name, type, data) && type == REG_SZ) {
         CopyTextField(buffer, size, reinterpret_cast<const char*>(data.data()), data.size());
-    else
+    } else {
         CopyTextField(buffer, size, defaultValue, defaultValue ? std::strlen(defaultValue) : 0);
+    }
 }
 
 std::unique_ptr<char[]> RegKeyReader::ReadString(const char* name, const char* defaultValue) const
@@ -97,7 +91,7 @@ std::unique_ptr<char[]> RegKeyReader::ReadString(const char* name, const char* d
     std::vector<BYTE> data;
     const char* text = defaultValue;
     std::size_t length = defaultValue ? std::strlen(defaultValue) : 0;
-    if (QueryValue(key_, name, type, data) && type == REG_SZ) {
+    if (QueryValue(key_.Get(), name, type, data) && type == REG_SZ) {
         text = reinterpret_cast<const char*>(data.data());
         length = data.size();
     } else if (!defaultValue) {
@@ -111,13 +105,15 @@ std::unique_ptr<char[]> RegKeyReader::ReadString(const char* name, const char* d
 
 void RegKeyReader::ReadBinary(const char* name, const void* defaultValue, void* buffer, std::size_t size) const
 {
-    if (!buffer)
+    if (!buffer) {
         return;
+    }
     DWORD type = 0;
     std::vector<BYTE> data;
-    if (QueryValue(key_, name, type, data) && type == REG_BINARY) {
-        if (!data.empty())
+    if (QueryValue(key_.Get(), name, type, data) && type == REG_BINARY) {
+        if (!data.empty()) {
             std::memcpy(buffer, data.data(), std::min(data.size(), size));
+        }
     } else if (defaultValue) {
         std::memcpy(buffer, defaultValue, size);
     }
@@ -128,16 +124,17 @@ bool RegKeyWriter::Create(HKEY root, const char* path, const char* subkey)
     Close();
     HKEY key = nullptr;
     if (RegCreateKeyExA(root, JoinKeyPath(path, subkey).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                        nullptr, &key, nullptr) == ERROR_SUCCESS)
-        key_ = key;
+                        nullptr, &key, nullptr) == ERROR_SUCCESS) {
+        key_.Reset(key);
+    }
     return IsOpen();
 }
 
 bool RegKeyWriter::WriteDword(const char* name, std::int32_t value) const
 {
     DWORD data = static_cast<DWORD>(value);
-    return key_ &&
-           RegSetValueExA(key_, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data) == ERROR_SUCCESS;
+    return key_ && RegSetValueExA(key_.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data) ==
+                       ERROR_SUCCESS;
 }
 
 bool RegKeyWriter::WriteBool(const char* name, bool flag) const
@@ -147,21 +144,23 @@ bool RegKeyWriter::WriteBool(const char* name, bool flag) const
 
 bool RegKeyWriter::WriteString(const char* name, const char* text) const
 {
-    if (!key_ || !text)
+    if (!key_ || !text) {
         return false;
+    }
     auto size = static_cast<DWORD>(std::strlen(text) + 1);
-    return RegSetValueExA(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), size) == ERROR_SUCCESS;
+    return RegSetValueExA(key_.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), size) == ERROR_SUCCESS;
 }
 
 bool RegKeyWriter::WriteBinary(const char* name, const void* data, int size) const
 {
-    if (!key_ || !data || size < 0)
+    if (!key_ || !data || size < 0) {
         return false;
-    return RegSetValueExA(key_, name, 0, REG_BINARY, static_cast<const BYTE*>(data), static_cast<DWORD>(size)) ==
+    }
+    return RegSetValueExA(key_.Get(), name, 0, REG_BINARY, static_cast<const BYTE*>(data), static_cast<DWORD>(size)) ==
            ERROR_SUCCESS;
 }
 
 bool RegKeyWriter::DeleteValue(const char* name) const
 {
-    return key_ && RegDeleteValueA(key_, name) == ERROR_SUCCESS;
+    return key_ && RegDeleteValueA(key_.Get(), name) == ERROR_SUCCESS;
 }

@@ -2,23 +2,19 @@
 // Missing keys, missing values and values of another type read as defaults.
 #pragma once
 
+#include "SettingsRules.h" // JoinKeyPath, clamps, CopyTextField
+#include "Win32Handles.h"
+
 #include <windows.h>
 
 #include <cstdint>
 #include <memory>
 
-#include "SettingsRules.h" // JoinKeyPath, clamps, CopyTextField
-
 class RegKeyReader {
 public:
-    RegKeyReader() = default;
-    ~RegKeyReader();
-    RegKeyReader(const RegKeyReader&) = delete;
-    RegKeyReader& operator=(const RegKeyReader&) = delete;
-
     bool Open(HKEY root, const char* path, const char* subkey = nullptr);
-    void Close();
-    bool IsOpen() const { return key_ != nullptr; }
+    void Close() { key_.Reset(); }
+    bool IsOpen() const { return static_cast<bool>(key_); }
 
     std::int32_t ReadDword(const char* name, std::int32_t defaultValue) const;
     bool ReadBool(const char* name, bool defaultValue) const;
@@ -35,7 +31,7 @@ public:
     void ReadBinary(const char* name, const void* defaultValue, void* buffer, std::size_t size) const;
 
 protected:
-    HKEY key_ = nullptr;
+    UniqueRegKey key_;
 };
 
 class RegKeyWriter : public RegKeyReader {

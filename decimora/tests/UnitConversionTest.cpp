@@ -135,9 +135,10 @@ TEST(ConversionResultText, ConvertsEveryUnitBothWays)
         {100.0, Days, StandardToMetric, "100.288329"},  {32767.0, Years, StandardToMetric, "119615.775354"},
         {0.0, Weeks, StandardToMetric, "0.000000"},     {1e300, Years, StandardToMetric, "3.650495e+300"},
     };
-    for (const Conversion& c : conversions)
+    for (const Conversion& c : conversions) {
         EXPECT_EQ(ConversionResultText(c.input, c.unit, c.direction), c.result)
             << c.input << " unit " << c.unit << " direction " << c.direction;
+    }
 }
 
 } // namespace
