@@ -27,7 +27,11 @@ struct ClockState {
     // Taken out while another procedure sat on ours: ours still runs in the
     // clock's chain, passing everything through.
     bool chainedUnderOther = false;
-    RECT originalRect = {0, 0, 0, 0}; // in the parent's coordinates
+    // Where the taskbar put the clock, in the parent's coordinates: its right
+    // edge is kept for every width, and the clock goes back there when the
+    // component lets go.
+    RECT taskbarRect = {0, 0, 0, 0};
+    bool placing = false; // our own SetWindowPos is under way
     ClockSettings settings = DefaultClockSettings();
     ClockLook look;
     LocaleTexts localeTexts;
@@ -101,7 +105,9 @@ static RECT RectInParent(HWND window)
     return rect;
 }
 
-// The clock keeps its right edge, where the taskbar put it.
+// The clock keeps the right edge where the taskbar put it. A width beyond
+// the room left of that edge is cut to the room, so the clock stays inside
+// its parent.
 static void FitClockWidth()
 {
     int width = (g_clock.settings.displayFlags & DisplayFlag::FixedWidthOn)
@@ -109,11 +115,27 @@ static void FitClockWidth()
                     : RenderedWidth(g_clock.window, g_clock.look, g_clock.lines);
     constexpr int kWidestClock = 2000;
     width = width < 1 ? 1 : (width > kWidestClock ? kWidestClock : width);
+    const RECT& taskbar = g_clock.taskbarRect;
+    int left = taskbar.right - width > 0 ? taskbar.right - width : 0;
     RECT rect = RectInParent(g_clock.window);
-    if (rect.right - rect.left == width)
+    if (rect.left == left && rect.right == taskbar.right && rect.top == taskbar.top && rect.bottom == taskbar.bottom)
         return;
-    int left = rect.right - width > 0 ? rect.right - width : 0;
-    SetWindowPos(g_clock.window, nullptr, left, rect.top, width, rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    g_clock.placing = true;
+    SetWindowPos(g_clock.window, nullptr, left, taskbar.top, taskbar.right - left, taskbar.bottom - taskbar.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    g_clock.placing = false;
+}
+
+// The taskbar moved or sized the clock itself: its new right edge is the one
+// to keep (with the taskbar's width, should it only have moved the clock).
+static void OnTaskbarPlacedClock(const WINDOWPOS& position)
+{
+    RECT placed = RectInParent(g_clock.window);
+    RECT& taskbar = g_clock.taskbarRect;
+    if (position.flags & SWP_NOSIZE)
+        placed.left = placed.right - (taskbar.right - taskbar.left);
+    taskbar = placed;
+    FitClockWidth();
 }
 
 static void Redraw(bool textChanged)
@@ -214,6 +236,13 @@ static LRESULT CALLBACK ClockWindowProc(HWND window, UINT message, WPARAM wParam
     case WM_SIZE:
         Redraw(false);
         break;
+    case WM_WINDOWPOSCHANGED: {
+        const WINDOWPOS& position = *reinterpret_cast<const WINDOWPOS*>(lParam);
+        LRESULT result = CallWindowProcA(g_clock.originalProc, window, message, wParam, lParam);
+        if (!g_clock.placing && (position.flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
+            OnTaskbarPlacedClock(position);
+        return result;
+    }
     case WM_GETTEXT:
         return static_cast<LRESULT>(CopyWindowText(g_clock.text, reinterpret_cast<char*>(lParam), wParam));
     case WM_GETTEXTLENGTH:
@@ -288,7 +317,7 @@ bool AttachClock(HWND clock)
     }
     g_clock.window = clock;
     g_clock.chainedUnderOther = false;
-    g_clock.originalRect = RectInParent(clock);
+    g_clock.taskbarRect = RectInParent(clock);
     g_clock.settings = DefaultClockSettings();
     g_clock.text.clear();
     g_clock.monitorLines = MonitorLines();
@@ -315,7 +344,7 @@ bool DetachClock(bool clockGoing)
         SetWindowLongPtrA(clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_clock.originalProc));
     g_clock.chainedUnderOther = !onTop && !clockGoing;
     if (!clockGoing) {
-        const RECT& rect = g_clock.originalRect;
+        const RECT& rect = g_clock.taskbarRect;
         SetWindowPos(clock, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         InvalidateRect(clock, nullptr, TRUE);

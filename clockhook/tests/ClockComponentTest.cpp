@@ -231,6 +231,47 @@ TEST_F(ClockComponent, WidthFollowsTheTextOrStaysFixed)
     EXPECT_EQ(ClockWidth(), 150);
 }
 
+RECT RectInParent(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// However wide the settings make the clock, it keeps the right edge the
+// taskbar gave it, also after the taskbar placed it anew, and stays inside
+// its parent.
+TEST_F(ClockComponent, ClockKeepsTheTaskbarsRightEdge)
+{
+    HWND clock = FindClockWindow();
+    int right = RectInParent(clock).right;
+    Install();
+    ClockSettings settings = SettingsWithFormat("'x'");
+    settings.displayFlags |= DisplayFlag::FixedWidthOn;
+    settings.fixedWidth = 99999;
+    ASSERT_TRUE(PushSettings(settings));
+    RECT rect = RectInParent(clock);
+    EXPECT_EQ(rect.left, 0) << "cut to the room left of the right edge";
+    EXPECT_EQ(rect.right, right);
+    settings.fixedWidth = 150;
+    ASSERT_TRUE(PushSettings(settings));
+    rect = RectInParent(clock);
+    EXPECT_EQ(rect.right, right);
+    EXPECT_EQ(rect.right - rect.left, 150);
+
+    // The taskbar lays the clock out again.
+    SetWindowPos(clock, nullptr, 20, rect.top, 180, rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    rect = RectInParent(clock);
+    EXPECT_EQ(rect.right, 200);
+    EXPECT_EQ(rect.right - rect.left, 150);
+    settings.fixedWidth = 60;
+    ASSERT_TRUE(PushSettings(settings));
+    rect = RectInParent(clock);
+    EXPECT_EQ(rect.right, 200);
+    EXPECT_EQ(rect.right - rect.left, 60);
+}
+
 TEST_F(ClockComponent, TicksEverySecond)
 {
     Install();
