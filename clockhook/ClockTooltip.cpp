@@ -19,7 +19,8 @@ struct TooltipState {
     HWND tip = nullptr;
     bool tracking = false; // hover and leave are asked for
     bool shown = false;
-    int anchorX = 0; // where the mouse was when it showed
+    bool clicked = false; // kept away since a click, until the mouse leaves
+    int anchorX = 0;      // where the mouse was when it showed
     std::string text;
 };
 
@@ -113,7 +114,7 @@ void OnTooltipMouseMove(HWND clock)
 
 void ShowClockTooltip(HWND clock)
 {
-    if (g_tooltip.tip == nullptr || g_tooltip.shown || !UpdateText())
+    if (g_tooltip.tip == nullptr || g_tooltip.shown || g_tooltip.clicked || !UpdateText())
         return;
     POINT cursor;
     GetCursorPos(&cursor);
@@ -139,7 +140,14 @@ void HideClockTooltip()
 void OnTooltipMouseLeave()
 {
     g_tooltip.tracking = false;
+    g_tooltip.clicked = false;
     HideClockTooltip();
+}
+
+void OnTooltipClick()
+{
+    HideClockTooltip();
+    g_tooltip.clicked = true;
 }
 
 void RefreshClockTooltip()

@@ -1,7 +1,8 @@
 // The clock's tooltip: shown when the mouse rests on the clock, with the
 // tooltip format rendered afresh every second while it is up. It hides on
 // its own after a while unless TooltipStays is set; it always hides when
-// the mouse leaves the clock or clicks it.
+// the mouse leaves the clock, and a click keeps it away until the mouse
+// leaves and comes back.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +17,9 @@ void ShowClockTooltip(HWND clock);
 // WM_MOUSELEAVE.
 void OnTooltipMouseLeave();
 void HideClockTooltip();
+// A click on the clock: hides the tooltip and keeps it away until the mouse
+// leaves the clock.
+void OnTooltipClick();
 
 // The clock's tick: renders the text again while the tooltip is up.
 void RefreshClockTooltip();

@@ -261,7 +261,7 @@ static LRESULT CALLBACK ClockWindowProc(HWND window, UINT message, WPARAM wParam
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
-        HideClockTooltip();
+        OnTooltipClick();
         if (OnClockClick(window, message))
             return 0;
         break;
@@ -270,7 +270,7 @@ static LRESULT CALLBACK ClockWindowProc(HWND window, UINT message, WPARAM wParam
             return 0;
         break;
     case WM_CONTEXTMENU:
-        HideClockTooltip();
+        OnTooltipClick();
         OnClockContextMenu(window, g_clock.originalProc, wParam, lParam);
         return 0;
     case WM_INITMENUPOPUP:

@@ -381,6 +381,30 @@ TEST_F(ClockFeatures, TooltipShowsItsFormatAndStaysOnlyWhenAsked)
     EXPECT_FALSE(IsWindowVisible(tip));
 }
 
+// As everywhere in Windows, a click on the clock keeps the tooltip away
+// until the mouse leaves the clock and comes back: it never pops up over the
+// calendar the click opened while the mouse rests there.
+TEST_F(ClockFeatures, AClickKeepsTheTooltipAwayUntilTheMouseComesBack)
+{
+    ClockSettings settings = Settings(ClockCommand::Calendar, ClockCommand::DoNothing);
+    SetText(settings.tooltipFormatString, "'tip'");
+    settings.displayFlags |= DisplayFlag::CustomTooltip | DisplayFlag::TooltipStays;
+    ASSERT_TRUE(PushSettings(settings));
+    RestMouseOnClock();
+    ClickClock();
+    HWND calendar = Calendar();
+    ASSERT_NE(calendar, nullptr);
+    UINT hoverMs = 400;
+    SystemParametersInfoA(SPI_GETMOUSEHOVERTIME, 0, &hoverMs, 0);
+    EXPECT_EQ(ShownTooltip(taskbar_.ProcessId(), 3 * hoverMs + 1000), nullptr) << "up while the mouse rested";
+    EXPECT_TRUE(Close(calendar));
+
+    SetCursorPos(5, 5);
+    Sleep(500);
+    RestMouseOnClock();
+    EXPECT_NE(ShownTooltip(taskbar_.ProcessId(), 10000), nullptr) << "back after the mouse left";
+}
+
 COLORREF ScreenPixel(int x, int y)
 {
     HDC screen = GetDC(nullptr);
