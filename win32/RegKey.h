@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "SettingsRules.h" // JoinKeyPath
+#include "SettingsRules.h" // JoinKeyPath, clamps, CopyTextField
 
 class RegKeyReader {
 public:

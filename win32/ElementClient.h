@@ -1,0 +1,40 @@
+// The client end of the user-element link: one DDE conversation with the
+// clock component (service "Horalume", topic "UserElement"), used by every
+// program that sets or reads user elements.
+#pragma once
+
+#include "Win32Handles.h"
+
+#include <string>
+
+class ElementClient {
+public:
+    ElementClient() = default;
+    ~ElementClient() { Disconnect(); }
+    ElementClient(const ElementClient&) = delete;
+    ElementClient& operator=(const ElementClient&) = delete;
+
+    // Ends the conversation held, if any, then tries once to make a new one;
+    // true if it stands.
+    bool Connect();
+    // Ends the conversation with its DDEML instance (no separate disconnect
+    // is sent: uninitializing ends it).
+    void Disconnect();
+    bool IsConnected() const { return conversation_ != nullptr; }
+
+    // Pokes text and its one NUL into the element, in CF_TEXT.
+    bool Poke(const char* name, const char* text);
+    // Pokes exactly size bytes in the given format. True if the clock took
+    // them within the poke time-out.
+    bool PokeData(const char* name, const void* data, DWORD size, UINT format);
+    // The element's CF_TEXT value up to its first NUL; false if the request failed.
+    bool Request(const char* name, std::string& value);
+
+    // After a failed transaction: whether the partner is still there, or the
+    // conversation died with it.
+    bool ConversationStands() const;
+
+private:
+    UniqueDdeInstance instance_;
+    HCONV conversation_ = nullptr;
+};
