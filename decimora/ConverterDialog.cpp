@@ -4,6 +4,8 @@
 #include "DecimoraResources.h"
 #include "MomentConversion.h"
 #include "UnitConversion.h"
+#include "Win32Handles.h"
+#include "WindowBinding.h"
 
 #include <commctrl.h>
 
@@ -54,34 +56,33 @@ static int UnitOfButton(WORD id)
 }
 
 ConverterDialog::ConverterDialog(HINSTANCE instance)
-    : instance(instance), icon(LoadIconA(instance, MAKEINTRESOURCEA(IDI_CONVERTER)))
+    : instance_(instance), icon_(LoadIconA(instance, MAKEINTRESOURCEA(IDI_CONVERTER)))
 {
 }
 
 INT_PTR ConverterDialog::RunModal(HWND owner)
 {
-    return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_CONVERTER), owner, DialogProc,
+    return DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_CONVERTER), owner, DialogProc,
                            reinterpret_cast<LPARAM>(this));
 }
 
 HWND ConverterDialog::CreateModeless(HWND owner)
 {
-    return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_CONVERTER), owner, DialogProc,
+    return CreateDialogParamA(instance_, MAKEINTRESOURCEA(IDD_CONVERTER), owner, DialogProc,
                               reinterpret_cast<LPARAM>(this));
 }
 
 INT_PTR CALLBACK ConverterDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // Controls talk to the window before WM_INITDIALOG; nothing to do yet then.
+    ConverterDialog* dialog = BoundDialogObject<ConverterDialog>(window, message, lParam);
+    if (!dialog) {
+        return FALSE;
+    }
     if (message == WM_INITDIALOG) {
-        auto* dialog = reinterpret_cast<ConverterDialog*>(lParam);
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
-        dialog->window = window;
+        dialog->window_ = window;
         return dialog->OnInitDialog();
     }
-    // Controls talk to the window before WM_INITDIALOG; nothing to do yet then.
-    auto* dialog = reinterpret_cast<ConverterDialog*>(GetWindowLongPtrA(window, DWLP_USER));
-    if (!dialog)
-        return FALSE;
     return dialog->HandleMessage(message, wParam, lParam);
 }
 
@@ -93,7 +94,7 @@ INT_PTR ConverterDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_NOTIFY:
         if (reinterpret_cast<const NMHDR*>(lParam)->code == DTN_DATETIMECHANGE) {
             UpdateMomentConversion();
-            SetWindowLongPtrA(window, DWLP_MSGRESULT, 0);
+            SetWindowLongPtrA(window_, DWLP_MSGRESULT, 0);
             return TRUE;
         }
         return FALSE;
@@ -103,7 +104,7 @@ INT_PTR ConverterDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         return OnPaint();
     case WM_QUERYDRAGICON:
         // One of the messages whose dialog-procedure result is the answer itself.
-        return reinterpret_cast<INT_PTR>(icon);
+        return reinterpret_cast<INT_PTR>(icon_);
     }
     return FALSE;
 }
@@ -111,29 +112,29 @@ INT_PTR ConverterDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
 BOOL ConverterDialog::OnInitDialog()
 {
     AddAboutItemToSystemMenu();
-    SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    SendDlgItemMessageA(window, IDC_SPIN, UDM_SETRANGE, 0, MAKELPARAM(32767, 1));
-    CheckRadioButton(window, IDC_SECONDS, IDC_YEARS, IDC_SECONDS);
-    CheckRadioButton(window, IDC_METRIC_TO_STANDARD, IDC_STANDARD_TO_METRIC, IDC_METRIC_TO_STANDARD);
+    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    SendDlgItemMessageA(window_, IDC_SPIN, UDM_SETRANGE, 0, MAKELPARAM(32767, 1));
+    CheckRadioButton(window_, IDC_SECONDS, IDC_YEARS, IDC_SECONDS);
+    CheckRadioButton(window_, IDC_METRIC_TO_STANDARD, IDC_STANDARD_TO_METRIC, IDC_METRIC_TO_STANDARD);
     // The change notification of this runs the first conversion.
-    SetDlgItemTextA(window, IDC_INPUT, kDefaultInputText);
+    SetDlgItemTextA(window_, IDC_INPUT, kDefaultInputText);
     LimitPickersToRepresentableMoments();
     UpdateMomentConversion();
     // The input field takes the focus itself: checking "Seconds" gave that
     // radio button WS_TABSTOP, so Wine's default choice would fall on it.
     // WM_NEXTDLGCTL also makes it the focus the dialog restores on activation.
-    SendMessageA(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(window, IDC_INPUT)), TRUE);
+    SendMessageA(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(window_, IDC_INPUT)), TRUE);
     return FALSE;
 }
 
 void ConverterDialog::AddAboutItemToSystemMenu()
 {
-    const HMENU systemMenu = GetSystemMenu(window, FALSE);
+    const HMENU systemMenu = GetSystemMenu(window_, FALSE);
     if (!systemMenu)
         return;
     char text[256];
-    if (LoadStringA(instance, IDS_ABOUT_ITEM, text, sizeof text) <= 0)
+    if (LoadStringA(instance_, IDS_ABOUT_ITEM, text, sizeof text) <= 0)
         return;
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT, text);
@@ -146,17 +147,17 @@ void ConverterDialog::LimitPickersToRepresentableMoments()
     const SYSTEMTIME limits[2] = {ToSystemTime(FirstRepresentableLocalTime()),
                                   ToSystemTime(LastRepresentableLocalTime())};
     for (int picker : {IDC_DATE_PICKER, IDC_TIME_PICKER})
-        SendDlgItemMessageA(window, picker, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(limits));
+        SendDlgItemMessageA(window_, picker, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(limits));
 }
 
 bool ConverterDialog::OnCommand(WORD id, WORD code)
 {
     switch (id) {
     case IDC_EXIT:
-        EndDialog(window, 0);
+        EndDialog(window_, 0);
         return true;
     case IDCANCEL: // Escape and the close box
-        EndDialog(window, IDCANCEL);
+        EndDialog(window_, IDCANCEL);
         return true;
     case IDC_SECONDS:
     case IDC_MINUTES:
@@ -166,14 +167,14 @@ bool ConverterDialog::OnCommand(WORD id, WORD code)
     case IDC_YEARS:
         if (code != BN_CLICKED)
             return false;
-        unitIndex = UnitOfButton(id);
+        unitIndex_ = UnitOfButton(id);
         RecomputeConversion();
         return true;
     case IDC_METRIC_TO_STANDARD:
     case IDC_STANDARD_TO_METRIC:
         if (code != BN_CLICKED)
             return false;
-        direction = id == IDC_METRIC_TO_STANDARD ? MetricToStandard : StandardToMetric;
+        direction_ = id == IDC_METRIC_TO_STANDARD ? MetricToStandard : StandardToMetric;
         RecomputeConversion();
         return true;
     case IDC_INPUT:
@@ -189,46 +190,44 @@ bool ConverterDialog::OnSysCommand(WPARAM command)
 {
     if ((command & 0xFFF0) != IDM_ABOUT)
         return false;
-    RunAboutDialog(instance, window);
+    RunAboutDialog(instance_, window_);
     return true;
 }
 
 // Minimized, the client area shows the icon centred.
 bool ConverterDialog::OnPaint()
 {
-    if (!IsIconic(window))
+    if (!IsIconic(window_))
         return false;
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(window, &paint);
-    SendMessageA(window, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    PaintDC dc(window_);
+    SendMessageA(window_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
     RECT client;
-    GetClientRect(window, &client);
+    GetClientRect(window_, &client);
     const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
     const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, icon);
-    EndPaint(window, &paint);
+    DrawIcon(dc.Get(), x, y, icon_);
     return true;
 }
 
 void ConverterDialog::RecomputeConversion()
 {
     const double input = ReadInputValue();
-    SetDlgItemTextA(window, IDC_RESULT, ConversionResultText(input, unitIndex, direction).c_str());
+    SetDlgItemTextA(window_, IDC_RESULT, ConversionResultText(input, unitIndex_, direction_).c_str());
 }
 
 double ConverterDialog::ReadInputValue()
 {
-    const double value = ParseInputValue(ControlText(window, IDC_INPUT));
+    const double value = ParseInputValue(ControlText(window_, IDC_INPUT));
     if (IsAcceptedInput(value))
         return value;
     // Runs this conversion once more, nested, with the same result.
-    SetDlgItemTextA(window, IDC_INPUT, kDefaultInputText);
+    SetDlgItemTextA(window_, IDC_INPUT, kDefaultInputText);
     return 1.0;
 }
 
 void ConverterDialog::UpdateMomentConversion()
 {
-    const LocalDateTime date = PickerValue(window, IDC_DATE_PICKER);
-    const LocalDateTime time = PickerValue(window, IDC_TIME_PICKER);
-    SetDlgItemTextA(window, IDC_MOMENT_RESULT, MomentConversionText(date, time).c_str());
+    const LocalDateTime date = PickerValue(window_, IDC_DATE_PICKER);
+    const LocalDateTime time = PickerValue(window_, IDC_TIME_PICKER);
+    SetDlgItemTextA(window_, IDC_MOMENT_RESULT, MomentConversionText(date, time).c_str());
 }

@@ -21,7 +21,7 @@ public:
     // destroys the window.
     HWND CreateModeless(HWND owner);
 
-    HICON Icon() const { return icon; }
+    HICON Icon() const { return icon_; }
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -37,9 +37,9 @@ private:
     double ReadInputValue();
     void UpdateMomentConversion();
 
-    HINSTANCE instance;
-    HWND window = nullptr;
-    int unitIndex = 0;
-    int direction = 0;
-    HICON icon;
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    int unitIndex_ = 0;
+    int direction_ = 0;
+    HICON icon_;
 };

@@ -1,25 +1,56 @@
 #include "Decitray.h"
 
 #include "DecimalTime.h"
+#include "StartProgram.h"
 #include "TrayIcon.h"
-#include "UserElementLink.h"
+#include "WindowBinding.h"
 #include "resource.h"
 
 static const char kInstanceMutex[] = "Decitray-BEBDF92B-D7FF-4062-8778-36CB1F946679";
 static const char kLoaderPath[] = "Horalume\\Horalume.exe";
+static const char kClockItem[] = "DC";
+static const char kDateItem[] = "DD";
 static const UINT kTrayCallbackMessage = WM_APP + 10;
 static const UINT_PTR kTickTimer = 1;
 static const UINT kTickMs = 400;
+static const int kTitleLength = 100;
 
-#if defined(_WIN32) && !defined(_WIN64)
-static_assert(sizeof(STARTUPINFOA) == 68, "STARTUPINFO is 68 bytes on 32-bit Windows");
-#endif
+namespace {
 
-static HINSTANCE appInstance;
-static char windowTitle[100];
-static char windowClassName[100];
-static TrayIcon trayIcon;
-static UserElementLink elementLink;
+// The hidden main window: owns the timer, the tray icon and the link, and
+// hears the tray's notifications and the menu's commands.
+class MainWindow {
+public:
+    explicit MainWindow(HINSTANCE instance) : instance_(instance) {}
+    ~MainWindow()
+    {
+        if (window_ != nullptr) {
+            DestroyWindow(window_);
+        }
+    }
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    bool Create();
+    // The message loop; returns the exit code.
+    int Run();
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnCommand(UINT message, WPARAM wParam, LPARAM lParam);
+    void RegisterWindowClass();
+    void Tick();
+
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    char title_[kTitleLength] = "";
+    char className_[kTitleLength] = "";
+    TrayIcon trayIcon_;
+    ElementClient client_;
+};
+
+} // namespace
 
 // True if another copy already holds the name; the handle stays open for
 // the life of the process so the name stays taken.
@@ -30,69 +61,69 @@ static bool AnotherCopyRuns()
     return error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED;
 }
 
-// Starts the loader from the current directory; Decitray neither waits for it
-// nor watches it.
-static bool StartLoader()
+static INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(kLoaderPath, nullptr, nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
-                        &startup, &process))
-        return false;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return process.dwThreadId != 0;
+    if (message == WM_INITDIALOG) {
+        return TRUE;
+    }
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
 }
 
-static void RegisterMainWindowClass(HINSTANCE instance)
+void PushReadings(ElementClient& client, const char* clockText, const char* dateText)
+{
+    if (!client.IsConnected()) {
+        client.Connect();
+        return;
+    }
+    const bool clockPoked = client.Poke(kClockItem, clockText);
+    const bool datePoked = client.Poke(kDateItem, dateText);
+    // A poke that merely timed out leaves a live conversation alone; one
+    // whose partner has gone would fail forever.
+    if ((!clockPoked || !datePoked) && !client.ConversationStands()) {
+        client.Disconnect();
+    }
+}
+
+void MainWindow::RegisterWindowClass()
 {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = MainWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_DECITRAY));
+    windowClass.lpfnWndProc = Procedure;
+    windowClass.hInstance = instance_;
+    windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_DECITRAY));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = windowClassName;
-    windowClass.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TRAY));
+    windowClass.lpszClassName = className_;
+    windowClass.hIconSm = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_TRAY));
     RegisterClassExA(&windowClass);
 }
 
-// Date first, then clock, each from its own reading of the system clock.
-static void Tick()
+bool MainWindow::Create()
 {
-    const std::string dateText = DecimalDateText();
-    const std::string clockText = DecimalClockText();
-    elementLink.Push(clockText.c_str(), dateText.c_str());
+    LoadStringA(instance_, IDS_APP_TITLE, title_, sizeof title_);
+    LoadStringA(instance_, IDS_APP_TITLE, className_, sizeof className_);
+    RegisterWindowClass();
+    if (!CreateWindowExA(0, className_, title_, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr,
+                         nullptr, instance_, this)) {
+        return false;
+    }
+    HICON trayImage = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_TRAY));
+    if (!trayIcon_.Create(instance_, window_, kTrayCallbackMessage, "Decitray", trayImage, IDI_TRAY, false)) {
+        return false;
+    }
+    trayIcon_.SetDefaultMenuItem(IDM_ABOUT, false);
+    SetTimer(window_, kTickTimer, kTickMs, nullptr);
+    return true;
 }
 
-int RunDecitray(HINSTANCE instance)
+int MainWindow::Run()
 {
-    if (AnotherCopyRuns())
-        return 0;
-    if (!StartLoader()) {
-        MessageBoxA(nullptr, "Could not run the Horalume.exe executable.", "Error", MB_OK | MB_ICONHAND);
-        return 0;
-    }
-
-    LoadStringA(instance, IDS_APP_TITLE, windowTitle, sizeof windowTitle);
-    LoadStringA(instance, IDS_APP_TITLE, windowClassName, sizeof windowClassName);
-    RegisterMainWindowClass(instance);
-    HWND mainWindow = CreateWindowExA(0, windowClassName, windowTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
-                                      CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
-    if (!mainWindow)
-        return 0;
-    appInstance = instance;
-
-    HICON trayImage = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TRAY));
-    if (!trayIcon.Create(instance, mainWindow, kTrayCallbackMessage, "Decitray", trayImage, IDI_TRAY, false))
-        return 0;
-    trayIcon.SetDefaultMenuItem(IDM_ABOUT, false);
-    SetTimer(mainWindow, kTickTimer, kTickMs, nullptr);
-    HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDC_DECITRAY));
-
+    HACCEL accelerators = LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(IDC_DECITRAY));
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (!TranslateAcceleratorA(msg.hwnd, accelerators, &msg)) {
@@ -100,52 +131,81 @@ int RunDecitray(HINSTANCE instance)
             DispatchMessageA(&msg);
         }
     }
-    elementLink.Close();
+    client_.Disconnect();
     return static_cast<int>(msg.wParam);
 }
 
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+// Date first, then clock, each from its own reading of the system clock.
+void MainWindow::Tick()
+{
+    const std::string dateText = DecimalDateText();
+    const std::string clockText = DecimalClockText();
+    PushReadings(client_, clockText.c_str(), dateText.c_str());
+}
+
+LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    MainWindow* self = BoundWindowObject<MainWindow>(window, message, lParam);
+    if (self == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    self->window_ = window;
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_TIMER:
         Tick();
         return 0;
     case WM_DESTROY:
+        trayIcon_.Remove();
         PostQuitMessage(0);
         return 0;
+    case WM_NCDESTROY:
+        UnbindWindow(window_);
+        window_ = nullptr;
+        return 0;
     case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDM_ABOUT:
-            DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_ABOUTBOX), window, AboutDialogProc, 0);
-            return 0;
-        case IDM_EXIT:
-            DestroyWindow(window);
-            return 0;
-        case IDM_HIDEICON:
-            trayIcon.Hide();
-            return 0;
-        default:
-            return DefWindowProcA(window, message, wParam, lParam);
-        }
+        return OnCommand(message, wParam, lParam);
     case kTrayCallbackMessage:
-        return trayIcon.OnTrayNotification(wParam, lParam);
+        return trayIcon_.OnTrayNotification(wParam, lParam);
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcA(window_, message, wParam, lParam);
     }
 }
 
-INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+LRESULT MainWindow::OnCommand(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, LOWORD(wParam));
-            return TRUE;
-        }
-        return FALSE;
+    switch (LOWORD(wParam)) {
+    case IDM_ABOUT:
+        DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_ABOUTBOX), window_, AboutDialogProc, 0);
+        return 0;
+    case IDM_EXIT:
+        DestroyWindow(window_);
+        return 0;
+    case IDM_HIDEICON:
+        trayIcon_.Hide();
+        return 0;
     default:
-        return FALSE;
+        return DefWindowProcA(window_, message, wParam, lParam);
     }
+}
+
+int RunDecitray(HINSTANCE instance)
+{
+    if (AnotherCopyRuns()) {
+        return 0;
+    }
+    // Decitray neither waits for the loader nor watches it.
+    if (StartProgram(kLoaderPath, nullptr, nullptr) == 0) {
+        MessageBoxA(nullptr, "Could not run the Horalume.exe executable.", "Error", MB_OK | MB_ICONHAND);
+        return 0;
+    }
+    MainWindow mainWindow(instance);
+    if (!mainWindow.Create()) {
+        return 0;
+    }
+    return mainWindow.Run();
 }

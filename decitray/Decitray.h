@@ -2,10 +2,15 @@
 // decimal clock and date into the taskbar clock from a hidden main window.
 #pragma once
 
+#include "ElementClient.h"
+
 #include <windows.h>
 
 // The whole run of the program; the exit code is 0 on every path.
 int RunDecitray(HINSTANCE instance);
 
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// One tick's push. While no conversation stands it only tries to make one;
+// once one stands it pokes the clock text as "DC", then the date text as "DD".
+// A conversation found dead after a failed poke is let go, so the next tick
+// connects anew.
+void PushReadings(ElementClient& client, const char* clockText, const char* dateText);

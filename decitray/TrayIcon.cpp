@@ -1,7 +1,7 @@
 #include "TrayIcon.h"
 
-#include <cstring>
-#include <shellapi.h>
+#include "Win32Handles.h"
+#include "WindowBinding.h"
 
 // The record in its Windows 2000 form: 128-character tip, balloon fields, no
 // GUID. Shells of that age take exactly this size.
@@ -10,129 +10,121 @@ constexpr DWORD kNotifyDataSize = NOTIFYICONDATAA_V2_SIZE;
 static_assert(kNotifyDataSize == 488, "the tray record is 488 bytes on 32-bit Windows");
 #endif
 
-static const UINT taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
-static TrayIcon* theTrayIcon = nullptr;
-
+static const UINT kTaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
 static const char kTrayWindowClass[] = "TrayIconClass";
 
-// Loads the menu named by the icon id; the caller destroys it. Null if the
-// resource or its first submenu is missing.
-static HMENU LoadTrayMenu(HINSTANCE instance, UINT menuId, HMENU* submenu)
+// Loads the menu named by the icon id and its first submenu; an empty owner
+// if the resource or the submenu is missing.
+static UniqueMenu LoadTrayMenu(HINSTANCE instance, UINT menuId, HMENU* submenu)
 {
-    HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(menuId));
-    if (!menu)
-        return nullptr;
-    *submenu = GetSubMenu(menu, 0);
-    if (!*submenu) {
-        DestroyMenu(menu);
-        return nullptr;
+    UniqueMenu menu(LoadMenuA(instance, MAKEINTRESOURCEA(menuId)));
+    *submenu = menu ? GetSubMenu(menu.Get(), 0) : nullptr;
+    if (*submenu == nullptr) {
+        menu.Reset();
     }
     return menu;
-}
-
-TrayIcon::TrayIcon()
-{
-    std::memset(&notifyData, 0, sizeof notifyData);
-    theTrayIcon = this;
 }
 
 TrayIcon::~TrayIcon()
 {
     Remove();
-    if (ownWindow)
-        DestroyWindow(ownWindow);
-    if (theTrayIcon == this)
-        theTrayIcon = nullptr;
+    if (ownWindow_) {
+        DestroyWindow(ownWindow_);
+    }
 }
 
 bool TrayIcon::Create(HINSTANCE instance, HWND targetWindow, UINT callbackMessage, const char* tip, HICON icon,
                       UINT iconId, bool hidden)
 {
-    enabled = LOBYTE(LOWORD(GetVersion())) >= 4;
-    if (!enabled)
+    enabled_ = LOBYTE(LOWORD(GetVersion())) >= 4;
+    if (!enabled_) {
         return false;
-
-    this->instance = instance;
+    }
+    instance_ = instance;
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-    windowClass.lpfnWndProc = TrayWindowProc;
+    windowClass.lpfnWndProc = OwnWindowProc;
     windowClass.hInstance = instance;
     windowClass.lpszClassName = kTrayWindowClass;
     RegisterClassExA(&windowClass);
-    ownWindow = CreateWindowExA(0, kTrayWindowClass, "", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    CreateWindowExA(0, kTrayWindowClass, "", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                    nullptr, nullptr, instance, this);
 
-    notifyData.cbSize = kNotifyDataSize;
-    notifyData.hWnd = targetWindow ? targetWindow : ownWindow;
-    notifyData.uID = iconId;
-    notifyData.hIcon = icon;
-    notifyData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    notifyData.uCallbackMessage = callbackMessage;
-    lstrcpynA(notifyData.szTip, tip, sizeof notifyData.szTip);
+    notifyData_.cbSize = kNotifyDataSize;
+    notifyData_.hWnd = targetWindow ? targetWindow : ownWindow_;
+    notifyData_.uID = iconId;
+    notifyData_.hIcon = icon;
+    notifyData_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    notifyData_.uCallbackMessage = callbackMessage;
+    lstrcpynA(notifyData_.szTip, tip, sizeof notifyData_.szTip);
 
-    this->hidden = hidden;
-    this->targetWindow = notifyData.hWnd;
-    creationFlags = notifyData.uFlags;
-    if (hidden)
+    hidden_ = hidden;
+    targetWindow_ = notifyData_.hWnd;
+    creationFlags_ = notifyData_.uFlags;
+    if (hidden) {
         return true;
-
-    const bool added = Shell_NotifyIconA(NIM_ADD, &notifyData) != FALSE;
-    removed = this->hidden = !added;
+    }
+    const bool added = Shell_NotifyIconA(NIM_ADD, &notifyData_) != FALSE;
+    removed_ = hidden_ = !added;
     // Left set after a successful add, so the icon comes back when the
     // taskbar is re-created.
-    pending = added;
+    pending_ = added;
     return added;
 }
 
 bool TrayIcon::Hide()
 {
-    if (!enabled || removed || hidden)
+    if (!enabled_ || removed_ || hidden_) {
         return true;
+    }
     Remove();
-    return hidden;
+    return hidden_;
 }
 
 bool TrayIcon::Remove()
 {
-    pending = false;
-    if (!enabled || removed)
+    pending_ = false;
+    if (!enabled_ || removed_) {
         return true;
-    notifyData.uFlags = 0;
-    if (Shell_NotifyIconA(NIM_DELETE, &notifyData))
-        hidden = removed = true;
-    return removed;
+    }
+    notifyData_.uFlags = 0;
+    if (Shell_NotifyIconA(NIM_DELETE, &notifyData_)) {
+        hidden_ = removed_ = true;
+    }
+    return removed_;
 }
 
 bool TrayIcon::SetDefaultMenuItem(UINT item, bool byPosition)
 {
-    if (item == defaultItem && byPosition == defaultByPosition)
+    if (item == defaultItem_ && byPosition == defaultByPosition_) {
         return true;
-    defaultItem = item;
-    defaultByPosition = byPosition;
+    }
+    defaultItem_ = item;
+    defaultByPosition_ = byPosition;
     HMENU submenu = nullptr;
-    HMENU menu = LoadTrayMenu(instance, notifyData.uID, &submenu);
-    if (!menu)
+    UniqueMenu menu = LoadTrayMenu(instance_, notifyData_.uID, &submenu);
+    if (!menu) {
         return false;
+    }
     SetMenuDefaultItem(submenu, item, byPosition);
-    DestroyMenu(menu);
     return true;
 }
 
 bool TrayIcon::ShowMenu(HWND commandWindow)
 {
     HMENU submenu = nullptr;
-    HMENU menu = LoadTrayMenu(instance, notifyData.uID, &submenu);
-    if (!menu)
+    UniqueMenu menu = LoadTrayMenu(instance_, notifyData_.uID, &submenu);
+    if (!menu) {
         return false;
-    SetMenuDefaultItem(submenu, defaultItem, defaultByPosition);
+    }
+    SetMenuDefaultItem(submenu, defaultItem_, defaultByPosition_);
     POINT cursor = {};
     GetCursorPos(&cursor);
     // Without the foreground the menu would not close on a click elsewhere.
-    SetForegroundWindow(notifyData.hWnd);
+    SetForegroundWindow(notifyData_.hWnd);
     TrackPopupMenu(submenu, 0, cursor.x, cursor.y, 0, commandWindow, nullptr);
-    PostMessageA(notifyData.hWnd, WM_NULL, 0, 0);
-    DestroyMenu(menu);
+    PostMessageA(notifyData_.hWnd, WM_NULL, 0, 0);
     return true;
 }
 
@@ -140,37 +132,40 @@ bool TrayIcon::ShowMenu(HWND commandWindow)
 // to look it up in is missing.
 bool TrayIcon::DefaultCommand(UINT* command)
 {
-    if (!defaultByPosition) {
-        *command = defaultItem;
+    if (!defaultByPosition_) {
+        *command = defaultItem_;
         return true;
     }
     HMENU submenu = nullptr;
-    HMENU menu = LoadTrayMenu(instance, notifyData.uID, &submenu);
-    if (!menu)
+    UniqueMenu menu = LoadTrayMenu(instance_, notifyData_.uID, &submenu);
+    if (!menu) {
         return false;
-    *command = GetMenuItemID(submenu, static_cast<int>(defaultItem));
-    DestroyMenu(menu);
+    }
+    *command = GetMenuItemID(submenu, static_cast<int>(defaultItem_));
     return true;
 }
 
 LRESULT TrayIcon::OnTrayNotification(WPARAM wParam, LPARAM lParam)
 {
-    if (wParam != notifyData.uID)
+    if (wParam != notifyData_.uID) {
         return 0;
+    }
     const HWND commandWindow = CommandWindow();
-    if (!commandWindow)
+    if (!commandWindow) {
         return 0;
-
+    }
     switch (LOWORD(lParam)) {
     case WM_RBUTTONUP:
-        if (!ShowMenu(commandWindow))
+        if (!ShowMenu(commandWindow)) {
             return 0;
+        }
         break;
     case WM_LBUTTONDBLCLK: {
-        SetForegroundWindow(notifyData.hWnd);
+        SetForegroundWindow(notifyData_.hWnd);
         UINT command = 0;
-        if (!DefaultCommand(&command))
+        if (!DefaultCommand(&command)) {
             return 0;
+        }
         SendMessageA(commandWindow, WM_COMMAND, command, 0);
         break;
     }
@@ -182,32 +177,46 @@ LRESULT TrayIcon::OnTrayNotification(WPARAM wParam, LPARAM lParam)
 
 void TrayIcon::ReAdd()
 {
-    if (!pending || hidden)
+    if (!pending_ || hidden_) {
         return;
-    notifyData.uFlags = creationFlags;
+    }
+    notifyData_.uFlags = creationFlags_;
     // After a mere work-area change the icon is still there and the shell
     // refuses to add it twice; it counts as shown if it can be modified.
-    const bool shown = Shell_NotifyIconA(NIM_ADD, &notifyData) || Shell_NotifyIconA(NIM_MODIFY, &notifyData);
-    hidden = !shown;
-    pending = shown;
+    const bool shown = Shell_NotifyIconA(NIM_ADD, &notifyData_) || Shell_NotifyIconA(NIM_MODIFY, &notifyData_);
+    hidden_ = !shown;
+    pending_ = shown;
 }
 
-LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK TrayIcon::OwnWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    TrayIcon* const tray = theTrayIcon;
-    if (!tray || window != tray->ownWindow)
+    TrayIcon* self = BoundWindowObject<TrayIcon>(window, message, lParam);
+    if (self == nullptr) {
         return DefWindowProcA(window, message, wParam, lParam);
+    }
+    self->ownWindow_ = window;
+    return self->HandleMessage(message, wParam, lParam);
+}
 
-    if (message == taskbarCreatedMessage) {
-        tray->ReAdd();
+LRESULT TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == kTaskbarCreatedMessage) {
+        ReAdd();
         return 0;
     }
     if (message == WM_SETTINGCHANGE) {
-        if (wParam == SPI_SETWORKAREA)
-            tray->ReAdd();
+        if (wParam == SPI_SETWORKAREA) {
+            ReAdd();
+        }
         return 0;
     }
-    if (message == tray->notifyData.uCallbackMessage)
-        return tray->OnTrayNotification(wParam, lParam);
+    if (message == notifyData_.uCallbackMessage && message != 0) {
+        return OnTrayNotification(wParam, lParam);
+    }
+    const HWND window = ownWindow_;
+    if (message == WM_NCDESTROY) {
+        UnbindWindow(window);
+        ownWindow_ = nullptr;
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -4,10 +4,12 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 class TrayIcon {
 public:
-    TrayIcon();
-    virtual ~TrayIcon();
+    TrayIcon() = default;
+    ~TrayIcon();
 
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
@@ -17,33 +19,32 @@ public:
     bool Create(HINSTANCE instance, HWND targetWindow, UINT callbackMessage, const char* tip, HICON icon, UINT iconId,
                 bool hidden);
     bool Hide();
+    // Takes the icon out of the taskbar; the owner calls it from WM_DESTROY.
     bool Remove();
     bool SetDefaultMenuItem(UINT item, bool byPosition);
-    virtual LRESULT OnTrayNotification(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTrayNotification(WPARAM wParam, LPARAM lParam);
     // Adds the icon again after the taskbar was re-created.
     void ReAdd();
 
-    bool IsShown() const { return !hidden && !removed; }
-    HWND OwnWindow() const { return ownWindow; }
+    bool IsShown() const { return !hidden_ && !removed_; }
+    HWND OwnWindow() const { return ownWindow_; }
 
 private:
-    friend LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-    HWND CommandWindow() const { return targetWindow ? targetWindow : notifyData.hWnd; }
+    static LRESULT CALLBACK OwnWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    HWND CommandWindow() const { return targetWindow_ ? targetWindow_ : notifyData_.hWnd; }
     bool ShowMenu(HWND commandWindow);
     bool DefaultCommand(UINT* command);
 
-    NOTIFYICONDATAA notifyData;
-    HINSTANCE instance = nullptr;
-    HWND ownWindow = nullptr;
-    HWND targetWindow = nullptr;
-    bool enabled = false;
-    bool hidden = true;
-    bool removed = true;
-    UINT creationFlags = 0;
-    UINT defaultItem = 0;
-    bool defaultByPosition = true;
-    bool pending = false;
+    NOTIFYICONDATAA notifyData_ = {};
+    HINSTANCE instance_ = nullptr;
+    HWND ownWindow_ = nullptr;
+    HWND targetWindow_ = nullptr;
+    bool enabled_ = false;
+    bool hidden_ = true;
+    bool removed_ = true;
+    UINT creationFlags_ = 0;
+    UINT defaultItem_ = 0;
+    bool defaultByPosition_ = true;
+    bool pending_ = false;
 };
-
-LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

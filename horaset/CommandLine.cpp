@@ -52,5 +52,5 @@ std::optional<ElementAssignment> ParseElementArgument(const char* argument)
     if (name.empty()) {
         return std::nullopt;
     }
-    return ElementAssignment{std::string(name.substr(0, kMaxElementNameLength)), value};
+    return ElementAssignment{std::string(name.substr(0, kArgumentNameLength)), value};
 }

@@ -14,8 +14,9 @@ enum HorasetExitCode {
     kExitNoLink = 2,
 };
 
-// The clock keeps element names of at most this many characters.
-constexpr std::size_t kMaxElementNameLength = 8;
+// horaset cuts element names to this many characters, as batch files written
+// for it expect; the clock itself takes longer names.
+constexpr std::size_t kArgumentNameLength = 8;
 
 // The usage text, printed with itself as the printf format: each "%%" prints as one '%'.
 extern const char kUsageFormat[];
@@ -30,7 +31,7 @@ bool IsHelpRequest(const char* argument);
 bool AnyHelpRequest(int argc, const char* const argv[]);
 
 struct ElementAssignment {
-    std::string name; // no '%' at either end, at most kMaxElementNameLength characters
+    std::string name; // no '%' at either end, at most kArgumentNameLength characters
     // The rest of the argument, '=' and '%' characters included. It is a tail of
     // the argument, so value.data()[value.size()] is the argument's terminating zero.
     std::string_view value;

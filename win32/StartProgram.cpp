@@ -4,6 +4,10 @@
 
 #include <string>
 
+#if defined(_WIN32) && !defined(_WIN64)
+static_assert(sizeof(STARTUPINFOA) == 68, "STARTUPINFO is 68 bytes on 32-bit Windows");
+#endif
+
 DWORD StartProgram(const char* program, const char* commandLine, const char* directory)
 {
     // CreateProcessA may write into the command line, so it gets a copy.

@@ -88,7 +88,7 @@ int main(int argc, char** argv)
 {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
     const bool useComponent = !(argc > 2 && std::strcmp(argv[2], "recorder") == 0);
-    std::unique_ptr<RecordingDdeServer> server;
+    std::unique_ptr<testkit::RecordingDdeServer> server;
     std::unique_ptr<ComponentReceiver> component;
     if (useComponent) {
         component = std::make_unique<ComponentReceiver>();
@@ -98,7 +98,7 @@ int main(int argc, char** argv)
         }
         std::printf("receiver: the clock component in the stand-in taskbar\n");
     } else {
-        server = std::make_unique<RecordingDdeServer>();
+        server = std::make_unique<testkit::RecordingDdeServer>();
         std::printf("receiver: recording DDE server of the bench\n");
     }
 
@@ -127,7 +127,7 @@ int main(int argc, char** argv)
     decitray.WaitForExit();
 
     if (server) {
-        const std::vector<RecordedPoke> pokes = server->Pokes();
+        const std::vector<testkit::RecordedPoke> pokes = server->Pokes();
         for (size_t i = pokesBefore; i < pokes.size(); ++i)
             if (pokes[i].item == "DC")
                 received[pokes[i].moment].insert(pokes[i].bytes.c_str());

@@ -3,7 +3,7 @@
 // Whatever is still running at the end is closed, or ended.
 #pragma once
 
-#include "BuildPaths.h"
+#include "ChildProcess.h"
 
 #include <windows.h>
 
@@ -16,11 +16,11 @@ public:
     DecitrayDirectory(const DecitrayDirectory&) = delete;
     DecitrayDirectory& operator=(const DecitrayDirectory&) = delete;
 
-    const std::string& Path() const { return path; }
+    const std::string& Path() const { return path_; }
     int LoaderStarts() const;
 
 private:
-    std::string path;
+    std::string path_;
 };
 
 class DecitrayProcess {
@@ -30,15 +30,18 @@ public:
     DecitrayProcess(const DecitrayProcess&) = delete;
     DecitrayProcess& operator=(const DecitrayProcess&) = delete;
 
-    bool Started() const { return process.hProcess != nullptr; }
+    bool Started() const { return child_.Started(); }
     // The exit code, or -1 if it is still running after the time.
-    int WaitForExit(DWORD milliseconds = 5000);
+    int WaitForExit(DWORD milliseconds = 5000) { return child_.WaitForExit(milliseconds); }
     // A visible top-level window of this process with the class and title
     // (null matches any), waited for.
-    HWND WaitForWindow(const char* className, const char* title, DWORD milliseconds = 5000) const;
-    HWND FindWindowOf(const char* className, const char* title) const;
+    HWND WaitForWindow(const char* className, const char* title, DWORD milliseconds = 5000) const
+    {
+        return child_.WaitForWindow(className, title, milliseconds);
+    }
+    HWND FindWindowOf(const char* className, const char* title) const { return child_.FindWindowOf(className, title); }
     HWND MainWindow(DWORD milliseconds = 5000) const;
 
 private:
-    PROCESS_INFORMATION process = {};
+    testkit::ChildProcess child_;
 };

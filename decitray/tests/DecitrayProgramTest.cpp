@@ -117,7 +117,7 @@ bool IsTextNear(const std::string& bytes, long long moment, std::string (*text)(
 
 TEST(DecitrayProgramTest, TicksPokeClockThenDateEvery400Ms)
 {
-    RecordingDdeServer server;
+    testkit::RecordingDdeServer server;
     DecitrayDirectory directory;
     DecitrayProcess decitray(directory);
     HWND main = decitray.MainWindow();
@@ -137,7 +137,7 @@ TEST(DecitrayProgramTest, TicksPokeClockThenDateEvery400Ms)
     EXPECT_EQ(decitray.WaitForExit(), 0);
     EXPECT_TRUE(WaitUntil([&] { return server.Disconnects() == 1; })) << "closing ends the conversation";
 
-    const std::vector<RecordedPoke> pokes = server.Pokes();
+    const std::vector<testkit::RecordedPoke> pokes = server.Pokes();
     const std::vector<DWORD> connects = server.Connects();
     ASSERT_EQ(connects.size(), 1u);
     ASSERT_GE(pokes.size(), 12u);
@@ -145,8 +145,8 @@ TEST(DecitrayProgramTest, TicksPokeClockThenDateEvery400Ms)
 
     std::vector<DWORD> gaps;
     for (size_t i = 0; i + 1 < pokes.size(); i += 2) {
-        const RecordedPoke& clock = pokes[i];
-        const RecordedPoke& date = pokes[i + 1];
+        const testkit::RecordedPoke& clock = pokes[i];
+        const testkit::RecordedPoke& date = pokes[i + 1];
         EXPECT_EQ(clock.item, "DC");
         EXPECT_EQ(date.item, "DD");
         EXPECT_EQ(clock.format, static_cast<UINT>(CF_TEXT));

@@ -1,5 +1,7 @@
-// Waiting in tests without starving the thread's windows of messages.
+// Helpers of Decitray's tests: the tray icon as the shell knows it, window texts.
 #pragma once
+
+#include "TaskbarTestKit.h"
 
 #include <windows.h>
 
@@ -7,34 +9,8 @@
 
 #include <string>
 
-// Dispatches this thread's messages for the given time.
-inline void PumpMessagesFor(DWORD milliseconds)
-{
-    const DWORD start = GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        const DWORD spent = GetTickCount() - start;
-        if (spent >= milliseconds)
-            return;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - spent, QS_ALLINPUT);
-    }
-}
-
-// Pumps messages until the condition holds or the time is up; the condition's last value.
-template <typename Condition> bool WaitUntil(Condition condition, DWORD milliseconds = 5000)
-{
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start >= milliseconds)
-            return condition();
-        PumpMessagesFor(20);
-    }
-    return true;
-}
+using testkit::PumpMessagesFor;
+using testkit::WaitUntil;
 
 // Whether the shell knows an icon of this window and id: modifying nothing
 // succeeds only for an icon that is there.

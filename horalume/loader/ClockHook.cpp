@@ -7,22 +7,19 @@
 #include "LoaderState.h"
 #include "RegKey.h"
 #include "SettingsStore.h"
+#include "TaskbarClock.h"
 #include "Win32Handles.h"
 
 bool FindClockWindow()
 {
-    HWND tray = nullptr;
-    while ((tray = FindWindowExA(nullptr, tray, hookapi::kTrayWindowClass, nullptr)) != nullptr) {
-        HWND notify = FindWindowExA(tray, nullptr, hookapi::kNotifyWindowClass, nullptr);
-        HWND clock = notify ? FindWindowExA(notify, nullptr, hookapi::kClockWindowClass, nullptr) : nullptr;
-        if (clock != nullptr) {
-            g_loader.trayWindow = tray;
-            g_loader.notifyWindow = notify;
-            g_loader.clockWindow = clock;
-            return true;
-        }
+    const TaskbarClock found = FindTaskbarClock();
+    if (found.clock == nullptr) {
+        return false;
     }
-    return false;
+    g_loader.trayWindow = found.tray;
+    g_loader.notifyWindow = found.notify;
+    g_loader.clockWindow = found.clock;
+    return true;
 }
 
 bool IsComponentInstalled()

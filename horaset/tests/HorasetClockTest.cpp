@@ -2,6 +2,8 @@
 // read back from the component (XTYP_REQUEST) and from the clock's text.
 #include "ChildProcess.h"
 #include "ClockDefaults.h"
+#include "CommandLine.h"
+#include "ElementTable.h"
 #include "TaskbarTestKit.h"
 
 #include <gtest/gtest.h>
@@ -51,14 +53,19 @@ TEST_F(HorasetWithClock, SetsTheElementTheClockShows)
     EXPECT_TRUE(WaitForClockText("<Hello>", 5000, &shown)) << shown;
 }
 
+// horaset's cut of a name and the clock's own limit are two different bounds.
+static_assert(kArgumentNameLength < kMaxElementNameLength, "horaset cuts names the clock would take whole");
+
 TEST_F(HorasetWithClock, SetsEveryElementOfOneRunAsCleanedUp)
 {
+    ASSERT_TRUE(PokeElement("LONGELEMENTNAME", "whole"));
     const ChildResult result = RunHoraset({"a=1", "%P%=Q=R%", "-x", "LONGELEMENTNAME=cut", "%%%=none", "B=x", "B="});
     EXPECT_EQ(result.output, "");
     EXPECT_EQ(result.exitCode, 0u);
     EXPECT_EQ(RequestElement("A"), "1") << "names compare regardless of case";
     EXPECT_EQ(RequestElement("P"), "Q=R%");
     EXPECT_EQ(RequestElement("LONGELEM"), "cut");
+    EXPECT_EQ(RequestElement("LONGELEMENTNAME"), "whole") << "the clock keeps the longer name apart";
     EXPECT_EQ(RequestElement("B"), "") << "the later empty value wins";
 }
 

@@ -2,7 +2,8 @@
 // Its standard output is compared byte for byte: as on Windows, the C runtime
 // writes each "\n" to the pipe as "\r\n".
 #include "ChildProcess.h"
-#include "TestDdeServer.h"
+#include "RecordingDdeServer.h"
+#include "TaskbarTestKit.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 #include <vector>
 
 namespace {
+
+using namespace testkit;
 
 const char kUsage[] = "HORASET 1.4  Element setter of the decimal time package\r\n"
                       "Sets the value of a user-defined Horalume format element.\r\n"
@@ -38,7 +41,7 @@ std::string WithZero(const std::string& text)
 class HorasetWithServer : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(server.Running()); }
-    TestDdeServer server;
+    RecordingDdeServer server;
 };
 
 TEST_F(HorasetWithServer, UsageWithoutArgumentsOrOnAHelpSwitchAnywhere)
@@ -51,7 +54,7 @@ TEST_F(HorasetWithServer, UsageWithoutArgumentsOrOnAHelpSwitchAnywhere)
         EXPECT_EQ(result.errors, "");
         EXPECT_EQ(result.exitCode, 1u);
     }
-    EXPECT_EQ(server.Connections(), 0) << "help is given before connecting";
+    EXPECT_TRUE(server.Connects().empty()) << "help is given before connecting";
     EXPECT_TRUE(server.Pokes().empty());
 }
 
@@ -60,7 +63,7 @@ TEST_F(HorasetWithServer, SwitchAloneConnectsAndSetsNothing)
     const ChildResult result = RunHoraset({"-x"});
     EXPECT_EQ(result.output, "");
     EXPECT_EQ(result.exitCode, 1u);
-    EXPECT_EQ(server.Connections(), 1);
+    EXPECT_TRUE(WaitUntil([&] { return server.Connects().size() == 1; }));
     EXPECT_TRUE(server.Pokes().empty());
 }
 
@@ -71,16 +74,16 @@ TEST_F(HorasetWithServer, PokesEachElementAsTextWithItsZero)
                                            "%%%=1", "", "NA=\xE9t\xE9", "BIG=" + longValue});
     EXPECT_EQ(result.output, "");
     EXPECT_EQ(result.exitCode, 0u);
-    EXPECT_EQ(server.Connections(), 1) << "one conversation for all arguments";
+    EXPECT_TRUE(WaitUntil([&] { return server.Connects().size() == 1; })) << "one conversation for all arguments";
 
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"MYITEM", WithZero("Hello")}, {"X", WithZero("a=b%c%")},     {"EMPTY", WithZero("")},
         {"LONGELEM", WithZero("1")},   {"NA", WithZero("\xE9t\xE9")}, {"BIG", WithZero(longValue)}};
-    const std::vector<ReceivedPoke> pokes = server.Pokes();
+    const std::vector<RecordedPoke> pokes = server.Pokes();
     ASSERT_EQ(pokes.size(), expected.size());
     for (std::size_t i = 0; i < pokes.size(); ++i) {
         EXPECT_EQ(pokes[i].item, expected[i].first);
-        EXPECT_EQ(pokes[i].data, expected[i].second) << pokes[i].item;
+        EXPECT_EQ(pokes[i].bytes, expected[i].second) << pokes[i].item;
         EXPECT_EQ(pokes[i].format, static_cast<UINT>(CF_TEXT));
     }
 }
@@ -112,7 +115,7 @@ class HorasetRefused : public ::testing::TestWithParam<Refusal> {};
 TEST_P(HorasetRefused, ReportsEachRefusedNameAndGoesOn)
 {
     const Refusal& refusal = GetParam();
-    TestDdeServer server(refusal.unanswered);
+    RecordingDdeServer server(refusal.unanswered);
     ASSERT_TRUE(server.Running());
     const ChildResult result = RunHoraset(refusal.arguments);
     EXPECT_EQ(result.output, refusal.output);

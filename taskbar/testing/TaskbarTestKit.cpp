@@ -1,11 +1,10 @@
 #include "TaskbarTestKit.h"
 
+#include "ElementClient.h"
 #include "HookApi.h"
 #include "StandInTaskbar.h"
+#include "TaskbarClock.h"
 
-#include <ddeml.h>
-
-#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -29,110 +28,84 @@ HWND FindOwnedWindow(HWND parent, const char* className, DWORD processId)
     return nullptr;
 }
 
-class DdeClient {
-public:
-    DdeClient()
-    {
-        if (DdeInitializeA(&instance_, Callback, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) {
-            instance_ = 0;
-            return;
-        }
-        HSZ service = DdeCreateStringHandleA(instance_, hookapi::kServiceName, CP_WINANSI);
-        HSZ topic = DdeCreateStringHandleA(instance_, hookapi::kTopicName, CP_WINANSI);
-        conversation_ = DdeConnect(instance_, service, topic, nullptr);
-        DdeFreeStringHandle(instance_, service);
-        DdeFreeStringHandle(instance_, topic);
-    }
-    ~DdeClient()
-    {
-        if (conversation_ != nullptr)
-            DdeDisconnect(conversation_);
-        if (instance_ != 0)
-            DdeUninitialize(instance_);
-    }
-    DdeClient(const DdeClient&) = delete;
-    DdeClient& operator=(const DdeClient&) = delete;
-
-    DWORD Instance() const { return instance_; }
-    HCONV Conversation() const { return conversation_; }
-
-private:
-    static HDDEDATA CALLBACK Callback(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) { return nullptr; }
-
-    DWORD instance_ = 0;
-    HCONV conversation_ = nullptr;
-};
-
 bool HookClock(const std::string& dllPath, const char* procName, DWORD timeoutMs)
 {
-    HWND clock = FindClockWindow();
-    HWND tray = clock != nullptr ? GetAncestor(clock, GA_ROOT) : nullptr;
-    DWORD thread = clock != nullptr ? GetWindowThreadProcessId(clock, nullptr) : 0;
-    if (thread == 0)
+    const TaskbarClock found = FindTaskbarClock();
+    DWORD thread = found.clock != nullptr ? GetWindowThreadProcessId(found.clock, nullptr) : 0;
+    if (thread == 0) {
         return false;
-    HMODULE library = LoadLibraryA(dllPath.c_str());
-    if (library == nullptr)
-        return false;
-    bool done = false;
-    HOOKPROC proc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, procName)));
-    HANDLE event = CreateEventA(nullptr, TRUE, FALSE, hookapi::kHookCompleteEvent);
-    HHOOK hook =
-        (proc != nullptr && event != nullptr) ? SetWindowsHookExA(WH_CALLWNDPROC, proc, library, thread) : nullptr;
-    if (hook != nullptr) {
-        DWORD_PTR ignored;
-        SendMessageTimeoutA(tray, WM_WININICHANGE, 0, 0, SMTO_NORMAL, timeoutMs, &ignored);
-        done = WaitForSingleObject(event, timeoutMs) == WAIT_OBJECT_0;
-        if (done)
-            Sleep(100);
-        UnhookWindowsHookEx(hook);
     }
-    if (event != nullptr)
-        CloseHandle(event);
-    FreeLibrary(library);
+    UniqueLibrary library(LoadLibraryA(dllPath.c_str()));
+    if (!library) {
+        return false;
+    }
+    HOOKPROC proc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library.Get(), procName)));
+    UniqueHandle event(CreateEventA(nullptr, TRUE, FALSE, hookapi::kHookCompleteEvent));
+    if (proc == nullptr || !event) {
+        return false;
+    }
+    UniqueHook hook(SetWindowsHookExA(WH_CALLWNDPROC, proc, library.Get(), thread));
+    if (!hook) {
+        return false;
+    }
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(found.tray, WM_WININICHANGE, 0, 0, SMTO_NORMAL, timeoutMs, &ignored);
+    const bool done = WaitForSingleObject(event.Get(), timeoutMs) == WAIT_OBJECT_0;
+    if (done) {
+        Sleep(100); // lets the component finish before our copy of it goes
+    }
     return done;
 }
 
 } // namespace
 
+// The job ends the taskbar even when the test process dies first.
+static UniqueHandle KillOnCloseJob()
+{
+    UniqueHandle job(CreateJobObjectA(nullptr, nullptr));
+    if (job) {
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    }
+    return job;
+}
+
 bool StandInTaskbar::Start(ClockMode mode, DWORD timeoutMs)
 {
     Stop();
     std::string commandLine = std::string("\"") + TASKBAR_EXE_PATH + "\"";
-    if (mode == ClockMode::None)
+    if (mode == ClockMode::None) {
         commandLine += std::string(" ") + kNoClockSwitch;
-    else if (mode == ClockMode::Hidden)
+    } else if (mode == ClockMode::Hidden) {
         commandLine += std::string(" ") + kHiddenClockSwitch;
-
-    // The job ends the taskbar even when the test process dies first.
-    job_ = CreateJobObjectA(nullptr, nullptr);
-    if (job_ != nullptr) {
-        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-        SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
     }
+    job_ = KillOnCloseJob();
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
-    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
-    mutableLine.push_back('\0');
-    if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
-                        &startup, &info))
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &startup,
+                        &info)) {
         return false;
-    if (job_ != nullptr)
-        AssignProcessToJobObject(job_, info.hProcess);
-    ResumeThread(info.hThread);
-    CloseHandle(info.hThread);
-    process_ = info.hProcess;
+    }
+    UniqueHandle thread(info.hThread);
+    process_.Reset(info.hProcess);
     processId_ = info.dwProcessId;
+    if (job_) {
+        AssignProcessToJobObject(job_.Get(), process_.Get());
+    }
+    ResumeThread(thread.Get());
 
     for (DWORD waited = 0; waited <= timeoutMs; waited += kPollMs) {
         tray_ = FindOwnedWindow(nullptr, hookapi::kTrayWindowClass, processId_);
         HWND notify = tray_ ? FindWindowExA(tray_, nullptr, hookapi::kNotifyWindowClass, nullptr) : nullptr;
         clock_ = notify ? FindWindowExA(notify, nullptr, hookapi::kClockWindowClass, nullptr) : nullptr;
-        if (clock_ != nullptr || (mode == ClockMode::None && notify != nullptr))
+        if (clock_ != nullptr || (mode == ClockMode::None && notify != nullptr)) {
             return true;
-        if (WaitForSingleObject(process_, kPollMs) == WAIT_OBJECT_0)
+        }
+        if (WaitForSingleObject(process_.Get(), kPollMs) == WAIT_OBJECT_0) {
             break;
+        }
     }
     Stop();
     return false;
@@ -141,22 +114,21 @@ bool StandInTaskbar::Start(ClockMode mode, DWORD timeoutMs)
 bool StandInTaskbar::Stop(DWORD timeoutMs)
 {
     bool closedItself = false;
-    if (process_ != nullptr) {
-        if (tray_ != nullptr)
+    if (process_) {
+        if (tray_ != nullptr) {
             PostMessageA(tray_, WM_CLOSE, 0, 0);
-        closedItself = tray_ != nullptr && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
-        if (!closedItself) {
-            TerminateProcess(process_, 1);
-            WaitForSingleObject(process_, timeoutMs);
         }
-        CloseHandle(process_);
+        closedItself = tray_ != nullptr && WaitForSingleObject(process_.Get(), timeoutMs) == WAIT_OBJECT_0;
+        if (!closedItself) {
+            TerminateProcess(process_.Get(), 1);
+            WaitForSingleObject(process_.Get(), timeoutMs);
+        }
     }
-    if (job_ != nullptr) {
-        TerminateJobObject(job_, 1);
-        CloseHandle(job_);
+    if (job_) {
+        TerminateJobObject(job_.Get(), 1);
     }
-    job_ = nullptr;
-    process_ = nullptr;
+    job_.Reset();
+    process_.Reset();
     processId_ = 0;
     tray_ = nullptr;
     clock_ = nullptr;
@@ -165,7 +137,7 @@ bool StandInTaskbar::Stop(DWORD timeoutMs)
 
 bool StandInTaskbar::IsRunning() const
 {
-    return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+    return process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
 }
 
 // Sends one of the stand-in's own messages; whether it answered 1.
@@ -189,14 +161,7 @@ bool StandInTaskbar::SubclassClockOnTop() const
 
 HWND FindClockWindow()
 {
-    HWND tray = nullptr;
-    while ((tray = FindWindowExA(nullptr, tray, hookapi::kTrayWindowClass, nullptr)) != nullptr) {
-        HWND notify = FindWindowExA(tray, nullptr, hookapi::kNotifyWindowClass, nullptr);
-        HWND clock = notify ? FindWindowExA(notify, nullptr, hookapi::kClockWindowClass, nullptr) : nullptr;
-        if (clock != nullptr)
-            return clock;
-    }
-    return nullptr;
+    return FindTaskbarClock().clock;
 }
 
 bool InstallClockComponent(const std::string& dllPath, DWORD timeoutMs)
@@ -211,11 +176,8 @@ bool RemoveClockComponent(const std::string& dllPath, DWORD timeoutMs)
 
 bool IsComponentInstalled()
 {
-    HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, hookapi::kInstalledMutex);
-    if (mutex == nullptr)
-        return false;
-    CloseHandle(mutex);
-    return true;
+    UniqueHandle mutex(OpenMutexA(SYNCHRONIZE, FALSE, hookapi::kInstalledMutex));
+    return static_cast<bool>(mutex);
 }
 
 std::string ClockText()
@@ -234,15 +196,34 @@ std::string ClockText()
     return std::string(buffer.data(), copied < buffer.size() ? copied : buffer.size() - 1);
 }
 
+void PumpMessagesFor(DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        const DWORD spent = GetTickCount() - start;
+        if (spent >= milliseconds) {
+            return;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - spent, QS_ALLINPUT);
+    }
+}
+
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 {
     DWORD start = GetTickCount();
     for (;;) {
-        if (condition())
+        if (condition()) {
             return true;
-        if (GetTickCount() - start > timeoutMs)
+        }
+        if (GetTickCount() - start > timeoutMs) {
             return false;
-        Sleep(kPollMs);
+        }
+        PumpMessagesFor(kPollMs);
     }
 }
 
@@ -267,14 +248,8 @@ bool WaitForClockText(const std::string& contained, DWORD timeoutMs, std::string
 
 bool PokeData(const std::string& name, const void* data, DWORD size, UINT format)
 {
-    DdeClient client;
-    if (client.Conversation() == nullptr)
-        return false;
-    HSZ item = DdeCreateStringHandleA(client.Instance(), name.c_str(), CP_WINANSI);
-    HDDEDATA result = DdeClientTransaction(static_cast<LPBYTE>(const_cast<void*>(data)), size, client.Conversation(),
-                                           item, format, XTYP_POKE, hookapi::kPokeTimeoutMs, nullptr);
-    DdeFreeStringHandle(client.Instance(), item);
-    return result != nullptr;
+    ElementClient client;
+    return client.Connect() && client.PokeData(name.c_str(), data, size, format);
 }
 
 bool PokeElement(const std::string& name, const std::string& value)
@@ -284,25 +259,11 @@ bool PokeElement(const std::string& name, const std::string& value)
 
 std::optional<std::string> RequestElement(const std::string& name)
 {
-    DdeClient client;
-    if (client.Conversation() == nullptr)
-        return std::nullopt;
-    HSZ item = DdeCreateStringHandleA(client.Instance(), name.c_str(), CP_WINANSI);
-    HDDEDATA data = DdeClientTransaction(nullptr, 0, client.Conversation(), item, CF_TEXT, XTYP_REQUEST,
-                                         hookapi::kPokeTimeoutMs, nullptr);
-    DdeFreeStringHandle(client.Instance(), item);
-    if (data == nullptr)
-        return std::nullopt;
-    DWORD size = 0;
-    const BYTE* bytes = DdeAccessData(data, &size);
+    ElementClient client;
     std::string value;
-    if (bytes != nullptr) {
-        const void* nul = std::memchr(bytes, '\0', size);
-        value.assign(reinterpret_cast<const char*>(bytes),
-                     nul ? static_cast<const BYTE*>(nul) - bytes : static_cast<std::ptrdiff_t>(size));
-        DdeUnaccessData(data);
+    if (!client.Connect() || !client.Request(name.c_str(), value)) {
+        return std::nullopt;
     }
-    DdeFreeDataHandle(data);
     return value;
 }
 
@@ -340,134 +301,6 @@ HWND WaitForProcessWindow(const char* className, DWORD processId, DWORD timeoutM
         },
         timeoutMs);
     return window != nullptr && IsWindowVisible(window) ? window : nullptr;
-}
-
-static LPARAM ClockMiddle(HWND clock)
-{
-    RECT client;
-    GetClientRect(clock, &client);
-    return MAKELPARAM(client.right / 2, client.bottom / 2);
-}
-
-void ClickClock()
-{
-    HWND clock = FindClockWindow();
-    PostMessageA(clock, WM_LBUTTONDOWN, MK_LBUTTON, ClockMiddle(clock));
-    PostMessageA(clock, WM_LBUTTONUP, 0, ClockMiddle(clock));
-}
-
-void DoubleClickClock()
-{
-    HWND clock = FindClockWindow();
-    ClickClock();
-    PostMessageA(clock, WM_LBUTTONDBLCLK, MK_LBUTTON, ClockMiddle(clock));
-    PostMessageA(clock, WM_LBUTTONUP, 0, ClockMiddle(clock));
-}
-
-void RightClickClock()
-{
-    HWND clock = FindClockWindow();
-    PostMessageA(clock, WM_RBUTTONDOWN, MK_RBUTTON, ClockMiddle(clock));
-    PostMessageA(clock, WM_RBUTTONUP, 0, ClockMiddle(clock));
-}
-
-std::optional<std::string> ClipboardText()
-{
-    if (!OpenClipboard(nullptr))
-        return std::nullopt;
-    std::optional<std::string> text;
-    HANDLE data = GetClipboardData(CF_TEXT);
-    const char* bytes = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr;
-    if (bytes != nullptr) {
-        text = std::string(bytes, strnlen(bytes, GlobalSize(data)));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
-bool SetClipboardText(const std::string& text)
-{
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (memory == nullptr)
-        return false;
-    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-    GlobalUnlock(memory);
-    bool done = false;
-    if (OpenClipboard(nullptr)) {
-        EmptyClipboard();
-        done = SetClipboardData(CF_TEXT, memory) != nullptr;
-        CloseClipboard();
-    }
-    if (!done)
-        GlobalFree(memory);
-    return done;
-}
-
-bool WaitForClipboardText(const std::string& expected, DWORD timeoutMs, std::string* last)
-{
-    return WaitUntil(
-        [&] {
-            std::optional<std::string> text = ClipboardText();
-            if (last != nullptr)
-                *last = text.value_or("(none)");
-            return text == expected;
-        },
-        timeoutMs);
-}
-
-static HWND OpenMenuWindow()
-{
-    HWND menu = nullptr;
-    while ((menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) != nullptr) {
-        if (IsWindowVisible(menu))
-            return menu;
-    }
-    return nullptr;
-}
-
-std::optional<std::vector<std::string>> OpenMenuItems(DWORD timeoutMs)
-{
-    HWND clock = FindClockWindow();
-    HWND tray = clock != nullptr ? GetAncestor(clock, GA_ROOT) : nullptr;
-    UINT message = RegisterWindowMessageA(kOpenMenuItemsMessage);
-    DWORD_PTR atom = 0;
-    if (tray == nullptr || !WaitUntil(
-                               [&] {
-                                   return OpenMenuWindow() != nullptr &&
-                                          SendMessageTimeoutA(tray, message, 0, 0, SMTO_NORMAL, 2000, &atom) &&
-                                          atom != 0;
-                               },
-                               timeoutMs))
-        return std::nullopt;
-    char list[256] = "";
-    GlobalGetAtomNameA(static_cast<ATOM>(atom), list, sizeof list);
-    GlobalDeleteAtom(static_cast<ATOM>(atom));
-    std::vector<std::string> items;
-    std::string all = list;
-    for (std::string::size_type start = 0;;) {
-        std::string::size_type end = all.find('\n', start);
-        items.push_back(all.substr(start, end - start));
-        if (end == std::string::npos)
-            break;
-        start = end + 1;
-    }
-    return items;
-}
-
-bool PressMenuKeys(const std::vector<WORD>& keys)
-{
-    HWND menu = OpenMenuWindow();
-    if (menu == nullptr)
-        return false;
-    for (WORD key : keys)
-        PostMessageA(menu, WM_KEYDOWN, key, 0);
-    return true;
-}
-
-bool WaitForMenuClosed(DWORD timeoutMs)
-{
-    return WaitUntil([] { return OpenMenuWindow() == nullptr; }, timeoutMs);
 }
 
 } // namespace testkit

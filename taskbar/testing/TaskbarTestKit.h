@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ClockSettings.h"
+#include "Win32Handles.h"
 
 #include <windows.h>
 
@@ -35,7 +36,7 @@ public:
 
     bool IsRunning() const;
     DWORD ProcessId() const { return processId_; }
-    HANDLE Process() const { return process_; }
+    HANDLE Process() const { return process_.Get(); }
     HWND TrayWindow() const { return tray_; }
     HWND ClockWindow() const { return clock_; }
 
@@ -45,8 +46,8 @@ public:
     bool SubclassClockOnTop() const;
 
 private:
-    HANDLE job_ = nullptr;
-    HANDLE process_ = nullptr;
+    UniqueHandle job_;
+    UniqueHandle process_;
     DWORD processId_ = 0;
     HWND tray_ = nullptr;
     HWND clock_ = nullptr;
@@ -64,9 +65,11 @@ bool RemoveClockComponent(const std::string& dllPath, DWORD timeoutMs = 10000);
 // Whether the mutex "HoralumeDllInstalled" exists.
 bool IsComponentInstalled();
 
-// Checks the condition every 20 ms until it holds or the time is up; returns
-// whether it held.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+// Checks the condition every 20 ms, dispatching this thread's messages in
+// between, until it holds or the time is up; returns whether it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+// Dispatches this thread's messages for the given time.
+void PumpMessagesFor(DWORD milliseconds);
 
 // The clock's window text (WM_GETTEXT); empty without a clock.
 std::string ClockText();

@@ -1,5 +1,5 @@
-// UserElementLink against a recording DDE server of the test's own.
-#include "UserElementLink.h"
+// Decitray's pushes through the element client, against a recording DDE server.
+#include "Decitray.h"
 
 #include "RecordingDdeServer.h"
 #include "TestSupport.h"
@@ -9,27 +9,29 @@
 namespace {
 
 using namespace std::string_literals;
+using testkit::RecordedPoke;
+using testkit::RecordingDdeServer;
 
-TEST(UserElementLinkTest, WithoutServerOnlyTriesToConnect)
+TEST(PushReadingsTest, WithoutServerOnlyTriesToConnect)
 {
-    UserElementLink link;
-    link.Push("1::2::3", "4::5::6");
-    link.Push("1::2::3", "4::5::6");
-    EXPECT_FALSE(link.IsConnected());
+    ElementClient client;
+    PushReadings(client, "1::2::3", "4::5::6");
+    PushReadings(client, "1::2::3", "4::5::6");
+    EXPECT_FALSE(client.IsConnected());
 }
 
-TEST(UserElementLinkTest, ConnectsOnOneTickAndPokesBothTextsOnTheNext)
+TEST(PushReadingsTest, ConnectsOnOneTickAndPokesBothTextsOnTheNext)
 {
     RecordingDdeServer server;
-    UserElementLink link;
+    ElementClient client;
 
-    link.Push("4::8::58", "94::7::3");
-    EXPECT_TRUE(link.IsConnected());
+    PushReadings(client, "4::8::58", "94::7::3");
+    EXPECT_TRUE(client.IsConnected());
     EXPECT_TRUE(WaitUntil([&] { return server.Connects().size() == 1; }));
     EXPECT_TRUE(server.Pokes().empty()) << "nothing is poked on the tick that makes the link";
 
-    link.Push("4::8::59", "94::7::3");
-    link.Push("9::99::99", "138::6::3");
+    PushReadings(client, "4::8::59", "94::7::3");
+    PushReadings(client, "9::99::99", "138::6::3");
     const std::vector<RecordedPoke> pokes = server.Pokes();
     ASSERT_EQ(pokes.size(), 4u);
     const char* const items[] = {"DC", "DD", "DC", "DD"};
@@ -41,26 +43,26 @@ TEST(UserElementLinkTest, ConnectsOnOneTickAndPokesBothTextsOnTheNext)
     }
     EXPECT_EQ(server.Connects().size(), 1u) << "the conversation is kept, not made anew";
 
-    link.Close();
+    client.Disconnect();
     EXPECT_TRUE(WaitUntil([&] { return server.Disconnects() == 1; }));
 }
 
-TEST(UserElementLinkTest, PokeTimingOutOnLiveConversationKeepsIt)
+TEST(PushReadingsTest, PokeTimingOutOnLiveConversationKeepsIt)
 {
     RecordingDdeServer server;
-    UserElementLink link;
-    link.Push("0::0::1", "0::0::0");
-    ASSERT_TRUE(link.IsConnected());
+    ElementClient client;
+    PushReadings(client, "0::0::1", "0::0::0");
+    ASSERT_TRUE(client.IsConnected());
 
     server.Pause();
     const DWORD start = GetTickCount();
-    link.Push("0::0::2", "0::0::0");
+    PushReadings(client, "0::0::2", "0::0::0");
     EXPECT_GE(GetTickCount() - start, 1500u) << "both pokes wait for their time-out";
-    EXPECT_TRUE(link.IsConnected());
+    EXPECT_TRUE(client.IsConnected());
     server.Resume();
     PumpMessagesFor(300);
 
-    link.Push("0::0::3", "0::0::0");
+    PushReadings(client, "0::0::3", "0::0::0");
     ASSERT_FALSE(server.Pokes().empty());
     EXPECT_EQ(server.Pokes().back().bytes, "0::0::0\0"s);
     EXPECT_EQ(server.Connects().size(), 1u);
@@ -68,25 +70,25 @@ TEST(UserElementLinkTest, PokeTimingOutOnLiveConversationKeepsIt)
 
 // The clock component goes away (shell restart, component removed and
 // installed again): the link notices on the next failed poke and connects anew.
-TEST(UserElementLinkTest, ConnectsAnewAfterTheServerWentAway)
+TEST(PushReadingsTest, ConnectsAnewAfterTheServerWentAway)
 {
     RecordingDdeServer server;
-    UserElementLink link;
-    link.Push("1::0::0", "2::0::0");
-    link.Push("1::0::1", "2::0::0");
+    ElementClient client;
+    PushReadings(client, "1::0::0", "2::0::0");
+    PushReadings(client, "1::0::1", "2::0::0");
     ASSERT_EQ(server.Pokes().size(), 2u);
 
     server.Stop();
     PumpMessagesFor(100);
-    link.Push("1::0::2", "2::0::0");
-    EXPECT_FALSE(link.IsConnected());
-    link.Push("1::0::3", "2::0::0"); // no server: stays unconnected
-    EXPECT_FALSE(link.IsConnected());
+    PushReadings(client, "1::0::2", "2::0::0");
+    EXPECT_FALSE(client.IsConnected());
+    PushReadings(client, "1::0::3", "2::0::0"); // no server: stays unconnected
+    EXPECT_FALSE(client.IsConnected());
 
     server.Start();
-    link.Push("1::0::4", "2::0::0");
-    EXPECT_TRUE(link.IsConnected());
-    link.Push("1::0::5", "2::0::0");
+    PushReadings(client, "1::0::4", "2::0::0");
+    EXPECT_TRUE(client.IsConnected());
+    PushReadings(client, "1::0::5", "2::0::0");
     const std::vector<RecordedPoke> pokes = server.Pokes();
     ASSERT_EQ(pokes.size(), 4u);
     EXPECT_EQ(pokes[2].bytes, "1::0::5\0"s);

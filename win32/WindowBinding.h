@@ -1,0 +1,36 @@
+// The one way a window or dialog procedure finds its object: the object is
+// handed over at creation (CreateWindowExA's last argument, or the lParam of
+// CreateDialogParamA/DialogBoxParamA) and kept with the window.
+#pragma once
+
+#include <windows.h>
+
+// For a window procedure: on WM_NCCREATE keeps the object from
+// lpCreateParams; for every later message returns it. Null before that and
+// after UnbindWindow.
+template <typename T> T* BoundWindowObject(HWND window, UINT message, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* object = static_cast<T*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
+        return object;
+    }
+    return reinterpret_cast<T*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+// For a dialog procedure: on WM_INITDIALOG keeps the object from lParam; for
+// every later message returns it. Null for the messages before WM_INITDIALOG.
+template <typename T> T* BoundDialogObject(HWND dialog, UINT message, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        return reinterpret_cast<T*>(lParam);
+    }
+    return reinterpret_cast<T*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+// Lets go of the object, from WM_NCDESTROY: no message reaches it afterwards.
+inline void UnbindWindow(HWND window)
+{
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+}

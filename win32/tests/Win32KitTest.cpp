@@ -1,0 +1,48 @@
+// The shared Win32 pieces against the test kit's DDE server and stand-in taskbar.
+#include "ElementClient.h"
+#include "RecordingDdeServer.h"
+#include "TaskbarClock.h"
+#include "TaskbarTestKit.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::string_literals;
+using namespace testkit;
+
+TEST(ElementClientTest, ConnectingAgainEndsTheConversationHeld)
+{
+    RecordingDdeServer server;
+    ElementClient client;
+    ASSERT_TRUE(client.Connect());
+    ASSERT_TRUE(client.Connect());
+    EXPECT_TRUE(client.Poke("DC", "1::2::3"));
+    client.Disconnect();
+    EXPECT_FALSE(client.Poke("DC", "1::2::4")) << "nothing is poked without a conversation";
+
+    EXPECT_TRUE(WaitUntil([&] { return server.Connects().size() == 2 && server.Disconnects() == 2; }))
+        << "connects " << server.Connects().size() << ", disconnects " << server.Disconnects();
+    ASSERT_EQ(server.Pokes().size(), 1u);
+    EXPECT_EQ(server.Pokes()[0].bytes, "1::2::3\0"s);
+}
+
+TEST(TaskbarClockTest, FindsTheClockOfAnyOrOfTheGivenThread)
+{
+    EXPECT_EQ(FindTaskbarClock(GetCurrentThreadId()).clock, nullptr);
+    StandInTaskbar empty;
+    ASSERT_TRUE(empty.Start(ClockMode::None));
+    EXPECT_EQ(FindTaskbarClock().clock, nullptr) << "a taskbar without a clock does not count";
+
+    StandInTaskbar taskbar;
+    ASSERT_TRUE(taskbar.Start());
+    const TaskbarClock found = FindTaskbarClock();
+    EXPECT_EQ(found.clock, taskbar.ClockWindow());
+    EXPECT_EQ(found.tray, taskbar.TrayWindow());
+    EXPECT_EQ(GetParent(found.clock), found.notify);
+    const DWORD shellThread = GetWindowThreadProcessId(taskbar.TrayWindow(), nullptr);
+    EXPECT_EQ(FindTaskbarClock(shellThread).clock, taskbar.ClockWindow());
+    EXPECT_EQ(FindTaskbarClock(GetWindowThreadProcessId(empty.TrayWindow(), nullptr)).clock, nullptr);
+}
+
+} // namespace
