@@ -1,10 +1,8 @@
 // The component loaded into the stand-in taskbar the way the loader loads it.
 #include "ClockDefaults.h"
 #include "ElementTable.h"
-#include "HookApi.h"
+#include "RecordingDdeServer.h"
 #include "TaskbarTestKit.h"
-
-#include <ddeml.h>
 
 #include <gtest/gtest.h>
 
@@ -153,33 +151,6 @@ TEST_F(ClockComponent, RefusedPokesLeaveTheValue)
     EXPECT_EQ(RequestElement("V"), longestValue);
 }
 
-TEST_F(ClockComponent, PokedDataWithoutNulIsTakenToItsLength)
-{
-    Install();
-    ASSERT_TRUE(PushSettings(SettingsWithFormat("%RAW%")));
-    const char raw[] = {'a', 'b', 'c'};
-    EXPECT_TRUE(PokeData("RAW", raw, sizeof raw));
-    EXPECT_EQ(RequestElement("RAW"), "abc");
-    const char early[] = {'x', '\0', 'y', 'z'};
-    EXPECT_TRUE(PokeData("RAW", early, sizeof early));
-    EXPECT_EQ(RequestElement("RAW"), "x");
-    EXPECT_TRUE(WaitForClockText([](const std::string& t) { return t == "x"; }));
-}
-
-TEST_F(ClockComponent, TableIsBoundedButAnElementCanBeForgotten)
-{
-    Install();
-    for (std::size_t i = 0; i < kMaxElements; ++i)
-        ASSERT_TRUE(PokeElement("E" + std::to_string(i), "v"));
-    PokeElement("ONEMORE", "v");
-    EXPECT_EQ(RequestElement("ONEMORE"), "");
-    EXPECT_TRUE(PokeElement("E0", ""));
-    EXPECT_TRUE(PokeElement("ONEMORE", "v"));
-    EXPECT_EQ(RequestElement("ONEMORE"), "v");
-}
-
-// Which records are taken is the model's (tested natively); here the
-// clock's answer, and a record applied before the message returns.
 TEST_F(ClockComponent, SettingsRecordIsAnsweredAndAppliedAtOnce)
 {
     Install();
@@ -271,67 +242,14 @@ TEST_F(ClockComponent, TaskbarClosesCleanlyWithTheComponentInside)
     EXPECT_FALSE(IsComponentInstalled());
 }
 
-// Another server of the clock's service, on a thread of its own that
-// answers DDE as another shell's component would.
-class OtherElementServer {
-public:
-    OtherElementServer()
-    {
-        thread_ = CreateThread(nullptr, 0, Serve, this, 0, &threadId_);
-        WaitForSingleObject(ready_, 5000);
-    }
-    ~OtherElementServer()
-    {
-        PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
-        WaitForSingleObject(thread_, 5000);
-        CloseHandle(thread_);
-        CloseHandle(ready_);
-    }
-    OtherElementServer(const OtherElementServer&) = delete;
-    OtherElementServer& operator=(const OtherElementServer&) = delete;
-
-    bool Serving() const { return serving_; }
-
-private:
-    static HDDEDATA CALLBACK Callback(UINT type, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR)
-    {
-        return reinterpret_cast<HDDEDATA>(static_cast<ULONG_PTR>(type == XTYP_CONNECT ? TRUE : FALSE));
-    }
-    static DWORD WINAPI Serve(LPVOID self)
-    {
-        auto* server = static_cast<OtherElementServer*>(self);
-        DWORD instance = 0;
-        HSZ service = nullptr;
-        if (DdeInitializeA(&instance, Callback, APPCLASS_STANDARD, 0) == DMLERR_NO_ERROR) {
-            service = DdeCreateStringHandleA(instance, hookapi::kServiceName, CP_WINANSI);
-            server->serving_ = DdeNameService(instance, service, nullptr, DNS_REGISTER) != nullptr;
-        }
-        SetEvent(server->ready_);
-        MSG message;
-        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-            DispatchMessageA(&message);
-        }
-        if (instance != 0) {
-            DdeFreeStringHandle(instance, service);
-            DdeUninitialize(instance);
-        }
-        return 0;
-    }
-
-    HANDLE ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE thread_ = nullptr;
-    DWORD threadId_ = 0;
-    bool serving_ = false;
-};
-
 // A component that cannot serve its elements installs nothing: no mutex,
 // the clock's own procedure, and the loader is still told that the request
 // is done.
 TEST_F(ClockComponent, FailedInstallationLeavesNothingBehind)
 {
     {
-        OtherElementServer other;
-        ASSERT_TRUE(other.Serving());
+        RecordingDdeServer other; // as another shell's component would
+        ASSERT_TRUE(other.Running());
         EXPECT_TRUE(InstallClockComponent(kDll)) << "the request is answered";
         EXPECT_FALSE(IsComponentInstalled());
         EXPECT_TRUE(taskbar_.ClockProcedureIsOriginal());
