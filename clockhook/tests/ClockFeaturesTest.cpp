@@ -40,8 +40,9 @@ std::optional<DWORD> ReadLastDate()
     DWORD value = 0;
     DWORD size = sizeof value;
     if (RegGetValueA(HKEY_CURRENT_USER, kCalendarKey, "LastDate", RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS)
+        ERROR_SUCCESS) {
         return std::nullopt;
+    }
     return value;
 }
 
@@ -53,12 +54,14 @@ public:
     {
         HKEY key;
         if (RegCreateKeyExA(HKEY_CURRENT_USER, kCalendarKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-            ERROR_SUCCESS)
+            ERROR_SUCCESS) {
             return;
-        if (saved_)
+        }
+        if (saved_) {
             RegSetValueExA(key, "LastDate", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*saved_), sizeof *saved_);
-        else
+        } else {
             RegDeleteValueA(key, "LastDate");
+        }
         RegCloseKey(key);
     }
     LastDateGuard(const LastDateGuard&) = delete;
@@ -102,10 +105,12 @@ protected:
     {
         ClickClock();
         HWND calendar = Calendar();
-        if (calendar == nullptr)
+        if (calendar == nullptr) {
             return ::testing::AssertionFailure() << "no calendar";
-        if (!Close(calendar))
+        }
+        if (!Close(calendar)) {
             return ::testing::AssertionFailure() << "the calendar stayed";
+        }
         return ::testing::AssertionSuccess();
     }
 

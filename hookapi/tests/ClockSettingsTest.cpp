@@ -45,6 +45,7 @@ TEST(DefaultClockSettings, MatchAnEmptyRegistry)
     EXPECT_EQ(settings.weekendDays, 0x41u);
     EXPECT_EQ(settings.firstDay, 0);
     const unsigned char* font = reinterpret_cast<const unsigned char*>(&settings.customFont);
-    for (std::size_t i = 0; i < sizeof settings.customFont; ++i)
+    for (std::size_t i = 0; i < sizeof settings.customFont; ++i) {
         ASSERT_EQ(font[i], 0) << "custom font byte " << i;
+    }
 }
