@@ -1,6 +1,7 @@
 #include "ClockModel.h"
 
 #include "ClockDefaults.h"
+#include "HookApi.h"
 
 #include <algorithm>
 #include <cstring>
@@ -31,7 +32,7 @@ void ClockModel::Tell(ClockChange change)
 
 bool ClockModel::AcceptRecord(std::uint64_t dataId, const void* data, std::size_t size)
 {
-    if (dataId != 0 || size != kClockSettingsSize || data == nullptr) {
+    if (dataId != hookapi::kSettingsCopyDataId || size != kClockSettingsSize || data == nullptr) {
         return false;
     }
     std::memcpy(&settings_, data, kClockSettingsSize);
