@@ -131,11 +131,13 @@ BOOL ConverterDialog::OnInitDialog()
 void ConverterDialog::AddAboutItemToSystemMenu()
 {
     const HMENU systemMenu = GetSystemMenu(window_, FALSE);
-    if (!systemMenu)
+    if (!systemMenu) {
         return;
+    }
     char text[256];
-    if (LoadStringA(instance_, IDS_ABOUT_ITEM, text, sizeof text) <= 0)
+    if (LoadStringA(instance_, IDS_ABOUT_ITEM, text, sizeof text) <= 0) {
         return;
+    }
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT, text);
 }
@@ -146,8 +148,9 @@ void ConverterDialog::LimitPickersToRepresentableMoments()
 {
     const SYSTEMTIME limits[2] = {ToSystemTime(FirstRepresentableLocalTime()),
                                   ToSystemTime(LastRepresentableLocalTime())};
-    for (int picker : {IDC_DATE_PICKER, IDC_TIME_PICKER})
+    for (int picker : {IDC_DATE_PICKER, IDC_TIME_PICKER}) {
         SendDlgItemMessageA(window_, picker, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(limits));
+    }
 }
 
 bool ConverterDialog::OnCommand(WORD id, WORD code)
@@ -165,21 +168,24 @@ bool ConverterDialog::OnCommand(WORD id, WORD code)
     case IDC_DAYS:
     case IDC_WEEKS:
     case IDC_YEARS:
-        if (code != BN_CLICKED)
+        if (code != BN_CLICKED) {
             return false;
+        }
         unitIndex_ = UnitOfButton(id);
         RecomputeConversion();
         return true;
     case IDC_METRIC_TO_STANDARD:
     case IDC_STANDARD_TO_METRIC:
-        if (code != BN_CLICKED)
+        if (code != BN_CLICKED) {
             return false;
+        }
         direction_ = id == IDC_METRIC_TO_STANDARD ? MetricToStandard : StandardToMetric;
         RecomputeConversion();
         return true;
     case IDC_INPUT:
-        if (code != EN_CHANGE)
+        if (code != EN_CHANGE) {
             return false;
+        }
         RecomputeConversion();
         return true;
     }
@@ -188,8 +194,9 @@ bool ConverterDialog::OnCommand(WORD id, WORD code)
 
 bool ConverterDialog::OnSysCommand(WPARAM command)
 {
-    if ((command & 0xFFF0) != IDM_ABOUT)
+    if ((command & 0xFFF0) != IDM_ABOUT) {
         return false;
+    }
     RunAboutDialog(instance_, window_);
     return true;
 }
@@ -197,8 +204,9 @@ bool ConverterDialog::OnSysCommand(WPARAM command)
 // Minimized, the client area shows the icon centred.
 bool ConverterDialog::OnPaint()
 {
-    if (!IsIconic(window_))
+    if (!IsIconic(window_)) {
         return false;
+    }
     PaintDC dc(window_);
     SendMessageA(window_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
     RECT client;
@@ -218,8 +226,9 @@ void ConverterDialog::RecomputeConversion()
 double ConverterDialog::ReadInputValue()
 {
     const double value = ParseInputValue(ControlText(window_, IDC_INPUT));
-    if (IsAcceptedInput(value))
+    if (IsAcceptedInput(value)) {
         return value;
+    }
     // Runs this conversion once more, nested, with the same result.
     SetDlgItemTextA(window_, IDC_INPUT, kDefaultInputText);
     return 1.0;

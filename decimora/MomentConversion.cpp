@@ -4,11 +4,9 @@
 #include <limits>
 #include <optional>
 
-namespace {
-
 // The calendar time of a local reading in the C runtime's 64-bit time_t;
 // empty when the runtime cannot convert it.
-std::optional<std::time_t> TimeOfLocal(const LocalDateTime& local)
+static std::optional<std::time_t> TimeOfLocal(const LocalDateTime& local)
 {
     std::tm fields{};
     fields.tm_year = local.year - 1900;
@@ -19,12 +17,13 @@ std::optional<std::time_t> TimeOfLocal(const LocalDateTime& local)
     fields.tm_sec = local.second;
     fields.tm_isdst = -1;
     const std::time_t time = std::mktime(&fields);
-    if (time == static_cast<std::time_t>(-1))
+    if (time == static_cast<std::time_t>(-1)) {
         return std::nullopt;
+    }
     return time;
 }
 
-LocalDateTime LocalTimeOfTime(std::time_t time)
+static LocalDateTime LocalTimeOfTime(std::time_t time)
 {
     std::tm fields{};
 #ifdef _WIN32
@@ -39,12 +38,11 @@ LocalDateTime LocalTimeOfTime(std::time_t time)
 std::optional<Moment> MomentOfLocal(const LocalDateTime& local)
 {
     const std::optional<std::time_t> time = TimeOfLocal(local);
-    if (!time || *time < 0 || *time > std::numeric_limits<Moment>::max())
+    if (!time || *time < 0 || *time > std::numeric_limits<Moment>::max()) {
         return std::nullopt;
+    }
     return static_cast<Moment>(*time);
 }
-
-} // namespace
 
 LocalDateTime LocalTimeOf(Moment moment)
 {
@@ -68,13 +66,15 @@ std::string MomentConversionText(const LocalDateTime& date, const LocalDateTime&
     // through the runtime's 64-bit calendar time.
     const std::optional<std::time_t> dateTime = TimeOfLocal(date);
     const std::optional<std::time_t> timeTime = TimeOfLocal(time);
-    if (!dateTime || !timeTime)
+    if (!dateTime || !timeTime) {
         return {};
+    }
     const LocalDateTime day = LocalTimeOfTime(*dateTime);
     const LocalDateTime timeOfDay = LocalTimeOfTime(*timeTime);
     const std::optional<Moment> moment =
         MomentOfLocal({day.year, day.month, day.day, timeOfDay.hour, timeOfDay.minute, timeOfDay.second});
-    if (!moment)
+    if (!moment) {
         return {};
+    }
     return DecimalDateText(*moment) + '\n' + DecimalClockText(*moment);
 }

@@ -10,12 +10,10 @@
 #error "Build with __USE_MINGW_ANSI_STDIO so that results read and print as on every other platform"
 #endif
 
-namespace {
-
 // Each the double nearest to the exact quotient in its comment. A standard
 // week is 7 days and a standard year 364 days; the minutes row is a constant
 // of its own, not 100 times the seconds row.
-constexpr double kFactors[kConversionUnitCount][2] = {
+static constexpr double kFactors[kConversionUnitCount][2] = {
     {0.8661516, 1.1545323012738187},          // 1 / 0.8661516
     {1.43586, 0.6964467287897149},            // 1 / 1.43586
     {2.3931, 0.41786803727382893},            // 1 / 2.3931
@@ -24,31 +22,34 @@ constexpr double kFactors[kConversionUnitCount][2] = {
     {0.2739354395604396, 3.6504951736241695}, // 99.7125 / 364, 364 / 99.7125
 };
 
-bool IsDigit(char c)
+static bool IsDigit(char c)
 {
     return std::isdigit(static_cast<unsigned char>(c)) != 0;
 }
 
 // Length of the run of digits at `at`.
-std::size_t DigitsAt(std::string_view text, std::size_t at)
+static std::size_t DigitsAt(std::string_view text, std::size_t at)
 {
     std::size_t end = at;
-    while (end < text.size() && IsDigit(text[end]))
+    while (end < text.size() && IsDigit(text[end])) {
         ++end;
+    }
     return end - at;
 }
 
 // The part of the text that forms a number by the rules above; empty when
 // there is none. Scanned by hand so that no locale and no "inf", "nan" or
 // hexadecimal form that strtod would accept can take part.
-std::string_view NumberPrefix(std::string_view text)
+static std::string_view NumberPrefix(std::string_view text)
 {
     std::size_t at = 0;
-    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])))
+    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) {
         ++at;
+    }
     const std::size_t start = at;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
         ++at;
+    }
     std::size_t digits = DigitsAt(text, at);
     at += digits;
     if (at < text.size() && text[at] == '.') {
@@ -58,35 +59,39 @@ std::string_view NumberPrefix(std::string_view text)
             digits += fraction;
         }
     }
-    if (digits == 0)
+    if (digits == 0) {
         return {};
+    }
     if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
         std::size_t exponent = at + 1;
-        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
+        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) {
             ++exponent;
+        }
         const std::size_t exponentDigits = DigitsAt(text, exponent);
-        if (exponentDigits > 0)
+        if (exponentDigits > 0) {
             at = exponent + exponentDigits;
+        }
     }
     return text.substr(start, at - start);
 }
 
-} // namespace
-
 double ConversionFactor(int unitIndex, int direction)
 {
-    if (unitIndex < 0 || unitIndex >= kConversionUnitCount)
+    if (unitIndex < 0 || unitIndex >= kConversionUnitCount) {
         return 0.0;
-    if (direction != MetricToStandard && direction != StandardToMetric)
+    }
+    if (direction != MetricToStandard && direction != StandardToMetric) {
         return 0.0;
+    }
     return kFactors[unitIndex][direction];
 }
 
 double ParseInputValue(std::string_view text)
 {
     const std::string number(NumberPrefix(text));
-    if (number.empty())
+    if (number.empty()) {
         return 0.0;
+    }
     // The prefix is a complete number in the "C" locale's form, which is the
     // locale of a program that never calls setlocale; overflow gives +-HUGE_VAL.
     return std::strtod(number.c_str(), nullptr);
@@ -101,8 +106,9 @@ std::string FormatResult(double value)
 {
     char text[kMaxResultLength + 1];
     const int length = std::snprintf(text, sizeof text, "%f", value);
-    if (length < 0 || length > kMaxResultLength)
+    if (length < 0 || length > kMaxResultLength) {
         std::snprintf(text, sizeof text, "%.6e", value);
+    }
     return text;
 }
 

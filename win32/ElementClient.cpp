@@ -29,8 +29,20 @@ bool ElementClient::Connect()
 
 void ElementClient::Disconnect()
 {
+    items_.clear();
     conversation_ = nullptr;
     instance_.Reset();
+}
+
+HSZ ElementClient::Item(const char* name)
+{
+    for (const auto& item : items_) {
+        if (item.first == name) {
+            return item.second.Get();
+        }
+    }
+    items_.emplace_back(name, DdeString(instance_.Get(), name));
+    return items_.back().second.Get();
 }
 
 bool ElementClient::Poke(const char* name, const char* text)
@@ -43,10 +55,9 @@ bool ElementClient::PokeData(const char* name, const void* data, DWORD size, UIN
     if (conversation_ == nullptr) {
         return false;
     }
-    DdeString item(instance_.Get(), name);
     // DDEML only reads the data; its signature merely lacks the const.
     auto* bytes = static_cast<LPBYTE>(const_cast<void*>(data));
-    return DdeClientTransaction(bytes, size, conversation_, item.Get(), format, XTYP_POKE, hookapi::kPokeTimeoutMs,
+    return DdeClientTransaction(bytes, size, conversation_, Item(name), format, XTYP_POKE, hookapi::kPokeTimeoutMs,
                                 nullptr) != nullptr;
 }
 
@@ -55,8 +66,7 @@ bool ElementClient::Request(const char* name, std::string& value)
     if (conversation_ == nullptr) {
         return false;
     }
-    DdeString item(instance_.Get(), name);
-    HDDEDATA data = DdeClientTransaction(nullptr, 0, conversation_, item.Get(), CF_TEXT, XTYP_REQUEST,
+    HDDEDATA data = DdeClientTransaction(nullptr, 0, conversation_, Item(name), CF_TEXT, XTYP_REQUEST,
                                          hookapi::kPokeTimeoutMs, nullptr);
     if (data == nullptr) {
         return false;

@@ -6,6 +6,8 @@
 #include "Win32Handles.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 class ElementClient {
 public:
@@ -35,6 +37,11 @@ public:
     bool ConversationStands() const;
 
 private:
+    // The string handle of an element name, made once per conversation, so a
+    // program that pokes the same elements again allocates nothing more.
+    HSZ Item(const char* name);
+
     UniqueDdeInstance instance_;
     HCONV conversation_ = nullptr;
+    std::vector<std::pair<std::string, DdeString>> items_; // freed before the instance
 };

@@ -14,6 +14,15 @@ inline HMODULE ThisModule()
     return reinterpret_cast<HMODULE>(&__ImageBase);
 }
 
+// The module whose image holds the address (code or data), or null.
+inline HMODULE ModuleOf(const void* address)
+{
+    HMODULE module = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       static_cast<LPCSTR>(address), &module);
+    return module;
+}
+
 // A new reference on this module, so it stays mapped until FreeLibrary; null
 // if none could be taken.
 inline HMODULE TakeModuleReference()

@@ -109,8 +109,9 @@ TEST_F(ConverterDialogTest, StartsWithOneDecimalSecondAndTheCurrentMoment)
     // The reading of the moment the window opened, taken at one second.
     const std::string reading = Text(IDC_MOMENT_RESULT);
     bool matched = false;
-    for (Moment moment = openedFrom; moment <= openedUntil; ++moment)
+    for (Moment moment = openedFrom; moment <= openedUntil; ++moment) {
         matched = matched || reading == DecimalDateText(moment) + "\n" + DecimalClockText(moment);
+    }
     EXPECT_TRUE(matched) << reading;
 }
 
@@ -265,13 +266,16 @@ TEST_F(ConverterDialogTest, OffersTheAboutBoxInTheSystemMenu)
     SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR timer, DWORD) {
         KillTimer(nullptr, timer);
         const HWND about = FindWindowA(MAKEINTATOM(32770), "About Decimora");
-        if (!about)
+        if (!about) {
             return;
+        }
         caption = WindowText(about);
         char line[64] = "";
-        for (HWND child = GetWindow(about, GW_CHILD); child && version.empty(); child = GetWindow(child, GW_HWNDNEXT))
-            if (GetWindowTextA(child, line, sizeof line) && std::string(line).rfind("Decimora Version", 0) == 0)
+        for (HWND child = GetWindow(about, GW_CHILD); child && version.empty(); child = GetWindow(child, GW_HWNDNEXT)) {
+            if (GetWindowTextA(child, line, sizeof line) && std::string(line).rfind("Decimora Version", 0) == 0) {
                 version = line;
+            }
+        }
         PostMessageA(about, WM_COMMAND, IDOK, 0);
     });
     SendMessageA(window, WM_SYSCOMMAND, IDM_ABOUT, 0);
@@ -293,8 +297,9 @@ INT_PTR RunModalAnd(void (*act)(HWND dialog))
     action = act;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR timer, DWORD) {
         const HWND dialog = FindWindowA(MAKEINTATOM(32770), "Decimora");
-        if (!dialog)
+        if (!dialog) {
             return;
+        }
         KillTimer(nullptr, timer);
         action(dialog);
     });
@@ -323,8 +328,9 @@ std::string VersionString(const std::string& block, const char* name)
     void* value = nullptr;
     UINT size = 0;
     const std::string path = "\\StringFileInfo\\040904B0\\" + std::string(name);
-    if (!VerQueryValueA(block.data(), path.c_str(), &value, &size))
+    if (!VerQueryValueA(block.data(), path.c_str(), &value, &size)) {
         return {};
+    }
     return static_cast<const char*>(value);
 }
 

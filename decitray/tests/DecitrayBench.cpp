@@ -30,8 +30,9 @@ class ComponentReceiver {
 public:
     bool Start()
     {
-        if (!taskbar.Start() || !testkit::InstallClockComponent(HORALUME_DLL_PATH))
+        if (!taskbar.Start() || !testkit::InstallClockComponent(HORALUME_DLL_PATH)) {
             return false;
+        }
         ClockSettings settings = DefaultClockSettings();
         std::strncpy(settings.clockFormatString, "%DC%|%DD%", sizeof settings.clockFormatString - 1);
         return testkit::PushSettings(settings);
@@ -50,8 +51,9 @@ public:
         while (GetTickCount() - start < milliseconds) {
             const std::string text = testkit::ClockText();
             const std::string clock = text.substr(0, text.find('\n'));
-            if (!clock.empty())
+            if (!clock.empty()) {
                 received[static_cast<long long>(std::time(nullptr))].insert(clock);
+            }
             PumpMessagesFor(50);
         }
     }
@@ -64,20 +66,23 @@ private:
 // clock text delivered; the seconds at the edges were only partly watched.
 int MissingSeconds(const Received& receivedByMoment)
 {
-    if (receivedByMoment.size() < 3)
+    if (receivedByMoment.size() < 3) {
         return -1;
+    }
     std::set<std::string> received;
-    for (const auto& entry : receivedByMoment)
+    for (const auto& entry : receivedByMoment) {
         received.insert(entry.second.begin(), entry.second.end());
+    }
     const long long first = receivedByMoment.begin()->first;
     const long long last = receivedByMoment.rbegin()->first;
     int missing = 0;
-    for (long long moment = first + 1; moment < last; ++moment)
+    for (long long moment = first + 1; moment < last; ++moment) {
         if (!received.count(DecimalClockText(static_cast<Moment>(moment)))) {
             std::printf("missing: second %lld, clock text %s\n", moment,
                         DecimalClockText(static_cast<Moment>(moment)).c_str());
             ++missing;
         }
+    }
     std::printf("seconds checked: %lld\n", last - first - 1);
     return missing;
 }
@@ -116,10 +121,11 @@ int main(int argc, char** argv)
     std::fflush(stdout);
     const DWORD wallBefore = GetTickCount();
     Received received;
-    if (component)
+    if (component) {
         component->Watch(static_cast<DWORD>(seconds) * 1000, received);
-    else
+    } else {
         PumpMessagesFor(static_cast<DWORD>(seconds) * 1000);
+    }
     const DWORD wall = GetTickCount() - wallBefore;
     std::printf("measured\n");
     std::fflush(stdout);
@@ -128,9 +134,11 @@ int main(int argc, char** argv)
 
     if (server) {
         const std::vector<testkit::RecordedPoke> pokes = server->Pokes();
-        for (size_t i = pokesBefore; i < pokes.size(); ++i)
-            if (pokes[i].item == "DC")
+        for (size_t i = pokesBefore; i < pokes.size(); ++i) {
+            if (pokes[i].item == "DC") {
                 received[pokes[i].moment].insert(pokes[i].bytes.c_str());
+            }
+        }
         std::printf("pokes: %u\n", static_cast<unsigned>(pokes.size() - pokesBefore));
     }
 

@@ -29,9 +29,11 @@ bool PushDecimalFormat()
 bool ShowsDecimalTimeNow(const std::string& text)
 {
     const Moment now = CurrentMoment();
-    for (Moment moment = now - 1; moment <= now; ++moment)
-        if (text == DecimalClockText(moment) + "\n" + DecimalDateText(moment))
+    for (Moment moment = now - 1; moment <= now; ++moment) {
+        if (text == DecimalClockText(moment) + "\n" + DecimalDateText(moment)) {
             return true;
+        }
+    }
     return false;
 }
 

@@ -16,13 +16,14 @@ int main(int argc, char** argv)
         std::puts(main ? "usage: decitray_ctl menu|about|close" : "Decitray is not running");
         return 1;
     }
-    if (std::strcmp(argv[1], "menu") == 0)
+    if (std::strcmp(argv[1], "menu") == 0) {
         PostMessageA(main, WM_APP + 10, IDI_TRAY, WM_RBUTTONUP);
-    else if (std::strcmp(argv[1], "about") == 0)
+    } else if (std::strcmp(argv[1], "about") == 0) {
         PostMessageA(main, WM_COMMAND, IDM_ABOUT, 0);
-    else if (std::strcmp(argv[1], "close") == 0)
+    } else if (std::strcmp(argv[1], "close") == 0) {
         PostMessageA(main, WM_COMMAND, IDM_EXIT, 0);
-    else
+    } else {
         return 1;
+    }
     return 0;
 }

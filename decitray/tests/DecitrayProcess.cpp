@@ -27,13 +27,13 @@ DecitrayDirectory::~DecitrayDirectory()
 
 int DecitrayDirectory::LoaderStarts() const
 {
-    HANDLE log = CreateFileA((path_ + "\\Horalume\\started.log").c_str(), GENERIC_READ,
-                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (log == INVALID_HANDLE_VALUE) {
+    HANDLE file = CreateFileA((path_ + "\\Horalume\\started.log").c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
         return 0;
     }
-    const DWORD size = GetFileSize(log, nullptr);
-    CloseHandle(log);
+    UniqueHandle log(file);
+    const DWORD size = GetFileSize(log.Get(), nullptr);
     return static_cast<int>(size / 9); // one "started\r\n" a start
 }
 

@@ -16,9 +16,11 @@ const UINT kTrayCallback = WM_APP + 10;
 // Whether a child window of the dialog reads as given.
 bool DialogShowsText(HWND dialog, const std::string& text)
 {
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (WindowTextOf(child) == text)
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (WindowTextOf(child) == text) {
             return true;
+        }
+    }
     return false;
 }
 
@@ -109,9 +111,11 @@ TEST_F(DecitrayWithIcon, RightClickMenuCloses)
 
 bool IsTextNear(const std::string& bytes, long long moment, std::string (*text)(Moment))
 {
-    for (long long m = moment - 1; m <= moment + 1; ++m)
-        if (bytes == text(static_cast<Moment>(m)) + '\0')
+    for (long long m = moment - 1; m <= moment + 1; ++m) {
+        if (bytes == text(static_cast<Moment>(m)) + '\0') {
             return true;
+        }
+    }
     return false;
 }
 
@@ -153,8 +157,9 @@ TEST(DecitrayProgramTest, TicksPokeClockThenDateEvery400Ms)
         EXPECT_EQ(date.format, static_cast<UINT>(CF_TEXT));
         EXPECT_TRUE(IsTextNear(clock.bytes, clock.moment, DecimalClockText)) << clock.bytes;
         EXPECT_TRUE(IsTextNear(date.bytes, date.moment, DecimalDateText)) << date.bytes;
-        if (i >= 2)
+        if (i >= 2) {
             gaps.push_back(clock.tick - pokes[i - 2].tick);
+        }
     }
     std::sort(gaps.begin(), gaps.end());
     const DWORD median = gaps[gaps.size() / 2];

@@ -131,8 +131,9 @@ MenuSeen menuSeen;
 void CALLBACK DriveMenu(HWND, UINT, UINT_PTR timer, DWORD)
 {
     HWND menuWindow = FindWindowA("#32768", nullptr);
-    if (!menuWindow || !IsWindowVisible(menuWindow))
+    if (!menuWindow || !IsWindowVisible(menuWindow)) {
         return;
+    }
     KillTimer(nullptr, timer);
     menuSeen.shown = true;
     HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, 0x01E1 /* MN_GETHMENU */, 0, 0));

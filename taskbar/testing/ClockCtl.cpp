@@ -41,19 +41,19 @@ int main(int argc, char** argv)
 {
     std::string command = argc > 1 ? argv[1] : "";
     bool ok = false;
-    if (command == "install" && argc == 3)
+    if (command == "install" && argc == 3) {
         ok = testkit::InstallClockComponent(argv[2]);
-    else if (command == "remove" && argc == 3)
+    } else if (command == "remove" && argc == 3) {
         ok = testkit::RemoveClockComponent(argv[2]);
-    else if (command == "format" && argc == 3)
+    } else if (command == "format" && argc == 3) {
         ok = testkit::PushSettings(SettingsWithFormat(argv[2]));
-    else if (command == "monitor" && argc == 2)
+    } else if (command == "monitor" && argc == 2) {
         ok = testkit::PushSettings(MonitorSettings());
-    else if (command == "tooltip" && argc == 3)
+    } else if (command == "tooltip" && argc == 3) {
         ok = testkit::PushSettings(TooltipSettings(argv[2]));
-    else if (command == "poke" && argc == 4)
+    } else if (command == "poke" && argc == 4) {
         ok = testkit::PokeElement(argv[2], argv[3]);
-    else if (command == "text") {
+    } else if (command == "text") {
         std::printf("%s\n", testkit::ClockText().c_str());
         ok = true;
     } else {

@@ -39,8 +39,9 @@ void RightClickClock()
 
 std::optional<std::string> ClipboardText()
 {
-    if (!OpenClipboard(nullptr))
+    if (!OpenClipboard(nullptr)) {
         return std::nullopt;
+    }
     std::optional<std::string> text;
     HANDLE data = GetClipboardData(CF_TEXT);
     const char* bytes = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr;
@@ -62,8 +63,9 @@ bool WaitForClipboardText(const std::string& expected, DWORD timeoutMs, std::str
     return WaitUntil(
         [&] {
             std::optional<std::string> text = ClipboardText();
-            if (last != nullptr)
+            if (last != nullptr) {
                 *last = text.value_or("(none)");
+            }
             return text == expected;
         },
         timeoutMs);
@@ -73,8 +75,9 @@ static HWND OpenMenuWindow()
 {
     HWND menu = nullptr;
     while ((menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) != nullptr) {
-        if (IsWindowVisible(menu))
+        if (IsWindowVisible(menu)) {
             return menu;
+        }
     }
     return nullptr;
 }
@@ -91,8 +94,9 @@ std::optional<std::vector<std::string>> OpenMenuItems(DWORD timeoutMs)
                                           SendMessageTimeoutA(tray, message, 0, 0, SMTO_NORMAL, 2000, &atom) &&
                                           atom != 0;
                                },
-                               timeoutMs))
+                               timeoutMs)) {
         return std::nullopt;
+    }
     char list[256] = "";
     GlobalGetAtomNameA(static_cast<ATOM>(atom), list, sizeof list);
     GlobalDeleteAtom(static_cast<ATOM>(atom));
@@ -101,8 +105,9 @@ std::optional<std::vector<std::string>> OpenMenuItems(DWORD timeoutMs)
     for (std::string::size_type start = 0;;) {
         std::string::size_type end = all.find('\n', start);
         items.push_back(all.substr(start, end - start));
-        if (end == std::string::npos)
+        if (end == std::string::npos) {
             break;
+        }
         start = end + 1;
     }
     return items;
@@ -111,10 +116,12 @@ std::optional<std::vector<std::string>> OpenMenuItems(DWORD timeoutMs)
 bool PressMenuKeys(const std::vector<WORD>& keys)
 {
     HWND menu = OpenMenuWindow();
-    if (menu == nullptr)
+    if (menu == nullptr) {
         return false;
-    for (WORD key : keys)
+    }
+    for (WORD key : keys) {
         PostMessageA(menu, WM_KEYDOWN, key, 0);
+    }
     return true;
 }
 

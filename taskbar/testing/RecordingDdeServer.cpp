@@ -108,7 +108,7 @@ void RecordingDdeServer::Start()
         return;
     }
     g_unanswered = &unanswered_;
-    resumeEvent_ = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    resumeEvent_.Reset(CreateEventA(nullptr, TRUE, TRUE, nullptr));
     UniqueHandle ready(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     thread_ = std::thread(&RecordingDdeServer::Serve, this, ready.Get());
     WaitForSingleObject(ready.Get(), 5000);
@@ -119,28 +119,27 @@ void RecordingDdeServer::Serve(HANDLE ready)
     threadId_ = GetCurrentThreadId();
     MSG msg;
     PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE); // the thread's queue exists before anyone posts
-    DdeInitializeA(&g_instance, ServerCallback,
-                   APPCLASS_STANDARD | CBF_FAIL_ADVISES | CBF_FAIL_EXECUTES | CBF_FAIL_REQUESTS |
-                       CBF_SKIP_REGISTRATIONS | CBF_SKIP_UNREGISTRATIONS,
-                   0);
-    HSZ service = DdeCreateStringHandleA(g_instance, hookapi::kServiceName, CP_WINANSI);
-    g_topic = DdeCreateStringHandleA(g_instance, hookapi::kTopicName, CP_WINANSI);
-    running_ = DdeNameService(g_instance, service, nullptr, DNS_REGISTER) != nullptr;
+    UniqueDdeInstance instance;
+    instance.Initialize(ServerCallback, APPCLASS_STANDARD | CBF_FAIL_ADVISES | CBF_FAIL_EXECUTES | CBF_FAIL_REQUESTS |
+                                            CBF_SKIP_REGISTRATIONS | CBF_SKIP_UNREGISTRATIONS);
+    g_instance = instance.Get();
+    DdeString service(g_instance, hookapi::kServiceName);
+    DdeString topic(g_instance, hookapi::kTopicName);
+    g_topic = topic.Get();
+    running_ = DdeNameService(g_instance, service.Get(), nullptr, DNS_REGISTER) != nullptr;
     UniqueHook dropper(SetWindowsHookExA(WH_GETMESSAGE, DropUnansweredPokes, nullptr, threadId_));
     SetEvent(ready);
 
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (msg.hwnd == nullptr && msg.message == kPauseMessage) {
-            WaitForSingleObject(resumeEvent_, INFINITE);
+            WaitForSingleObject(resumeEvent_.Get(), INFINITE);
             continue;
         }
         DispatchMessageA(&msg);
     }
 
-    DdeNameService(g_instance, service, nullptr, DNS_UNREGISTER);
-    DdeFreeStringHandle(g_instance, service);
-    DdeFreeStringHandle(g_instance, g_topic);
-    DdeUninitialize(g_instance);
+    DdeNameService(g_instance, service.Get(), nullptr, DNS_UNREGISTER);
+    g_topic = nullptr;
     g_instance = 0;
     running_ = false;
 }
@@ -153,19 +152,18 @@ void RecordingDdeServer::Stop()
     Resume();
     PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
     thread_.join();
-    CloseHandle(resumeEvent_);
-    resumeEvent_ = nullptr;
+    resumeEvent_.Reset();
 }
 
 void RecordingDdeServer::Pause()
 {
-    ResetEvent(resumeEvent_);
+    ResetEvent(resumeEvent_.Get());
     PostThreadMessageA(threadId_, kPauseMessage, 0, 0);
 }
 
 void RecordingDdeServer::Resume()
 {
-    SetEvent(resumeEvent_);
+    SetEvent(resumeEvent_.Get());
 }
 
 std::vector<RecordedPoke> RecordingDdeServer::Pokes() const

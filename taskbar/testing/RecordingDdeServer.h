@@ -3,6 +3,8 @@
 // the client runs) and records conversations and pokes. One server at a time.
 #pragma once
 
+#include "Win32Handles.h"
+
 #include <windows.h>
 
 #include <set>
@@ -50,7 +52,7 @@ private:
     const std::set<std::string> unanswered_;
     std::thread thread_;
     DWORD threadId_ = 0;
-    HANDLE resumeEvent_ = nullptr;
+    UniqueHandle resumeEvent_;
     bool running_ = false;
 };
 

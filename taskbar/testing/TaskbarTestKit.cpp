@@ -10,25 +10,24 @@
 
 namespace testkit {
 
-namespace {
-
-constexpr DWORD kPollMs = 20;
+static constexpr DWORD kPollMs = 20;
 
 // The first window of the class that belongs to the process, searched
 // among top-level windows or the children of parent.
-HWND FindOwnedWindow(HWND parent, const char* className, DWORD processId)
+static HWND FindOwnedWindow(HWND parent, const char* className, DWORD processId)
 {
     HWND window = nullptr;
     while ((window = FindWindowExA(parent, window, className, nullptr)) != nullptr) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (owner == processId)
+        if (owner == processId) {
             return window;
+        }
     }
     return nullptr;
 }
 
-bool HookClock(const std::string& dllPath, const char* procName, DWORD timeoutMs)
+static bool HookClock(const std::string& dllPath, const char* procName, DWORD timeoutMs)
 {
     const TaskbarClock found = FindTaskbarClock();
     DWORD thread = found.clock != nullptr ? GetWindowThreadProcessId(found.clock, nullptr) : 0;
@@ -56,8 +55,6 @@ bool HookClock(const std::string& dllPath, const char* procName, DWORD timeoutMs
     }
     return done;
 }
-
-} // namespace
 
 // The job ends the taskbar even when the test process dies first.
 static UniqueHandle KillOnCloseJob()
@@ -183,16 +180,19 @@ bool IsComponentInstalled()
 std::string ClockText()
 {
     HWND clock = FindClockWindow();
-    if (clock == nullptr)
+    if (clock == nullptr) {
         return std::string();
+    }
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(clock, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &length))
+    if (!SendMessageTimeoutA(clock, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &length)) {
         return std::string();
+    }
     std::vector<char> buffer(length + 1, '\0');
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutA(clock, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), SMTO_NORMAL,
-                             5000, &copied))
+                             5000, &copied)) {
         return std::string();
+    }
     return std::string(buffer.data(), copied < buffer.size() ? copied : buffer.size() - 1);
 }
 
@@ -233,8 +233,9 @@ bool WaitForClockText(const std::function<bool(const std::string&)>& accept, DWO
         [&] {
             std::string text = ClockText();
             bool accepted = accept(text);
-            if (last != nullptr)
+            if (last != nullptr) {
                 *last = std::move(text);
+            }
             return accepted;
         },
         timeoutMs);
@@ -270,8 +271,9 @@ std::optional<std::string> RequestElement(const std::string& name)
 LRESULT SendCopyData(ULONG_PTR dwData, const void* data, DWORD size)
 {
     HWND clock = FindClockWindow();
-    if (clock == nullptr)
+    if (clock == nullptr) {
         return 0;
+    }
     COPYDATASTRUCT copy;
     copy.dwData = dwData;
     copy.cbData = size;

@@ -1,5 +1,6 @@
 // The shared Win32 pieces against the test kit's DDE server and stand-in taskbar.
 #include "ElementClient.h"
+#include "ModuleOf.h"
 #include "RecordingDdeServer.h"
 #include "TaskbarClock.h"
 #include "TaskbarTestKit.h"
@@ -43,6 +44,12 @@ TEST(TaskbarClockTest, FindsTheClockOfAnyOrOfTheGivenThread)
     const DWORD shellThread = GetWindowThreadProcessId(taskbar.TrayWindow(), nullptr);
     EXPECT_EQ(FindTaskbarClock(shellThread).clock, taskbar.ClockWindow());
     EXPECT_EQ(FindTaskbarClock(GetWindowThreadProcessId(empty.TrayWindow(), nullptr)).clock, nullptr);
+}
+
+TEST(ModuleOfTest, NamesTheProgramThisCodeIsLinkedInto)
+{
+    EXPECT_EQ(ThisModule(), GetModuleHandleA(nullptr));
+    EXPECT_EQ(ModuleOf(reinterpret_cast<const void*>(&FindTaskbarClock)), ThisModule());
 }
 
 } // namespace
