@@ -1,15 +1,19 @@
 #include "CalendarWindow.h"
 
 #include "CalendarMonth.h"
+#include "ModuleOf.h"
+#include "RegKey.h"
+#include "Win32Handles.h"
 
 #include <commctrl.h>
 
 #include <cstring>
+#include <utility>
 
 struct CalendarState {
     HWND window = nullptr;
     HWND monthCalendar = nullptr;
-    HFONT font = nullptr;
+    UniqueFont font;
     ATOM windowClass = 0;
     ClockSettings settings; // the options the open window shows
     // The month shown when the calendar last closed, kept for the shell's
@@ -25,25 +29,14 @@ struct CalendarState {
 
 static CalendarState g_calendar;
 
-static HINSTANCE OwnModule()
-{
-    HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&ShowCalendar), &module);
-    return module;
-}
-
 // Horalume only carries "LastDate"; the component is the one that knows the
 // month, so it stores it itself (the shell runs as the same user).
 static void StoreLastDate(std::int32_t lastDate)
 {
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Horalume\\Calendar", 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return;
-    DWORD value = static_cast<DWORD>(lastDate);
-    RegSetValueExA(key, "LastDate", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    RegCloseKey(key);
+    RegKeyWriter key;
+    if (key.Create(HKEY_CURRENT_USER, "Software\\Horalume", "Calendar")) {
+        key.WriteDword("LastDate", lastDate);
+    }
 }
 
 static CalendarMonth MonthOf(const SYSTEMTIME& time)
@@ -62,8 +55,9 @@ static SYSTEMTIME FirstOf(CalendarMonth month)
 
 static void FillDayStates(CalendarMonth first, int count, MONTHDAYSTATE* states)
 {
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         states[i] = HighlightedDays(AddMonths(first, i), g_calendar.settings.weekendDays);
+    }
 }
 
 // The control asks for the months around the one shown as well.
@@ -73,8 +67,9 @@ static void SetDayStates()
     int count = static_cast<int>(
         SendMessageA(g_calendar.monthCalendar, MCM_GETMONTHRANGE, GMR_DAYSTATE, reinterpret_cast<LPARAM>(range)));
     constexpr int kMostMonths = 14;
-    if (count <= 0 || count > kMostMonths)
+    if (count <= 0 || count > kMostMonths) {
         return;
+    }
     MONTHDAYSTATE states[kMostMonths];
     FillDayStates(MonthOf(range[0]), count, states);
     SendMessageA(g_calendar.monthCalendar, MCM_SETDAYSTATE, count, reinterpret_cast<LPARAM>(states));
@@ -82,24 +77,23 @@ static void SetDayStates()
 
 static void OnGetDayState(NMDAYSTATE* request)
 {
-    if (request->prgDayState != nullptr && request->cDayState > 0)
+    if (request->prgDayState != nullptr && request->cDayState > 0) {
         FillDayStates(MonthOf(request->stStart), request->cDayState, request->prgDayState);
+    }
 }
 
 static void ApplyFont()
 {
-    HFONT old = g_calendar.font;
-    g_calendar.font = nullptr;
+    // The old font goes only once the control has the new one.
+    UniqueFont old = std::move(g_calendar.font);
     if (g_calendar.settings.calendarFlags & CalendarFlag::CustomCalendarFont) {
         LOGFONTA font;
         static_assert(sizeof font == sizeof g_calendar.settings.calendarFont, "the record's fonts are LOGFONTA");
         memcpy(&font, &g_calendar.settings.calendarFont, sizeof font);
-        g_calendar.font = CreateFontIndirectA(&font);
+        g_calendar.font.Reset(CreateFontIndirectA(&font));
     }
-    HFONT shown = g_calendar.font != nullptr ? g_calendar.font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    HFONT shown = g_calendar.font ? g_calendar.font.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageA(g_calendar.monthCalendar, WM_SETFONT, reinterpret_cast<WPARAM>(shown), TRUE);
-    if (old != nullptr)
-        DeleteObject(old);
 }
 
 // The window just fits the control, which fits its font and week numbers.
@@ -150,8 +144,9 @@ static void PlaceWindow(HWND clock)
 
     int x = clockRect.right - width;
     int y = clockRect.top - height;
-    if (y < area.top)
+    if (y < area.top) {
         y = clockRect.bottom;
+    }
     if ((g_calendar.settings.calendarFlags & CalendarFlag::SaveWindow) && g_calendar.haveSavedPosition) {
         x = g_calendar.savedPosition.x;
         y = g_calendar.savedPosition.y;
@@ -165,22 +160,25 @@ static void PlaceWindow(HWND clock)
 
 static void ShowStartMonth()
 {
-    if (!(g_calendar.settings.calendarFlags & CalendarFlag::RememberMonth) || !g_calendar.haveRememberedMonth)
+    if (!(g_calendar.settings.calendarFlags & CalendarFlag::RememberMonth) || !g_calendar.haveRememberedMonth) {
         return; // the control starts on today
+    }
     SYSTEMTIME first = FirstOf(g_calendar.rememberedMonth);
     SendMessageA(g_calendar.monthCalendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&first));
 }
 
 static void RememberShownMonth()
 {
-    if (!(g_calendar.settings.calendarFlags & CalendarFlag::RememberMonth))
+    if (!(g_calendar.settings.calendarFlags & CalendarFlag::RememberMonth)) {
         return;
+    }
     SYSTEMTIME range[2];
     SendMessageA(g_calendar.monthCalendar, MCM_GETMONTHRANGE, GMR_VISIBLE, reinterpret_cast<LPARAM>(range));
     CalendarMonth shown = MonthOf(range[0]);
     CalendarMonth check;
-    if (!DecodeLastDate(EncodeLastDate(shown), check))
+    if (!DecodeLastDate(EncodeLastDate(shown), check)) {
         return;
+    }
     g_calendar.rememberedMonth = shown;
     g_calendar.haveRememberedMonth = true;
     StoreLastDate(EncodeLastDate(shown));
@@ -193,9 +191,7 @@ static void OnDestroy(HWND window)
     GetWindowRect(window, &rect);
     g_calendar.savedPosition = {rect.left, rect.top};
     g_calendar.haveSavedPosition = true;
-    if (g_calendar.font != nullptr)
-        DeleteObject(g_calendar.font);
-    g_calendar.font = nullptr;
+    g_calendar.font.Reset();
     g_calendar.window = nullptr;
     g_calendar.monthCalendar = nullptr;
 }
@@ -204,10 +200,11 @@ static LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wPa
 {
     switch (message) {
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE && (g_calendar.settings.calendarFlags & CalendarFlag::AutoClose))
+        if (LOWORD(wParam) == WA_INACTIVE && (g_calendar.settings.calendarFlags & CalendarFlag::AutoClose)) {
             PostMessageA(window, WM_CLOSE, 0, 0); // not while activation is changing
-        else if (LOWORD(wParam) != WA_INACTIVE && g_calendar.monthCalendar != nullptr)
+        } else if (LOWORD(wParam) != WA_INACTIVE && g_calendar.monthCalendar != nullptr) {
             SetFocus(g_calendar.monthCalendar);
+        }
         return 0;
     case WM_NOTIFY: {
         NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
@@ -229,11 +226,12 @@ static LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wPa
 
 static bool RegisterCalendarClass()
 {
-    if (g_calendar.windowClass != 0)
+    if (g_calendar.windowClass != 0) {
         return true;
+    }
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = CalendarWindowProc;
-    windowClass.hInstance = OwnModule();
+    windowClass.hInstance = ThisModule();
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = kCalendarWindowClass;
@@ -250,18 +248,20 @@ void ShowCalendar(HWND clock, const ClockSettings& settings)
     }
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_DATE_CLASSES};
     InitCommonControlsEx(&controls);
-    if (!RegisterCalendarClass())
+    if (!RegisterCalendarClass()) {
         return;
+    }
     DWORD exStyle = WS_EX_TOOLWINDOW | ((settings.calendarFlags & CalendarFlag::TopMost) ? WS_EX_TOPMOST : 0);
     g_calendar.window =
         CreateWindowExA(exStyle, kCalendarWindowClass, kCalendarCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 200,
-                        200, nullptr, nullptr, OwnModule(), nullptr);
-    if (g_calendar.window == nullptr)
+                        200, nullptr, nullptr, ThisModule(), nullptr);
+    if (g_calendar.window == nullptr) {
         return;
+    }
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | MCS_DAYSTATE |
                   ((settings.calendarFlags & CalendarFlag::WeekNumbers) ? MCS_WEEKNUMBERS : 0);
     g_calendar.monthCalendar =
-        CreateWindowExA(0, MONTHCAL_CLASSA, "", style, 0, 0, 0, 0, g_calendar.window, nullptr, OwnModule(), nullptr);
+        CreateWindowExA(0, MONTHCAL_CLASSA, "", style, 0, 0, 0, 0, g_calendar.window, nullptr, ThisModule(), nullptr);
     if (g_calendar.monthCalendar == nullptr) {
         DestroyWindow(g_calendar.window);
         return;
@@ -275,10 +275,12 @@ void ShowCalendar(HWND clock, const ClockSettings& settings)
 
 void CloseCalendar()
 {
-    if (g_calendar.window != nullptr)
+    if (g_calendar.window != nullptr) {
         DestroyWindow(g_calendar.window);
-    if (g_calendar.windowClass != 0)
-        UnregisterClassA(kCalendarWindowClass, OwnModule());
+    }
+    if (g_calendar.windowClass != 0) {
+        UnregisterClassA(kCalendarWindowClass, ThisModule());
+    }
     g_calendar = CalendarState();
 }
 
@@ -292,8 +294,9 @@ void OnCalendarSettingsChanged(const ClockSettings& settings)
         g_calendar.lastRecordDate = settings.lastDate;
         g_calendar.haveRecord = true;
     }
-    if (g_calendar.window == nullptr)
+    if (g_calendar.window == nullptr) {
         return;
+    }
     g_calendar.settings = settings;
     ApplyOptions();
 }

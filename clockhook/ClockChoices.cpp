@@ -7,10 +7,12 @@ const char* TooltipFormat(const ClockSettings& settings)
 
 const char* CopyFormat(const ClockSettings& settings)
 {
-    if (settings.displayFlags & DisplayFlag::CopySameAsClock)
+    if (settings.displayFlags & DisplayFlag::CopySameAsClock) {
         return settings.clockFormatString;
-    if (settings.displayFlags & DisplayFlag::CopySameAsTooltip)
+    }
+    if (settings.displayFlags & DisplayFlag::CopySameAsTooltip) {
         return TooltipFormat(settings);
+    }
     return settings.copyFormatString;
 }
 
@@ -19,10 +21,12 @@ std::vector<MenuEntry> ClockMenuEntries(const ClockSettings& settings)
     bool booth = (settings.displayFlags & DisplayFlag::BoothMode) != 0;
     std::vector<MenuEntry> entries;
     // The properties page greys the banner while booth mode is on.
-    if ((settings.displayFlags & DisplayFlag::FancyBanner) && !booth)
+    if ((settings.displayFlags & DisplayFlag::FancyBanner) && !booth) {
         entries.push_back(MenuEntry::Banner);
-    if (!booth)
+    }
+    if (!booth) {
         entries.push_back(MenuEntry::Properties);
+    }
     entries.push_back(MenuEntry::Calendar);
     entries.push_back(MenuEntry::Copy);
     return entries;
@@ -36,7 +40,8 @@ bool ClockMenuAtTop(const ClockSettings& settings)
 std::string SiblingPath(const std::string& modulePath, const char* fileName)
 {
     std::string::size_type slash = modulePath.find_last_of("\\/");
-    if (slash == std::string::npos)
+    if (slash == std::string::npos) {
         return fileName;
+    }
     return modulePath.substr(0, slash + 1) + fileName;
 }

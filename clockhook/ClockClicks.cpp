@@ -1,62 +1,58 @@
 #include "ClockClicks.h"
 
 #include "ClockCommands.h"
-#include "ClockWindow.h"
-
-constexpr UINT_PTR kClickTimer = 0x484D;
-
-struct ClickState {
-    bool buttonDown = false;  // a press on the clock whose release counts as a click
-    bool passRelease = false; // the release belongs to the plain clock
-};
-
-static ClickState g_clicks;
+#include "ClockIds.h"
 
 static bool IsPlainClockCommand(std::uint32_t command)
 {
     return command != ClockCommand::DoNothing && !IsClockMenuCommand(command);
 }
 
-bool OnClockClick(HWND clock, UINT message)
+bool ClockClicks::OnClick(HWND clock, const ClockModel& model, UINT message)
 {
-    const ClockSettings& settings = CurrentClockSettings();
+    const ClockSettings& settings = model.Settings();
     switch (message) {
     case WM_LBUTTONDOWN:
-        g_clicks.buttonDown = true;
-        g_clicks.passRelease = IsPlainClockCommand(settings.clickCommand);
-        return !g_clicks.passRelease;
+        buttonDown_ = true;
+        passRelease_ = IsPlainClockCommand(settings.clickCommand);
+        return !passRelease_;
     case WM_LBUTTONDBLCLK:
-        StopClockClicks(clock);
-        g_clicks.passRelease = IsPlainClockCommand(settings.dblClickCommand);
-        return RunClockCommand(clock, settings.dblClickCommand);
+        Stop(clock);
+        passRelease_ = IsPlainClockCommand(settings.dblClickCommand);
+        return RunClockCommand(clock, model, settings.dblClickCommand);
     case WM_LBUTTONUP: {
-        bool wasClick = g_clicks.buttonDown;
-        g_clicks.buttonDown = false;
-        if (g_clicks.passRelease)
+        bool wasClick = buttonDown_;
+        buttonDown_ = false;
+        if (passRelease_) {
             return false;
-        if (!wasClick)
+        }
+        if (!wasClick) {
             return true; // the release of a double click's second press
-        if (settings.dblClickCommand == ClockCommand::DoNothing)
-            RunClockCommand(clock, settings.clickCommand); // no double click to wait for
-        else
+        }
+        if (settings.dblClickCommand == ClockCommand::DoNothing) {
+            RunClockCommand(clock, model, settings.clickCommand); // no double click to wait for
+        } else {
             SetTimer(clock, kClickTimer, GetDoubleClickTime(), nullptr);
+        }
         return true;
     }
     }
     return false;
 }
 
-bool OnClockTimer(HWND clock, WPARAM id)
+bool ClockClicks::OnTimer(HWND clock, const ClockModel& model, WPARAM id)
 {
-    if (id != kClickTimer)
+    if (id != kClickTimer) {
         return false;
+    }
     KillTimer(clock, kClickTimer);
-    RunClockCommand(clock, CurrentClockSettings().clickCommand);
+    RunClockCommand(clock, model, model.Settings().clickCommand);
     return true;
 }
 
-void StopClockClicks(HWND clock)
+void ClockClicks::Stop(HWND clock)
 {
     KillTimer(clock, kClickTimer);
-    g_clicks = ClickState();
+    buttonDown_ = false;
+    passRelease_ = false;
 }

@@ -3,48 +3,33 @@
 #include "CalendarWindow.h"
 #include "ClockChoices.h"
 #include "ClockCopy.h"
-#include "ClockWindow.h"
+#include "ClockIds.h"
+#include "ModuleOf.h"
+#include "StartProgram.h"
 
 #include <string>
-
-constexpr int kHotkeyId = 0x484C;
-
-static bool g_hotkeyRegistered = false;
-
-static HMODULE OwnModule()
-{
-    HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&RunClockCommand), &module);
-    return module;
-}
 
 // Horalume.exe from the component's own directory; when the component is
 // already installed, starting it opens the properties sheet.
 static void StartProperties()
 {
     char modulePath[MAX_PATH];
-    DWORD length = GetModuleFileNameA(OwnModule(), modulePath, sizeof modulePath);
-    if (length == 0 || length >= sizeof modulePath)
+    DWORD length = GetModuleFileNameA(ThisModule(), modulePath, sizeof modulePath);
+    if (length == 0 || length >= sizeof modulePath) {
         return;
+    }
     std::string program = SiblingPath(modulePath, kPropertiesProgram);
     std::string directory = SiblingPath(modulePath, "");
     std::string commandLine = "\"" + program + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
-                       &startup, &process)) {
-        // The sheet may come up in front of the taskbar.
-        AllowSetForegroundWindow(process.dwProcessId);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+    DWORD process = StartProgram(program.c_str(), commandLine.c_str(), directory.c_str());
+    if (process != 0) {
+        AllowSetForegroundWindow(process); // the sheet may come up in front of the taskbar
     } else {
         MessageBeep(MB_ICONEXCLAMATION);
     }
 }
 
-bool RunClockCommand(HWND clock, std::uint32_t command)
+bool RunClockCommand(HWND clock, const ClockModel& model, std::uint32_t command)
 {
     switch (command) {
     case ClockCommand::DoNothing:
@@ -53,10 +38,10 @@ bool RunClockCommand(HWND clock, std::uint32_t command)
         StartProperties();
         return true;
     case ClockCommand::Calendar:
-        ShowCalendar(clock, CurrentClockSettings());
+        ShowCalendar(clock, model.Settings());
         return true;
     case ClockCommand::Copy:
-        CopyClockText(clock, CurrentClockSettings());
+        CopyClockText(clock, model);
         return true;
     }
     return false;
@@ -67,21 +52,24 @@ bool IsClockMenuCommand(UINT id)
     return id == ClockCommand::Properties || id == ClockCommand::Calendar || id == ClockCommand::Copy;
 }
 
-void UpdateClockHotkey(HWND clock, std::uint32_t hotkeyCommand)
+void ClockHotkey::Update(HWND clock, std::uint32_t hotkeyCommand)
 {
     bool wanted = IsClockMenuCommand(hotkeyCommand);
-    if (wanted && !g_hotkeyRegistered)
-        g_hotkeyRegistered = RegisterHotKey(clock, kHotkeyId, MOD_WIN | MOD_ALT, 'C') != 0;
-    else if (!wanted && g_hotkeyRegistered) {
-        UnregisterHotKey(clock, kHotkeyId);
-        g_hotkeyRegistered = false;
+    if (registered_ && (!wanted || clock != clock_)) {
+        UnregisterHotKey(clock_, kHotkeyId);
+        registered_ = false;
     }
+    if (wanted && !registered_) {
+        registered_ = RegisterHotKey(clock, kHotkeyId, MOD_WIN | MOD_ALT, 'C') != 0;
+    }
+    clock_ = clock;
 }
 
-bool OnClockHotkey(HWND clock, WPARAM id)
+bool OnClockHotkey(HWND clock, const ClockModel& model, WPARAM id)
 {
-    if (id != kHotkeyId)
+    if (id != kHotkeyId) {
         return false;
-    RunClockCommand(clock, CurrentClockSettings().hotkeyCommand);
+    }
+    RunClockCommand(clock, model, model.Settings().hotkeyCommand);
     return true;
 }

@@ -1,46 +1,13 @@
 #include "ClockCopy.h"
 
+#include "Clipboard.h"
 #include "ClockChoices.h"
-#include "ClockWindow.h"
+#include "LocalClock.h"
 
-#include <cstring>
 #include <string>
 
-// Another program may hold the clipboard for a moment.
-static bool OpenClipboardPatiently(HWND owner)
+bool CopyClockText(HWND clock, const ClockModel& model)
 {
-    constexpr int kAttempts = 5;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        if (OpenClipboard(owner))
-            return true;
-        Sleep(20);
-    }
-    return false;
-}
-
-bool CopyClockText(HWND clock, const ClockSettings& settings)
-{
-    std::string text = RenderForClock(CopyFormat(settings), "\r\n");
-    if (text.empty())
-        return false;
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (memory == nullptr)
-        return false;
-    void* bytes = GlobalLock(memory);
-    if (bytes == nullptr) {
-        GlobalFree(memory);
-        return false;
-    }
-    memcpy(bytes, text.c_str(), text.size() + 1);
-    GlobalUnlock(memory);
-
-    bool copied = false;
-    if (OpenClipboardPatiently(clock)) {
-        EmptyClipboard();
-        copied = SetClipboardData(CF_TEXT, memory) != nullptr;
-        CloseClipboard();
-    }
-    if (!copied)
-        GlobalFree(memory); // the clipboard took no ownership
-    return copied;
+    std::string text = model.Render(CopyFormat(model.Settings()), CurrentClockMoment(), "\r\n");
+    return !text.empty() && CopyTextToClipboard(clock, text);
 }

@@ -5,6 +5,7 @@
 #include "ClockFormat.h"
 #include "ClockSettings.h"
 #include "MonitorLines.h"
+#include "Win32Handles.h"
 
 #include <windows.h>
 
@@ -15,7 +16,6 @@ public:
     ClockLook() = default;
     ClockLook(const ClockLook&) = delete;
     ClockLook& operator=(const ClockLook&) = delete;
-    ~ClockLook() { ReleaseFont(); }
 
     // taskbarFont: the font the clock had before we took it over (may be null).
     void Apply(const ClockSettings& settings, HFONT taskbarFont);
@@ -25,10 +25,8 @@ public:
     COLORREF BackgroundColour() const { return backgroundColour_; }
 
 private:
-    void ReleaseFont();
-
-    HFONT font_ = nullptr;
-    bool ownsFont_ = false;
+    UniqueFont customFont_;
+    HFONT font_ = nullptr; // the custom font, or one the system owns
     COLORREF textColour_ = 0;
     COLORREF backgroundColour_ = 0;
 };

@@ -2,7 +2,7 @@
 
 #include "ClockChoices.h"
 #include "ClockCommands.h"
-#include "ClockWindow.h"
+#include "Win32Handles.h"
 
 struct MenuState {
     HWND clock = nullptr;
@@ -53,8 +53,9 @@ static void AddClockItems(HMENU menu, const ClockSettings& settings)
     bool atTop = ClockMenuAtTop(settings);
     int plainCount = GetMenuItemCount(menu);
     UINT position = atTop ? 0 : static_cast<UINT>(plainCount);
-    if (plainCount > 0 && !atTop)
+    if (plainCount > 0 && !atTop) {
         InsertSeparator(menu, position++);
+    }
     for (MenuEntry entry : ClockMenuEntries(settings)) {
         switch (entry) {
         case MenuEntry::Banner:
@@ -71,11 +72,13 @@ static void AddClockItems(HMENU menu, const ClockSettings& settings)
             break;
         }
     }
-    if (plainCount > 0 && atTop)
+    if (plainCount > 0 && atTop) {
         InsertSeparator(menu, position);
+    }
     // As everywhere in Windows, the bold item is what a double click does.
-    if (GetMenuDefaultItem(menu, FALSE, 0) == static_cast<UINT>(-1) && IsClockMenuCommand(settings.dblClickCommand))
+    if (GetMenuDefaultItem(menu, FALSE, 0) == static_cast<UINT>(-1) && IsClockMenuCommand(settings.dblClickCommand)) {
         SetMenuDefaultItem(menu, settings.dblClickCommand, FALSE);
+    }
 }
 
 // Notes whether the plain clock hands the right click to another window
@@ -83,8 +86,9 @@ static void AddClockItems(HMENU menu, const ClockSettings& settings)
 static LRESULT CALLBACK WatchMenus(int code, WPARAM wParam, LPARAM lParam)
 {
     const CWPSTRUCT* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && message->message == WM_INITMENUPOPUP && message->hwnd != g_menu.clock)
+    if (code == HC_ACTION && message->message == WM_INITMENUPOPUP && message->hwnd != g_menu.clock) {
         g_menu.otherWindowMenu = true;
+    }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -99,75 +103,86 @@ static POINT MenuPoint(HWND clock, LPARAM lParam)
     return point;
 }
 
-static void ShowOwnMenu(HWND clock, LPARAM lParam)
+static void ShowOwnMenu(HWND clock, const ClockModel& model, LPARAM lParam)
 {
-    HMENU menu = CreatePopupMenu();
-    if (menu == nullptr)
+    UniqueMenu menu(CreatePopupMenu());
+    if (!menu) {
         return;
-    AddClockItems(menu, CurrentClockSettings());
+    }
+    AddClockItems(menu.Get(), model.Settings());
     POINT point = MenuPoint(clock, lParam);
     // Without the foreground the menu would not close on a click elsewhere.
     SetForegroundWindow(GetAncestor(clock, GA_ROOT));
-    UINT command =
-        static_cast<UINT>(TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, point.x, point.y, 0, clock, nullptr));
+    UINT command = static_cast<UINT>(
+        TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON | TPM_RETURNCMD, point.x, point.y, 0, clock, nullptr));
     PostMessageA(clock, WM_NULL, 0, 0);
-    DestroyMenu(menu);
-    if (IsClockMenuCommand(command))
-        RunClockCommand(clock, command);
+    menu.Reset();
+    if (IsClockMenuCommand(command)) {
+        RunClockCommand(clock, model, command);
+    }
 }
 
-void OnClockContextMenu(HWND clock, WNDPROC plainClock, WPARAM wParam, LPARAM lParam)
+void OnClockContextMenu(HWND clock, WNDPROC plainClock, const ClockModel& model, WPARAM wParam, LPARAM lParam)
 {
-    if (g_menu.offering)
+    if (g_menu.offering) {
         return;
+    }
     g_menu = MenuState();
     g_menu.clock = clock;
     g_menu.offering = true;
     g_menu.watch = SetWindowsHookExA(WH_CALLWNDPROC, WatchMenus, nullptr, GetCurrentThreadId());
     CallWindowProcA(plainClock, clock, WM_CONTEXTMENU, wParam, lParam);
-    if (g_menu.watch != nullptr)
+    if (g_menu.watch != nullptr) {
         UnhookWindowsHookEx(g_menu.watch);
+    }
     bool shown = g_menu.merged || g_menu.otherWindowMenu;
     g_menu = MenuState();
-    if (!shown)
-        ShowOwnMenu(clock, lParam);
+    if (!shown) {
+        ShowOwnMenu(clock, model, lParam);
+    }
 }
 
-void OnClockInitMenuPopup(HWND, HMENU menu, LPARAM lParam)
+void OnClockInitMenuPopup(HMENU menu, const ClockModel& model, LPARAM lParam)
 {
     // Only the menu itself, not its submenus or the window menu.
-    if (!g_menu.offering || g_menu.merged || HIWORD(lParam) != 0)
+    if (!g_menu.offering || g_menu.merged || HIWORD(lParam) != 0) {
         return;
+    }
     g_menu.merged = true;
-    AddClockItems(menu, CurrentClockSettings());
+    AddClockItems(menu, model.Settings());
 }
 
-static HFONT BannerFont()
+static UniqueFont BannerFont()
 {
     NONCLIENTMETRICSA metrics = {};
     metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-        return nullptr;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        return UniqueFont();
+    }
     metrics.lfMenuFont.lfWeight = FW_BOLD;
     metrics.lfMenuFont.lfHeight = metrics.lfMenuFont.lfHeight * 5 / 4;
-    return CreateFontIndirectA(&metrics.lfMenuFont);
+    return UniqueFont(CreateFontIndirectA(&metrics.lfMenuFont));
+}
+
+static HGDIOBJ FontOrDefault(const UniqueFont& font)
+{
+    return font ? static_cast<HGDIOBJ>(font.Get()) : GetStockObject(DEFAULT_GUI_FONT);
 }
 
 constexpr int kBannerPadding = 6;
 
 bool OnMenuMeasureItem(HWND clock, MEASUREITEMSTRUCT* item)
 {
-    if (item->CtlType != ODT_MENU || item->itemID != kMenuBannerId)
+    if (item->CtlType != ODT_MENU || item->itemID != kMenuBannerId) {
         return false;
-    HDC dc = GetDC(clock);
-    HFONT font = BannerFont();
-    HGDIOBJ old = SelectObject(dc, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
+    }
+    UniqueFont font = BannerFont();
     SIZE size = {0, 0};
-    GetTextExtentPoint32A(dc, kMenuBannerText, sizeof kMenuBannerText - 1, &size);
-    SelectObject(dc, old);
-    if (font != nullptr)
-        DeleteObject(font);
-    ReleaseDC(clock, dc);
+    {
+        WindowDC dc(clock);
+        DCSelection selected(dc.Get(), FontOrDefault(font));
+        GetTextExtentPoint32A(dc.Get(), kMenuBannerText, sizeof kMenuBannerText - 1, &size);
+    }
     item->itemWidth = static_cast<UINT>(size.cx + 4 * kBannerPadding);
     item->itemHeight = static_cast<UINT>(size.cy + 2 * kBannerPadding);
     return true;
@@ -177,8 +192,9 @@ bool OnMenuMeasureItem(HWND clock, MEASUREITEMSTRUCT* item)
 // its gradient partner, with the product's name on it.
 bool OnMenuDrawItem(const DRAWITEMSTRUCT* item)
 {
-    if (item->CtlType != ODT_MENU || item->itemID != kMenuBannerId)
+    if (item->CtlType != ODT_MENU || item->itemID != kMenuBannerId) {
         return false;
+    }
     const RECT& band = item->rcItem;
     COLORREF from = GetSysColor(COLOR_ACTIVECAPTION);
     COLORREF to = GetSysColor(COLOR_GRADIENTACTIVECAPTION);
@@ -190,19 +206,15 @@ bool OnMenuDrawItem(const DRAWITEMSTRUCT* item)
         COLORREF colour = RGB(GetRValue(from) + (GetRValue(to) - GetRValue(from)) * step / kSteps,
                               GetGValue(from) + (GetGValue(to) - GetGValue(from)) * step / kSteps,
                               GetBValue(from) + (GetBValue(to) - GetBValue(from)) * step / kSteps);
-        HBRUSH brush = CreateSolidBrush(colour);
-        FillRect(item->hDC, &slice, brush);
-        DeleteObject(brush);
+        UniqueBrush brush(CreateSolidBrush(colour));
+        FillRect(item->hDC, &slice, brush.Get());
     }
-    HFONT font = BannerFont();
-    HGDIOBJ old = SelectObject(item->hDC, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
+    UniqueFont font = BannerFont();
+    DCSelection selected(item->hDC, FontOrDefault(font));
     SetBkMode(item->hDC, TRANSPARENT);
     SetTextColor(item->hDC, GetSysColor(COLOR_CAPTIONTEXT));
     RECT text = band;
     text.left += 2 * kBannerPadding;
     DrawTextA(item->hDC, kMenuBannerText, -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(item->hDC, old);
-    if (font != nullptr)
-        DeleteObject(font);
     return true;
 }

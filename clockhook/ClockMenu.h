@@ -4,13 +4,15 @@
 // none.
 #pragma once
 
+#include "ClockModel.h"
+
 #include <windows.h>
 
 // WM_CONTEXTMENU on the clock.
-void OnClockContextMenu(HWND clock, WNDPROC plainClock, WPARAM wParam, LPARAM lParam);
+void OnClockContextMenu(HWND clock, WNDPROC plainClock, const ClockModel& model, WPARAM wParam, LPARAM lParam);
 // WM_INITMENUPOPUP on the clock: adds the component's items to the plain
 // clock's menu while it opens for a right click.
-void OnClockInitMenuPopup(HWND clock, HMENU menu, LPARAM lParam);
+void OnClockInitMenuPopup(HMENU menu, const ClockModel& model, LPARAM lParam);
 
 // The banner is drawn by the clock; each returns whether the item was ours.
 bool OnMenuMeasureItem(HWND clock, MEASUREITEMSTRUCT* item);

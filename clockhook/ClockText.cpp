@@ -4,8 +4,9 @@
 
 std::size_t CopyWindowText(std::string_view text, char* buffer, std::size_t size)
 {
-    if (buffer == nullptr || size == 0)
+    if (buffer == nullptr || size == 0) {
         return 0;
+    }
     std::size_t count = text.size() < size - 1 ? text.size() : size - 1;
     std::memcpy(buffer, text.data(), count);
     buffer[count] = '\0';
@@ -17,7 +18,8 @@ unsigned MillisecondsToNextSecond(unsigned millisecond)
     // A little past the boundary: a timer that fires a hair early would
     // otherwise draw the old second again.
     constexpr unsigned kLateBy = 15;
-    if (millisecond > 999)
+    if (millisecond > 999) {
         millisecond = 999;
+    }
     return 1000 - millisecond + kLateBy;
 }

@@ -1,161 +1,172 @@
 #include "ClockTooltip.h"
 
 #include "ClockChoices.h"
-#include "ClockWindow.h"
+#include "ClockIds.h"
+#include "LocalClock.h"
 
 #include <commctrl.h>
 
-#include <string>
-
-constexpr UINT_PTR kHideTimer = 0x484E;
 // How long a tooltip stays up by itself: the system tooltips' own default.
 static UINT AutoHideMilliseconds()
 {
     return GetDoubleClickTime() * 10;
 }
 
-struct TooltipState {
-    HWND clock = nullptr;
-    HWND tip = nullptr;
-    bool tracking = false; // hover and leave are asked for
-    bool shown = false;
-    int anchorX = 0; // where the mouse was when it showed
-    std::string text;
-};
-
-static TooltipState g_tooltip;
-
-static TOOLINFOA ToolInfo(char* text)
+static TOOLINFOA ToolInfo(HWND clock, char* text)
 {
     TOOLINFOA tool = {};
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_TRACK | TTF_ABSOLUTE;
-    tool.hwnd = g_tooltip.clock;
-    tool.uId = reinterpret_cast<UINT_PTR>(g_tooltip.clock);
+    tool.hwnd = clock;
+    tool.uId = reinterpret_cast<UINT_PTR>(clock);
     tool.lpszText = text;
     return tool;
 }
 
-void CreateClockTooltip(HWND clock)
+void ClockTooltip::Create(HWND clock)
 {
+    Destroy();
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    g_tooltip = TooltipState();
-    g_tooltip.clock = clock;
-    g_tooltip.tip = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, TOOLTIPS_CLASSA, nullptr,
-                                    WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, clock, nullptr, nullptr, nullptr);
-    if (g_tooltip.tip == nullptr)
+    clock_ = clock;
+    tip_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, TOOLTIPS_CLASSA, nullptr,
+                           WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, clock, nullptr, nullptr, nullptr);
+    if (tip_ == nullptr) {
         return;
+    }
     char empty[] = "";
-    TOOLINFOA tool = ToolInfo(empty);
-    SendMessageA(g_tooltip.tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    TOOLINFOA tool = ToolInfo(clock_, empty);
+    SendMessageA(tip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     // Lines break only where the format breaks them.
-    SendMessageA(g_tooltip.tip, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN));
+    SendMessageA(tip_, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN));
 }
 
-void DestroyClockTooltip()
+void ClockTooltip::Destroy()
 {
-    if (g_tooltip.tip != nullptr)
-        DestroyWindow(g_tooltip.tip);
-    if (g_tooltip.clock != nullptr)
-        KillTimer(g_tooltip.clock, kHideTimer);
-    g_tooltip = TooltipState();
+    if (tip_ != nullptr) {
+        DestroyWindow(tip_);
+    }
+    if (clock_ != nullptr) {
+        KillTimer(clock_, kHideTimer);
+    }
+    clock_ = nullptr;
+    tip_ = nullptr;
+    tracking_ = shown_ = clicked_ = false;
+    text_.clear();
 }
 
 // Returns whether there is anything to show.
-static bool UpdateText()
+bool ClockTooltip::UpdateText(const ClockModel& model)
 {
-    std::string text = RenderForClock(TooltipFormat(CurrentClockSettings()), "\r\n");
-    if (text == g_tooltip.text)
+    std::string text = model.Render(TooltipFormat(model.Settings()), CurrentClockMoment(), "\r\n");
+    if (text == text_) {
         return !text.empty();
-    g_tooltip.text = text;
-    TOOLINFOA tool = ToolInfo(&g_tooltip.text[0]);
-    SendMessageA(g_tooltip.tip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    text_ = text;
+    TOOLINFOA tool = ToolInfo(clock_, &text_[0]);
+    SendMessageA(tip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
     return !text.empty();
 }
 
 // Just above the clock at the mouse, or below it when the clock is at the top
 // of its screen; always within the screen. The tip's size is known once it
 // shows.
-static void PlaceTip()
+void ClockTooltip::Place()
 {
     RECT clock;
-    GetWindowRect(g_tooltip.clock, &clock);
+    GetWindowRect(clock_, &clock);
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
-    GetMonitorInfoA(MonitorFromWindow(g_tooltip.clock, MONITOR_DEFAULTTONEAREST), &monitor);
+    GetMonitorInfoA(MonitorFromWindow(clock_, MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT& screen = monitor.rcMonitor;
 
     RECT tip;
-    GetWindowRect(g_tooltip.tip, &tip);
+    GetWindowRect(tip_, &tip);
     int width = tip.right - tip.left;
     int height = tip.bottom - tip.top;
     constexpr int kGap = 2;
     int y = clock.top - height - kGap;
-    if (y < screen.top)
+    if (y < screen.top) {
         y = clock.bottom + kGap;
-    int x = g_tooltip.anchorX - width / 2;
-    if (x + width > screen.right)
+    }
+    int x = anchorX_ - width / 2;
+    if (x + width > screen.right) {
         x = screen.right - width;
-    if (x < screen.left)
+    }
+    if (x < screen.left) {
         x = screen.left;
-    SendMessageA(g_tooltip.tip, TTM_TRACKPOSITION, 0, MAKELPARAM(x, y));
+    }
+    SendMessageA(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(x, y));
 }
 
-void OnTooltipMouseMove(HWND clock)
+void ClockTooltip::OnMouseMove()
 {
-    if (g_tooltip.tracking)
+    if (tracking_ || clock_ == nullptr) {
         return;
-    TRACKMOUSEEVENT track = {sizeof track, TME_HOVER | TME_LEAVE, clock, HOVER_DEFAULT};
-    g_tooltip.tracking = TrackMouseEvent(&track) != 0;
+    }
+    TRACKMOUSEEVENT track = {sizeof track, TME_HOVER | TME_LEAVE, clock_, HOVER_DEFAULT};
+    tracking_ = TrackMouseEvent(&track) != 0;
 }
 
-void ShowClockTooltip(HWND clock)
+void ClockTooltip::Show(const ClockModel& model)
 {
-    if (g_tooltip.tip == nullptr || g_tooltip.shown || !UpdateText())
+    if (tip_ == nullptr || shown_ || clicked_ || !UpdateText(model)) {
         return;
+    }
     POINT cursor;
     GetCursorPos(&cursor);
-    g_tooltip.anchorX = cursor.x;
-    TOOLINFOA tool = ToolInfo(nullptr);
-    SendMessageA(g_tooltip.tip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
-    PlaceTip();
-    g_tooltip.shown = true;
-    if (!(CurrentClockSettings().displayFlags & DisplayFlag::TooltipStays))
-        SetTimer(clock, kHideTimer, AutoHideMilliseconds(), nullptr);
+    anchorX_ = cursor.x;
+    TOOLINFOA tool = ToolInfo(clock_, nullptr);
+    SendMessageA(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    Place();
+    shown_ = true;
+    if (!(model.Settings().displayFlags & DisplayFlag::TooltipStays)) {
+        SetTimer(clock_, kHideTimer, AutoHideMilliseconds(), nullptr);
+    }
 }
 
-void HideClockTooltip()
+void ClockTooltip::Hide()
 {
-    if (!g_tooltip.shown)
+    if (!shown_) {
         return;
-    KillTimer(g_tooltip.clock, kHideTimer);
-    TOOLINFOA tool = ToolInfo(nullptr);
-    SendMessageA(g_tooltip.tip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
-    g_tooltip.shown = false;
+    }
+    KillTimer(clock_, kHideTimer);
+    TOOLINFOA tool = ToolInfo(clock_, nullptr);
+    SendMessageA(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    shown_ = false;
 }
 
-void OnTooltipMouseLeave()
+void ClockTooltip::OnMouseLeave()
 {
-    g_tooltip.tracking = false;
-    HideClockTooltip();
+    tracking_ = false;
+    clicked_ = false;
+    Hide();
 }
 
-void RefreshClockTooltip()
+void ClockTooltip::OnClick()
 {
-    if (!g_tooltip.shown)
+    Hide();
+    clicked_ = true;
+}
+
+void ClockTooltip::Refresh(const ClockModel& model)
+{
+    if (!shown_) {
         return;
-    if (UpdateText())
-        PlaceTip(); // the text may have grown
-    else
-        HideClockTooltip();
+    }
+    if (UpdateText(model)) {
+        Place(); // the text may have grown
+    } else {
+        Hide();
+    }
 }
 
-bool OnTooltipTimer(WPARAM id)
+bool ClockTooltip::OnTimer(WPARAM id)
 {
-    if (id != kHideTimer)
+    if (id != kHideTimer) {
         return false;
-    HideClockTooltip();
+    }
+    Hide();
     return true;
 }

@@ -9,9 +9,8 @@
 // WM_WININICHANGE (0, 0) it sends to the taskbar.
 bool IsLoaderRequest(const CWPSTRUCT* message);
 
+// A failed installation undoes every step it took (no mutex, no subclass,
+// no server stays) and says why through Trace; the loader then finds no
+// mutex "HoralumeDllInstalled".
 void InstallComponent();
 void RemoveComponent();
-
-// The clock window is being destroyed under an installed component (the
-// shell is closing): let go of everything but the library itself.
-void OnClockDestroyed();

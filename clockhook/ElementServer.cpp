@@ -1,70 +1,79 @@
 #include "ElementServer.h"
 
-#include "ClockWindow.h"
-#include "ElementTable.h"
 #include "HookApi.h"
+#include "Trace.h"
+#include "Win32Handles.h"
 
 #include <windows.h>
 
 #include <ddeml.h>
 
+#include <cstring>
+
+namespace {
+
+// DDEML calls back without a context, so the one server lives here.
 struct ServerState {
-    DWORD instance = 0;
-    HSZ service = nullptr;
-    HSZ topic = nullptr;
+    ClockModel* model = nullptr;
+    UniqueDdeInstance instance;
+    DdeString service;
+    DdeString topic;
 };
+
+} // namespace
 
 static ServerState g_server;
 
 // The item's name, or false when it is longer than any element may be.
 static bool ItemName(HSZ item, char (&name)[kMaxElementNameLength + 2])
 {
-    DWORD length = DdeQueryStringA(g_server.instance, item, nullptr, 0, CP_WINANSI);
-    if (length > kMaxElementNameLength)
+    DWORD length = DdeQueryStringA(g_server.instance.Get(), item, nullptr, 0, CP_WINANSI);
+    if (length > kMaxElementNameLength) {
         return false;
-    DdeQueryStringA(g_server.instance, item, name, sizeof name, CP_WINANSI);
+    }
+    DdeQueryStringA(g_server.instance.Get(), item, name, sizeof name, CP_WINANSI);
     return true;
 }
 
 static HDDEDATA OnPoke(UINT format, HSZ item, HDDEDATA data)
 {
     char name[kMaxElementNameLength + 2];
-    if (format != CF_TEXT || !ItemName(item, name))
+    if (format != CF_TEXT || !ItemName(item, name)) {
         return reinterpret_cast<HDDEDATA>(DDE_FNOTPROCESSED);
+    }
     DWORD size = 0;
     const BYTE* bytes = DdeAccessData(data, &size);
-    if (bytes == nullptr)
+    if (bytes == nullptr) {
         return reinterpret_cast<HDDEDATA>(DDE_FNOTPROCESSED);
-    SetResult result = ClockElements().Set(name, PokedText(bytes, size));
+    }
+    bool taken = g_server.model->PokeElement(name, bytes, size);
     DdeUnaccessData(data);
-    if (result == SetResult::Refused)
-        return reinterpret_cast<HDDEDATA>(DDE_FNOTPROCESSED);
-    if (result == SetResult::Changed)
-        RefreshClock();
-    return reinterpret_cast<HDDEDATA>(DDE_FACK);
+    return reinterpret_cast<HDDEDATA>(taken ? DDE_FACK : DDE_FNOTPROCESSED);
 }
 
 // A never-set element answers as an empty text, as the clock shows it.
 static HDDEDATA OnRequest(UINT format, HSZ item)
 {
     char name[kMaxElementNameLength + 2];
-    if (format != CF_TEXT || !ItemName(item, name))
+    if (format != CF_TEXT || !ItemName(item, name)) {
         return nullptr;
-    const char* value = ClockElements().Find(name);
-    if (value == nullptr)
+    }
+    const char* value = g_server.model->FindElement(name);
+    if (value == nullptr) {
         value = "";
-    return DdeCreateDataHandle(g_server.instance, reinterpret_cast<LPBYTE>(const_cast<char*>(value)),
+    }
+    return DdeCreateDataHandle(g_server.instance.Get(), reinterpret_cast<LPBYTE>(const_cast<char*>(value)),
                                static_cast<DWORD>(strlen(value) + 1), 0, item, CF_TEXT, 0);
 }
 
 static HDDEDATA CALLBACK ServerCallback(UINT type, UINT format, HCONV, HSZ topic, HSZ item, HDDEDATA data, ULONG_PTR,
                                         ULONG_PTR)
 {
-    bool ourTopic = DdeCmpStringHandles(topic, g_server.topic) == 0;
+    bool ourTopic = DdeCmpStringHandles(topic, g_server.topic.Get()) == 0;
     switch (type) {
     case XTYP_CONNECT:
         return reinterpret_cast<HDDEDATA>(
-            static_cast<ULONG_PTR>(ourTopic && DdeCmpStringHandles(item, g_server.service) == 0 ? TRUE : FALSE));
+            static_cast<ULONG_PTR>(ourTopic && DdeCmpStringHandles(item, g_server.service.Get()) == 0 ? TRUE : FALSE));
     case XTYP_POKE:
         return ourTopic ? OnPoke(format, item, data) : reinterpret_cast<HDDEDATA>(DDE_FNOTPROCESSED);
     case XTYP_REQUEST:
@@ -73,18 +82,39 @@ static HDDEDATA CALLBACK ServerCallback(UINT type, UINT format, HCONV, HSZ topic
     return nullptr;
 }
 
-bool StartElementServer()
+// Whether some server (another component's) answers the service already.
+static bool ServiceTaken()
 {
-    if (DdeInitializeA(&g_server.instance, ServerCallback,
-                       APPCLASS_STANDARD | CBF_FAIL_ADVISES | CBF_FAIL_EXECUTES | CBF_SKIP_REGISTRATIONS |
-                           CBF_SKIP_UNREGISTRATIONS,
-                       0) != DMLERR_NO_ERROR) {
-        g_server.instance = 0;
+    HCONV conversation = DdeConnect(g_server.instance.Get(), g_server.service.Get(), g_server.topic.Get(), nullptr);
+    if (conversation == nullptr) {
         return false;
     }
-    g_server.service = DdeCreateStringHandleA(g_server.instance, hookapi::kServiceName, CP_WINANSI);
-    g_server.topic = DdeCreateStringHandleA(g_server.instance, hookapi::kTopicName, CP_WINANSI);
-    if (DdeNameService(g_server.instance, g_server.service, nullptr, DNS_REGISTER) == nullptr) {
+    DdeDisconnect(conversation);
+    return true;
+}
+
+bool StartElementServer(ClockModel& model)
+{
+    StopElementServer();
+    g_server.model = &model;
+    if (!g_server.instance.Initialize(ServerCallback, APPCLASS_STANDARD | CBF_FAIL_ADVISES | CBF_FAIL_EXECUTES |
+                                                          CBF_SKIP_REGISTRATIONS | CBF_SKIP_UNREGISTRATIONS)) {
+        Trace("HORALUME: DDEML refused the element server");
+        StopElementServer();
+        return false;
+    }
+    g_server.service = DdeString(g_server.instance.Get(), hookapi::kServiceName);
+    g_server.topic = DdeString(g_server.instance.Get(), hookapi::kTopicName);
+    const char* failure = nullptr;
+    if (!g_server.service || !g_server.topic) {
+        failure = "no DDE string handles";
+    } else if (ServiceTaken()) {
+        failure = "another server already serves the service";
+    } else if (DdeNameService(g_server.instance.Get(), g_server.service.Get(), nullptr, DNS_REGISTER) == nullptr) {
+        failure = "the service name could not be registered";
+    }
+    if (failure != nullptr) {
+        Trace("HORALUME: element server not started: %s", failure);
         StopElementServer();
         return false;
     }
@@ -93,11 +123,11 @@ bool StartElementServer()
 
 void StopElementServer()
 {
-    if (g_server.instance == 0)
-        return;
-    DdeNameService(g_server.instance, g_server.service, nullptr, DNS_UNREGISTER);
-    DdeFreeStringHandle(g_server.instance, g_server.service);
-    DdeFreeStringHandle(g_server.instance, g_server.topic);
-    DdeUninitialize(g_server.instance);
-    g_server = ServerState();
+    if (g_server.instance && g_server.service) {
+        DdeNameService(g_server.instance.Get(), g_server.service.Get(), nullptr, DNS_UNREGISTER);
+    }
+    g_server.service.Reset();
+    g_server.topic.Reset();
+    g_server.instance.Reset();
+    g_server.model = nullptr;
 }

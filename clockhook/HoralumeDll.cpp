@@ -7,14 +7,16 @@
 
 extern "C" LRESULT CALLBACK HoralumeHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == HC_ACTION && IsLoaderRequest(reinterpret_cast<const CWPSTRUCT*>(lParam)))
+    if (code == HC_ACTION && IsLoaderRequest(reinterpret_cast<const CWPSTRUCT*>(lParam))) {
         InstallComponent();
+    }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 extern "C" LRESULT CALLBACK HoralumeUnhookProc(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == HC_ACTION && IsLoaderRequest(reinterpret_cast<const CWPSTRUCT*>(lParam)))
+    if (code == HC_ACTION && IsLoaderRequest(reinterpret_cast<const CWPSTRUCT*>(lParam))) {
         RemoveComponent();
+    }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

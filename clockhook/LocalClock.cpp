@@ -53,12 +53,14 @@ static std::string LocaleText(LCID locale, LCTYPE item)
 static std::string WithoutSeconds(const std::string& timeFormat)
 {
     std::string::size_type seconds = timeFormat.find('s');
-    if (seconds == std::string::npos)
+    if (seconds == std::string::npos) {
         return timeFormat;
+    }
     std::string::size_type end = timeFormat.find_first_not_of('s', seconds);
     std::string::size_type start = seconds;
-    while (start > 0 && timeFormat[start - 1] != 'm' && timeFormat[start - 1] != 'H' && timeFormat[start - 1] != 'h')
+    while (start > 0 && timeFormat[start - 1] != 'm' && timeFormat[start - 1] != 'H' && timeFormat[start - 1] != 'h') {
         --start;
+    }
     return timeFormat.substr(0, start) + (end == std::string::npos ? std::string() : timeFormat.substr(end));
 }
 
@@ -78,8 +80,9 @@ LocaleTexts LocaleTextsFor(LCID locale)
     texts.amText = LocaleText(locale, LOCALE_S1159);
     texts.pmText = LocaleText(locale, LOCALE_S2359);
     char era[64];
-    if (GetCalendarInfoA(locale, CAL_GREGORIAN, CAL_SERASTRING, era, sizeof era, nullptr) > 0)
+    if (GetCalendarInfoA(locale, CAL_GREGORIAN, CAL_SERASTRING, era, sizeof era, nullptr) > 0) {
         texts.eraText = era;
+    }
     texts.thousandSeparator = LocaleText(locale, LOCALE_STHOUSAND);
     texts.longTimeFormat = LocaleText(locale, LOCALE_STIMEFORMAT);
     texts.shortTimeFormat = WithoutSeconds(texts.longTimeFormat);
@@ -93,7 +96,7 @@ static std::uint64_t FileTimeValue(const FILETIME& time)
     return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
-ResourceReadings SampleResources(bool withCpu, bool physicalOnly)
+ResourceReadings SampleResources(bool withCpu, bool physicalOnly, CpuTimes& last)
 {
     ResourceReadings readings;
     MEMORYSTATUSEX memory;
@@ -106,14 +109,13 @@ ResourceReadings SampleResources(bool withCpu, bool physicalOnly)
                                            : PercentInUse(memory.ullTotalPageFile, memory.ullAvailPageFile);
     }
 
-    static CpuTimes last;
     FILETIME idle, kernel, user;
     if (withCpu && GetSystemTimes(&idle, &kernel, &user)) {
         CpuTimes now{FileTimeValue(idle), FileTimeValue(kernel), FileTimeValue(user)};
         readings.cpuUsage = CpuUsagePercent(last, now);
         last = now;
     } else {
-        last = CpuTimes(); // a monitor switched on again starts afresh
+        last = CpuTimes();
     }
     return readings;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ClockFormat.h"
+#include "ClockMonitor.h"
 
 #include <windows.h>
 
@@ -12,6 +13,7 @@ ClockMoment CurrentClockMoment();
 LocaleTexts LocaleTextsFor(LCID locale);
 
 // Free memory, memory load (of physical memory only, or of physical memory
-// and the page file together) and, withCpu, the CPU usage since the
-// previous call that sampled it (the first such call knows no usage yet).
-ResourceReadings SampleResources(bool withCpu, bool physicalOnly);
+// and the page file together) and, withCpu, the CPU usage since the times in
+// lastCpu, which it then updates (empty ones know no usage yet; without CPU
+// they are emptied, so a monitor switched on again starts afresh).
+ResourceReadings SampleResources(bool withCpu, bool physicalOnly, CpuTimes& lastCpu);

@@ -1,6 +1,7 @@
 #include "MonitorLines.h"
 
 #include "ClockMonitor.h"
+#include "Win32Handles.h"
 
 constexpr int kLineThickness = 2;
 
@@ -21,12 +22,12 @@ MonitorLines MeasureMonitorLines(const ClockSettings& settings, const ResourceRe
 
 static void FillLine(HDC dc, int top, int length, COLORREF colour)
 {
-    if (length <= 0)
+    if (length <= 0) {
         return;
+    }
     RECT line = {0, top, length, top + kLineThickness};
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &line, brush);
-    DeleteObject(brush);
+    UniqueBrush brush(CreateSolidBrush(colour));
+    FillRect(dc, &line, brush.Get());
 }
 
 void DrawMonitorLines(HDC dc, const RECT& client, const MonitorLines& lines)

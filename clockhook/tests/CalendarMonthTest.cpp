@@ -16,8 +16,9 @@ TEST(LastDate, RoundTripsAMonthAsYearAndMonthDigits)
 TEST(LastDate, NamesNoMonthForStoredValuesThatAreNotOne)
 {
     CalendarMonth month{2020, 5};
-    for (std::int32_t stored : {-1, 0, 200600, 200613, 175212, 1000001, -200607, 2006})
+    for (std::int32_t stored : {-1, 0, 200600, 200613, 175212, 1000001, -200607, 2006}) {
         EXPECT_FALSE(DecodeLastDate(stored, month)) << stored;
+    }
     EXPECT_EQ(month.year, 2020) << "left alone";
 }
 
@@ -33,8 +34,9 @@ TEST(HighlightedDays, MarksTheChosenWeekdaysOfTheMonth)
 {
     // February 2024 starts on a Thursday and has 29 days.
     std::uint32_t weekends = 0;
-    for (int day : {3, 10, 17, 24, 4, 11, 18, 25})
+    for (int day : {3, 10, 17, 24, 4, 11, 18, 25}) {
         weekends |= 1u << (day - 1);
+    }
     EXPECT_EQ(HighlightedDays({2024, 2}, 0x41), weekends) << "Saturdays and Sundays";
     EXPECT_EQ(HighlightedDays({2024, 2}, 0x10), (1u << 0) | (1u << 7) | (1u << 14) | (1u << 21) | (1u << 28))
         << "Thursdays 1 8 15 22 29";

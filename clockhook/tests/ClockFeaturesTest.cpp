@@ -1,117 +1,14 @@
 // What the clock does with each setting, driven from outside as a user would:
 // clicks, right clicks, the mouse resting on it, the hot key; read back from
-// the clipboard, the calendar window, the open menu and the screen.
-#include "CalendarWindow.h"
-#include "ClockDefaults.h"
+// the clipboard, the open menu and the screen.
+#include "ClockFeaturesFixture.h"
 #include "ClockMenu.h"
-#include "TaskbarTestKit.h"
 
 #include <commctrl.h>
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <string>
 
 using namespace testkit;
 
 namespace {
-
-const std::string kDll = HORALUME_DLL_PATH;
-const char kCalendarKey[] = "Software\\Horalume\\Calendar";
-
-void SetText(char (&field)[kFormatFieldSize], const char* text)
-{
-    std::memset(field, 0, sizeof field);
-    std::strncpy(field, text, sizeof field - 1);
-}
-
-ClockSettings Settings(std::uint32_t click, std::uint32_t doubleClick)
-{
-    ClockSettings settings = DefaultClockSettings();
-    settings.clickCommand = click;
-    settings.dblClickCommand = doubleClick;
-    settings.displayFlags &= ~(DisplayFlag::CopySameAsClock | DisplayFlag::CopySameAsTooltip);
-    SetText(settings.copyFormatString, "'copied'");
-    return settings;
-}
-
-std::optional<DWORD> ReadLastDate()
-{
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    if (RegGetValueA(HKEY_CURRENT_USER, kCalendarKey, "LastDate", RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    return value;
-}
-
-// Keeps the user's "LastDate" as it was: the calendar writes it.
-class LastDateGuard {
-public:
-    LastDateGuard() : saved_(ReadLastDate()) {}
-    ~LastDateGuard()
-    {
-        HKEY key;
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, kCalendarKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-            ERROR_SUCCESS)
-            return;
-        if (saved_)
-            RegSetValueExA(key, "LastDate", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*saved_), sizeof *saved_);
-        else
-            RegDeleteValueA(key, "LastDate");
-        RegCloseKey(key);
-    }
-    LastDateGuard(const LastDateGuard&) = delete;
-    LastDateGuard& operator=(const LastDateGuard&) = delete;
-
-private:
-    std::optional<DWORD> saved_;
-};
-
-class ClockFeatures : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(taskbar_.Start());
-        ASSERT_TRUE(InstallClockComponent(kDll));
-        ASSERT_TRUE(SetClipboardText("before"));
-    }
-    void TearDown() override
-    {
-        RemoveClockComponent(kDll);
-        taskbar_.Stop();
-    }
-
-    HWND Calendar(DWORD timeoutMs = 10000)
-    {
-        return WaitForProcessWindow(kCalendarWindowClass, taskbar_.ProcessId(), timeoutMs);
-    }
-    bool CalendarGone()
-    {
-        return WaitUntil([this] { return FindProcessWindow(kCalendarWindowClass, taskbar_.ProcessId()) == nullptr; },
-                         10000);
-    }
-    bool Close(HWND calendar)
-    {
-        PostMessageA(calendar, WM_CLOSE, 0, 0);
-        return CalendarGone();
-    }
-    // A click opens the calendar and it is closed again, as by a user who
-    // glances at it.
-    ::testing::AssertionResult GlanceAtCalendar()
-    {
-        ClickClock();
-        HWND calendar = Calendar();
-        if (calendar == nullptr)
-            return ::testing::AssertionFailure() << "no calendar";
-        if (!Close(calendar))
-            return ::testing::AssertionFailure() << "the calendar stayed";
-        return ::testing::AssertionSuccess();
-    }
-
-    StandInTaskbar taskbar_;
-    LastDateGuard lastDate_;
-};
 
 TEST_F(ClockFeatures, DoubleClickCopiesAndIsNeverTakenForASingleClick)
 {
@@ -164,125 +61,6 @@ TEST_F(ClockFeatures, DoNothingAndWindowsDefaultLeaveTheClickAlone)
     EXPECT_EQ(ClipboardText(), "before");
     EXPECT_EQ(FindProcessWindow(kCalendarWindowClass, taskbar_.ProcessId()), nullptr);
     EXPECT_TRUE(taskbar_.IsRunning());
-}
-
-TEST_F(ClockFeatures, CalendarOpensAboveTheClockWithItsOptions)
-{
-    ClockSettings settings = Settings(ClockCommand::Calendar, ClockCommand::DoNothing);
-    settings.calendarFlags = CalendarFlag::TopMost | CalendarFlag::WeekNumbers;
-    settings.firstDay = 1;
-    ASSERT_TRUE(PushSettings(settings));
-    ClickClock();
-    HWND calendar = Calendar();
-    ASSERT_NE(calendar, nullptr);
-    char caption[32] = "";
-    GetWindowTextA(calendar, caption, sizeof caption);
-    EXPECT_STREQ(caption, "Calendar");
-    EXPECT_TRUE(GetWindowLongPtrA(calendar, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    HWND month = FindWindowExA(calendar, nullptr, MONTHCAL_CLASSA, nullptr);
-    ASSERT_NE(month, nullptr);
-    LONG_PTR style = GetWindowLongPtrA(month, GWL_STYLE);
-    EXPECT_TRUE(style & MCS_WEEKNUMBERS);
-    EXPECT_TRUE(style & MCS_DAYSTATE);
-    EXPECT_EQ(LOWORD(SendMessageA(month, MCM_GETFIRSTDAYOFWEEK, 0, 0)), 0) << "Monday";
-
-    RECT calendarRect, clockRect;
-    GetWindowRect(calendar, &calendarRect);
-    GetWindowRect(FindClockWindow(), &clockRect);
-    EXPECT_LE(calendarRect.bottom, clockRect.top) << "above the clock";
-    EXPECT_EQ(calendarRect.right, clockRect.right) << "right edges together";
-
-    // The open calendar follows new settings at once.
-    settings.calendarFlags = 0;
-    settings.firstDay = 0;
-    ASSERT_TRUE(PushSettings(settings));
-    EXPECT_FALSE(GetWindowLongPtrA(calendar, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_FALSE(GetWindowLongPtrA(month, GWL_STYLE) & MCS_WEEKNUMBERS);
-    EXPECT_EQ(LOWORD(SendMessageA(month, MCM_GETFIRSTDAYOFWEEK, 0, 0)), 6) << "Sunday";
-
-    // Asking again brings the same window forward.
-    ClickClock();
-    Sleep(GetDoubleClickTime() + 300);
-    EXPECT_EQ(FindProcessWindow(kCalendarWindowClass, taskbar_.ProcessId()), calendar);
-    EXPECT_TRUE(Close(calendar));
-}
-
-bool WaitForForeground(HWND window)
-{
-    return WaitUntil([window] { return GetForegroundWindow() == window; }, 10000);
-}
-
-TEST_F(ClockFeatures, CalendarClosesWhenNoLongerActiveOnlyWithAutoClose)
-{
-    ClockSettings settings = Settings(ClockCommand::Calendar, ClockCommand::DoNothing);
-    settings.calendarFlags = 0;
-    ASSERT_TRUE(PushSettings(settings));
-    HWND other =
-        CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(other, nullptr);
-    ClickClock();
-    HWND calendar = Calendar();
-    ASSERT_NE(calendar, nullptr);
-    ASSERT_TRUE(WaitForForeground(calendar));
-    SetForegroundWindow(other);
-    Sleep(500);
-    EXPECT_TRUE(IsWindow(calendar)) << "stays without AutoClose";
-    ASSERT_TRUE(Close(calendar));
-
-    settings.calendarFlags = CalendarFlag::AutoClose;
-    ASSERT_TRUE(PushSettings(settings));
-    ClickClock();
-    calendar = Calendar();
-    ASSERT_NE(calendar, nullptr);
-    // It shows before it takes the foreground: only then can it lose it.
-    ASSERT_TRUE(WaitForForeground(calendar));
-    SetForegroundWindow(other);
-    EXPECT_TRUE(CalendarGone()) << "closes with AutoClose";
-    DestroyWindow(other);
-}
-
-TEST_F(ClockFeatures, CalendarRemembersTheMonthInLastDate)
-{
-    ClockSettings settings = Settings(ClockCommand::Calendar, ClockCommand::DoNothing);
-    settings.calendarFlags = CalendarFlag::RememberMonth;
-    settings.lastDate = 203002; // February 2030
-    ASSERT_TRUE(PushSettings(settings));
-    ASSERT_TRUE(GlanceAtCalendar());
-    EXPECT_EQ(ReadLastDate(), 203002u) << "opened on the remembered month and stored it on closing";
-
-    // Without RememberMonth it opens on today and stores nothing.
-    HKEY key;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kCalendarKey, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
-    DWORD unset = 0xFFFFFFFF;
-    RegSetValueExA(key, "LastDate", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&unset), sizeof unset);
-    RegCloseKey(key);
-    settings.calendarFlags = 0;
-    settings.lastDate = -1;
-    ASSERT_TRUE(PushSettings(settings));
-    ASSERT_TRUE(GlanceAtCalendar());
-    EXPECT_EQ(ReadLastDate(), 0xFFFFFFFFu);
-
-    // A record that repeats the old LastDate (a sheet opened before) does
-    // not undo the month the calendar remembered since.
-    settings.calendarFlags = CalendarFlag::RememberMonth;
-    settings.lastDate = 203002;
-    ASSERT_TRUE(PushSettings(settings));
-    ClickClock();
-    HWND calendar = Calendar();
-    ASSERT_NE(calendar, nullptr);
-    HWND month = FindWindowExA(calendar, nullptr, MONTHCAL_CLASSA, nullptr);
-    // One month on with the arrow at the right end of the title; handled
-    // before the close posted after it.
-    RECT area;
-    GetClientRect(month, &area);
-    LPARAM nextArrow = MAKELPARAM(area.right - 12, 12);
-    PostMessageA(month, WM_LBUTTONDOWN, MK_LBUTTON, nextArrow);
-    PostMessageA(month, WM_LBUTTONUP, 0, nextArrow);
-    ASSERT_TRUE(Close(calendar));
-    ASSERT_EQ(ReadLastDate(), 203003u) << "the month browsed to";
-    ASSERT_TRUE(PushSettings(settings));
-    ASSERT_TRUE(GlanceAtCalendar());
-    EXPECT_EQ(ReadLastDate(), 203003u);
 }
 
 TEST_F(ClockFeatures, MenuPutsTheComponentItemsIntoThePlainClockMenu)
@@ -379,6 +157,30 @@ TEST_F(ClockFeatures, TooltipShowsItsFormatAndStaysOnlyWhenAsked)
     EXPECT_NE(text.find(':'), std::string::npos) << text;
     Sleep(GetDoubleClickTime() * 10 + 1000);
     EXPECT_FALSE(IsWindowVisible(tip));
+}
+
+// As everywhere in Windows, a click on the clock keeps the tooltip away
+// until the mouse leaves the clock and comes back: it never pops up over the
+// calendar the click opened while the mouse rests there.
+TEST_F(ClockFeatures, AClickKeepsTheTooltipAwayUntilTheMouseComesBack)
+{
+    ClockSettings settings = Settings(ClockCommand::Calendar, ClockCommand::DoNothing);
+    SetText(settings.tooltipFormatString, "'tip'");
+    settings.displayFlags |= DisplayFlag::CustomTooltip | DisplayFlag::TooltipStays;
+    ASSERT_TRUE(PushSettings(settings));
+    RestMouseOnClock();
+    ClickClock();
+    HWND calendar = Calendar();
+    ASSERT_NE(calendar, nullptr);
+    UINT hoverMs = 400;
+    SystemParametersInfoA(SPI_GETMOUSEHOVERTIME, 0, &hoverMs, 0);
+    EXPECT_EQ(ShownTooltip(taskbar_.ProcessId(), 3 * hoverMs + 1000), nullptr) << "up while the mouse rested";
+    EXPECT_TRUE(Close(calendar));
+
+    SetCursorPos(5, 5);
+    Sleep(500);
+    RestMouseOnClock();
+    EXPECT_NE(ShownTooltip(taskbar_.ProcessId(), 10000), nullptr) << "back after the mouse left";
 }
 
 COLORREF ScreenPixel(int x, int y)

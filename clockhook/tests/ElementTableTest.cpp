@@ -43,8 +43,9 @@ TEST(ElementTable, RefusesEmptyAndOverlongNamesAndValues)
 TEST(ElementTable, FullTableRefusesNewNamesButUpdatesAndForgetsOldOnes)
 {
     ElementTable table;
-    for (std::size_t i = 0; i < kMaxElements; ++i)
+    for (std::size_t i = 0; i < kMaxElements; ++i) {
         ASSERT_EQ(table.Set("E" + std::to_string(i), "v"), SetResult::Changed);
+    }
     EXPECT_EQ(table.Set("Extra", "v"), SetResult::Refused);
     EXPECT_EQ(table.Find("Extra"), nullptr);
     EXPECT_EQ(table.Set("e7", "new"), SetResult::Changed);

@@ -5,8 +5,9 @@
 int main()
 {
     HANDLE started = OpenEventA(EVENT_MODIFY_STATE, FALSE, "HoralumeTestPropertiesStarted");
-    if (started == nullptr)
+    if (started == nullptr) {
         return 1;
+    }
     char directory[MAX_PATH] = "";
     GetCurrentDirectoryA(sizeof directory, directory);
     HKEY key;

@@ -1,0 +1,304 @@
+#include "ClockSurface.h"
+
+#include "ClockCommands.h"
+#include "ClockIds.h"
+#include "ClockMenu.h"
+#include "ClockText.h"
+#include "LocalClock.h"
+#include "Win32Handles.h"
+
+#include <utility>
+
+// The window property that finds a window's surface.
+constexpr char kSurfaceProperty[] = "HoralumeClockSurface";
+
+static RECT RectInParent(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+bool ClockSurface::Attach(HWND window)
+{
+    if (chainedUnderOther_) {
+        // Ours still serves that window's chain with one original procedure.
+        if (window != window_) {
+            return false;
+        }
+    } else {
+        // Subclassing a window whose chain still holds ours would make ours
+        // call itself; hence only here.
+        if (!SetPropA(window, kSurfaceProperty, this)) {
+            return false;
+        }
+        WNDPROC original = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ClockSurface::Procedure)));
+        if (original == nullptr) {
+            RemovePropA(window, kSurfaceProperty);
+            return false;
+        }
+        originalProc_ = original;
+    }
+    window_ = window;
+    chainedUnderOther_ = false;
+    taskbarRect_ = RectInParent(window);
+    text_.clear();
+    monitorLines_ = MonitorLines();
+    attached_ = true;
+    tooltip_.Create(window);
+    model_.AddObserver(*this);
+    ApplySettings();
+    return true;
+}
+
+bool ClockSurface::Detach(bool windowGoing)
+{
+    model_.RemoveObserver(*this);
+    attached_ = false;
+    KillTimer(window_, kTickTimer);
+    clicks_.Stop(window_);
+    tooltip_.Destroy();
+    bool onTop = GetWindowLongPtrA(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&ClockSurface::Procedure);
+    if (onTop) {
+        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
+        RemovePropA(window_, kSurfaceProperty);
+    }
+    chainedUnderOther_ = !onTop && !windowGoing;
+    if (!windowGoing) {
+        const RECT& rect = taskbarRect_;
+        SetWindowPos(window_, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(window_, nullptr, TRUE);
+    }
+    return onTop;
+}
+
+void ClockSurface::ArmTick()
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    SetTimer(window_, kTickTimer, MillisecondsToNextSecond(now.wMilliseconds), nullptr);
+}
+
+void ClockSurface::OnClockChanged(ClockChange change)
+{
+    if (change == ClockChange::Settings) {
+        ApplySettings();
+        return;
+    }
+    Redraw(Render());
+    if (change == ClockChange::Tick) {
+        tooltip_.Refresh(model_);
+    }
+}
+
+// Everything a record may change, applied before the record's message
+// returns: a sender reading the window right after sees the new size. Only
+// the painting waits for WM_PAINT.
+void ClockSurface::ApplySettings()
+{
+    HFONT taskbarFont = reinterpret_cast<HFONT>(CallWindowProcA(originalProc_, window_, WM_GETFONT, 0, 0));
+    look_.Apply(model_.Settings(), taskbarFont);
+    Render();
+    FitWidth();
+    MeasureLines();
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+// Returns whether the text changed.
+bool ClockSurface::Render()
+{
+    model_.RenderLines(model_.Settings().clockFormatString, CurrentClockMoment(), lines_);
+    std::string text = JoinLines(lines_, "\n");
+    if (text == text_) {
+        return false;
+    }
+    text_ = std::move(text);
+    return true;
+}
+
+// Returns whether a line changed its length or colour.
+bool ClockSurface::MeasureLines()
+{
+    RECT client;
+    GetClientRect(window_, &client);
+    MonitorLines lines = MeasureMonitorLines(model_.Settings(), model_.Readings(), client.right);
+    if (lines == monitorLines_) {
+        return false;
+    }
+    monitorLines_ = lines;
+    return true;
+}
+
+// The window keeps the right edge where the taskbar put it. A width beyond
+// the room left of that edge is cut to the room, so the window stays inside
+// its parent.
+void ClockSurface::FitWidth()
+{
+    const ClockSettings& settings = model_.Settings();
+    int width = (settings.displayFlags & DisplayFlag::FixedWidthOn) ? settings.fixedWidth
+                                                                    : RenderedWidth(window_, look_, lines_);
+    constexpr int kWidestClock = 2000;
+    width = width < 1 ? 1 : (width > kWidestClock ? kWidestClock : width);
+    const RECT& taskbar = taskbarRect_;
+    int left = taskbar.right - width > 0 ? taskbar.right - width : 0;
+    RECT rect = RectInParent(window_);
+    if (rect.left == left && rect.right == taskbar.right && rect.top == taskbar.top && rect.bottom == taskbar.bottom) {
+        return;
+    }
+    placing_ = true;
+    SetWindowPos(window_, nullptr, left, taskbar.top, taskbar.right - left, taskbar.bottom - taskbar.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    placing_ = false;
+}
+
+// The taskbar moved or sized the window itself: its new right edge is the
+// one to keep (with the taskbar's width, should it only have moved it).
+void ClockSurface::OnTaskbarPlaced(const WINDOWPOS& position)
+{
+    RECT placed = RectInParent(window_);
+    if (position.flags & SWP_NOSIZE) {
+        placed.left = placed.right - (taskbarRect_.right - taskbarRect_.left);
+    }
+    taskbarRect_ = placed;
+    FitWidth();
+}
+
+void ClockSurface::Redraw(bool textChanged)
+{
+    if (textChanged) {
+        FitWidth();
+    }
+    bool linesChanged = MeasureLines();
+    if (textChanged || linesChanged) {
+        InvalidateRect(window_, nullptr, FALSE);
+    }
+}
+
+void ClockSurface::Paint()
+{
+    PaintDC dc(window_);
+    PaintClock(window_, dc.Get(), look_, lines_, monitorLines_);
+}
+
+LRESULT CALLBACK ClockSurface::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    ClockSurface* surface = static_cast<ClockSurface*>(GetPropA(window, kSurfaceProperty));
+    if (surface == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam); // never while ours is in the chain
+    }
+    return surface->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT ClockSurface::PassOn(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWindowProcA(originalProc_, window_, message, wParam, lParam);
+}
+
+// The host may delete this surface, so nothing of it is used afterwards.
+LRESULT ClockSurface::OnWindowGoing(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND window = window_;
+    WNDPROC original = originalProc_;
+    RemovePropA(window, kSurfaceProperty);
+    host_.OnSurfaceGone(*this);
+    return CallWindowProcA(original, window, message, wParam, lParam);
+}
+
+// The mouse and the keyboard: clicks, the menu, the tooltip, the hot key.
+// Returns whether the message was handled, with its result.
+bool ClockSurface::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    result = 0;
+    switch (message) {
+    case WM_MOUSEMOVE:
+        tooltip_.OnMouseMove();
+        return false;
+    case WM_MOUSEHOVER:
+        tooltip_.Show(model_);
+        return true;
+    case WM_MOUSELEAVE:
+        tooltip_.OnMouseLeave();
+        return true;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+        tooltip_.OnClick();
+        return clicks_.OnClick(window_, model_, message);
+    case WM_HOTKEY:
+        return OnClockHotkey(window_, model_, wParam);
+    case WM_CONTEXTMENU:
+        tooltip_.OnClick();
+        OnClockContextMenu(window_, originalProc_, model_, wParam, lParam);
+        return true;
+    case WM_INITMENUPOPUP:
+        OnClockInitMenuPopup(reinterpret_cast<HMENU>(wParam), model_, lParam);
+        return false;
+    case WM_MEASUREITEM:
+        result = TRUE;
+        return OnMenuMeasureItem(window_, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    case WM_DRAWITEM:
+        result = TRUE;
+        return OnMenuDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_COMMAND:
+        if (HIWORD(wParam) != 0 || lParam != 0 || !IsClockMenuCommand(LOWORD(wParam))) {
+            return false;
+        }
+        RunClockCommand(window_, model_, LOWORD(wParam));
+        return true;
+    }
+    return false;
+}
+
+LRESULT ClockSurface::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCDESTROY) {
+        return OnWindowGoing(message, wParam, lParam);
+    }
+    if (!attached_) {
+        return PassOn(message, wParam, lParam);
+    }
+    LRESULT result = 0;
+    switch (message) {
+    case WM_TIMER:
+        if (wParam == kTickTimer) {
+            host_.OnTick();
+            return 0;
+        }
+        if (clicks_.OnTimer(window_, model_, wParam) || tooltip_.OnTimer(wParam)) {
+            return 0;
+        }
+        break;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // the paint fills every pixel
+    case WM_SIZE:
+        Redraw(false);
+        break;
+    case WM_WINDOWPOSCHANGED: {
+        const WINDOWPOS& position = *reinterpret_cast<const WINDOWPOS*>(lParam);
+        result = PassOn(message, wParam, lParam);
+        if (!placing_ && (position.flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) {
+            OnTaskbarPlaced(position);
+        }
+        return result;
+    }
+    case WM_GETTEXT:
+        return static_cast<LRESULT>(CopyWindowText(text_, reinterpret_cast<char*>(lParam), wParam));
+    case WM_GETTEXTLENGTH:
+        return static_cast<LRESULT>(text_.size());
+    case WM_COPYDATA: {
+        const COPYDATASTRUCT* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        return data != nullptr && model_.AcceptRecord(data->dwData, data->lpData, data->cbData) ? TRUE : FALSE;
+    }
+    default:
+        if (HandleMouse(message, wParam, lParam, result)) {
+            return result;
+        }
+    }
+    return PassOn(message, wParam, lParam);
+}

@@ -1,0 +1,95 @@
+// A window that shows the clock model: today the shell's taskbar clock,
+// subclassed. One object per window, found from the window through a window
+// property (the shell owns the window's user data). Per window it keeps what
+// that window shows: the rendered lines, the look, the monitor lines, the
+// taskbar's right edge, the tooltip and the click state.
+#pragma once
+
+#include "ClockClicks.h"
+#include "ClockLook.h"
+#include "ClockModel.h"
+#include "ClockTooltip.h"
+#include "MonitorLines.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class ClockSurface;
+
+// What a surface asks of the component that wires it.
+class SurfaceHost {
+public:
+    // The tick timer of the surface carrying it fired.
+    virtual void OnTick() = 0;
+    // The surface's window is being destroyed; the host may delete the
+    // surface, which is no longer used after this call.
+    virtual void OnSurfaceGone(ClockSurface& surface) = 0;
+
+protected:
+    ~SurfaceHost() = default;
+};
+
+class ClockSurface final : public ClockObserver {
+public:
+    ClockSurface(ClockModel& model, SurfaceHost& host) : model_(model), host_(host) {}
+    ClockSurface(const ClockSurface&) = delete;
+    ClockSurface& operator=(const ClockSurface&) = delete;
+
+    // Subclasses the window (or takes up our procedure where it still runs
+    // in the window's chain), shows the model and follows it. Fails when
+    // the window refuses the procedure, or for another window while ours
+    // still runs in this one's chain.
+    bool Attach(HWND window);
+    // Stops following the model and gives the window back its own procedure
+    // and, unless it is being destroyed, its place and look. Returns false
+    // when another procedure was put on top of ours, which then stays in
+    // the chain passing everything through: this object must live on (and
+    // the library stay loaded) until the window goes.
+    bool Detach(bool windowGoing);
+
+    HWND Window() const { return window_; }
+    bool Attached() const { return attached_; }
+    bool PassingThrough() const { return chainedUnderOther_; }
+
+    // The model's second, carried by one surface's timer.
+    void ArmTick();
+
+    void OnClockChanged(ClockChange change) override;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    LRESULT OnWindowGoing(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT PassOn(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void ApplySettings();
+    bool Render();
+    bool MeasureLines();
+    void FitWidth();
+    void Redraw(bool textChanged);
+    void OnTaskbarPlaced(const WINDOWPOS& position);
+    void Paint();
+
+    ClockModel& model_;
+    SurfaceHost& host_;
+    HWND window_ = nullptr;
+    WNDPROC originalProc_ = nullptr;
+    bool attached_ = false;
+    // Taken out while another procedure sat on ours: ours still runs in the
+    // window's chain, passing everything through.
+    bool chainedUnderOther_ = false;
+    // Where the taskbar put the window, in its parent's coordinates: its
+    // right edge is kept for every width, and the window goes back there
+    // when the surface lets go.
+    RECT taskbarRect_ = {0, 0, 0, 0};
+    bool placing_ = false; // our own SetWindowPos is under way
+    ClockLook look_;
+    std::vector<RenderedLine> lines_;
+    std::string text_; // the lines joined by "\n": the window's text
+    MonitorLines monitorLines_;
+    ClockTooltip tooltip_;
+    ClockClicks clicks_;
+};
