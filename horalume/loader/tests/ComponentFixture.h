@@ -23,7 +23,7 @@ protected:
     // A component that a failed test left installed would outlive the taskbar.
     void TearDown() override
     {
-        horalume_.Kill();
+        horalume_.End();
         if (testkit::IsComponentInstalled()) {
             testkit::RemoveClockComponent(copy_.ComponentPath());
         }

@@ -37,7 +37,7 @@ protected:
     void TearDown() override
     {
         for (ChildProcess* process : {&horalume_, &second_, &taskbar_, &emptyTaskbar_}) {
-            process->Kill();
+            process->End();
         }
         ClearHoralumeRegistry();
     }
@@ -46,7 +46,7 @@ protected:
 
     void StartTaskbar(ChildProcess& taskbar, const char* switches = "")
     {
-        ASSERT_TRUE(taskbar.Start("\"" + WindowsPath(FAKE_TASKBAR_EXE) + "\" " + switches, ""));
+        ASSERT_TRUE(taskbar.Start(nullptr, "\"" + WindowsPath(FAKE_TASKBAR_EXE) + "\" " + switches, ""));
     }
 
     void RunHoralume(ChildProcess& process, const char* arguments = "") { ASSERT_TRUE(copy_.Run(process, arguments)); }
@@ -56,7 +56,7 @@ protected:
     {
         WriteSetting("ShowProperties", 0);
         RunHoralume(horalume_);
-        ASSERT_TRUE(horalume_.WaitForExit(10000));
+        ASSERT_NE(horalume_.WaitForExit(10000), -1);
         ASSERT_TRUE(testkit::IsComponentInstalled());
     }
 
@@ -82,7 +82,7 @@ TEST_F(StartUp, WithoutTaskbarTheClockCannotBeFound)
 {
     MessageBoxWatcher boxes({kHoralume}, IDOK);
     RunHoralume(horalume_);
-    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    ASSERT_NE(horalume_.WaitForExit(10000), -1);
     ASSERT_EQ(boxes.Seen().size(), 1u);
     EXPECT_EQ(boxes.Seen()[0].text, "Cannot find the clock.");
 }
@@ -113,14 +113,14 @@ TEST_F(StartUp, HiddenClockWarnsAndCancelInstallsNothing)
     {
         MessageBoxWatcher boxes({kHoralume}, IDCANCEL);
         RunHoralume(horalume_);
-        ASSERT_TRUE(horalume_.WaitForExit(10000));
+        ASSERT_NE(horalume_.WaitForExit(10000), -1);
         ASSERT_EQ(boxes.Seen().size(), 1u);
         EXPECT_EQ(boxes.Seen()[0].text.rfind("The standard Windows taskbar clock is currently disabled.", 0), 0u);
         EXPECT_FALSE(testkit::IsComponentInstalled());
     }
     MessageBoxWatcher boxes({kHoralume}, IDOK);
     RunHoralume(horalume_);
-    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    ASSERT_NE(horalume_.WaitForExit(10000), -1);
     EXPECT_EQ(boxes.Seen().size(), 1u);
     EXPECT_TRUE(testkit::IsComponentInstalled());
 }
@@ -133,7 +133,7 @@ TEST_F(StartUp, ComponentThatReportsWithoutStayingIsAFailedInstallation)
     WriteFakeComponentDelay("InstallFails", 1);
     MessageBoxWatcher boxes({kInstallCaption}, IDOK);
     RunHoralume(horalume_);
-    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    ASSERT_NE(horalume_.WaitForExit(10000), -1);
     ASSERT_EQ(boxes.Seen().size(), 1u);
     EXPECT_EQ(boxes.Seen()[0].text, "Cannot hook the clock.");
     EXPECT_EQ(ClockText(), "pushes=0");
@@ -150,13 +150,13 @@ TEST_F(StartUp, InstalledComponentOpensTheSheetAndASecondCopyOnlyFrontsIt)
     ASSERT_TRUE(WaitUntil([] { return FindSheet() != nullptr && IsWindowVisible(FindSheet()); }, 10000));
 
     RunHoralume(second_, "/U");
-    ASSERT_TRUE(second_.WaitForExit(10000));
+    ASSERT_NE(second_.WaitForExit(10000), -1);
     EXPECT_TRUE(testkit::IsComponentInstalled());
     EXPECT_TRUE(horalume_.IsRunning());
 
     WriteSetting("Left", -1234);
     PostMessageA(FindSheet(), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    ASSERT_NE(horalume_.WaitForExit(10000), -1);
     EXPECT_NE(ReadSetting("Left", -1234), -1234); // the closing position was saved
     EXPECT_EQ(ReadSetting("Page", 0), 2000);
     EXPECT_TRUE(testkit::IsComponentInstalled());
@@ -168,12 +168,12 @@ TEST_F(StartUp, UninstallRemovesAndIsSilentWhenNothingIsInstalled)
     StartTaskbar(taskbar_);
     MessageBoxWatcher boxes({kHoralume, kInstallCaption, kRemoveCaption}, IDOK);
     RunHoralume(horalume_, "-uninstall");
-    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    ASSERT_NE(horalume_.WaitForExit(10000), -1);
     EXPECT_FALSE(testkit::IsComponentInstalled());
 
     InstallSilently();
     RunHoralume(horalume_, "/u");
-    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    ASSERT_NE(horalume_.WaitForExit(10000), -1);
     EXPECT_FALSE(testkit::IsComponentInstalled());
     EXPECT_TRUE(boxes.Seen().empty());
 }
@@ -185,7 +185,7 @@ TEST_F(StartUp, MissingUnhookProcedureFailsRemovalOnly)
     InstallSilently();
     MessageBoxWatcher boxes({kRemoveCaption}, IDOK);
     RunHoralume(horalume_, "/U");
-    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    ASSERT_NE(horalume_.WaitForExit(10000), -1);
     ASSERT_EQ(boxes.Seen().size(), 1u);
     EXPECT_EQ(boxes.Seen()[0].text, "Cannot find hook function.");
     EXPECT_TRUE(testkit::IsComponentInstalled());
@@ -213,7 +213,7 @@ TEST_F(StartUp, ZeroOrNegativeInstallTimeNeedsNoWarningFromAPromptComponent)
     InstallSilently();
 
     RunHoralume(horalume_, "/U");
-    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    ASSERT_NE(horalume_.WaitForExit(10000), -1);
     WriteSetting("InstallTime", -5); // read as the default, not as an endless wait
     WriteFakeComponentDelay("InstallDelay", 500);
     InstallSilently();
@@ -230,7 +230,7 @@ TEST_F(StartUp, RemovalTimeOutKeepsTheStoredWait)
     WriteFakeComponentDelay("RemoveDelay", kNever);
     MessageBoxWatcher boxes({kRemoveCaption}, IDOK);
     RunHoralume(horalume_, "/U");
-    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    ASSERT_NE(horalume_.WaitForExit(10000), -1);
     ASSERT_EQ(boxes.Seen().size(), 1u);
     EXPECT_EQ(boxes.Seen()[0].text, "Horalume could not unload in the allocated time.");
     EXPECT_EQ(ReadSetting("InstallTime", 0), 300);

@@ -55,47 +55,6 @@ std::string RunValue()
     return path;
 }
 
-bool ChildProcess::Start(const std::string& commandLine, const std::string& directory)
-{
-    Kill();
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    std::string line = commandLine;
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        directory.empty() ? nullptr : directory.c_str(), &startup, &info)) {
-        return false;
-    }
-    CloseHandle(info.hThread);
-    process_ = info.hProcess;
-    WaitForInputIdle(process_, 5000);
-    return true;
-}
-
-bool ChildProcess::WaitForExit(DWORD milliseconds)
-{
-    return process_ == nullptr ||
-           WaitUntil([this] { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }, milliseconds);
-}
-
-bool ChildProcess::IsRunning() const
-{
-    return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
-}
-
-void ChildProcess::Kill()
-{
-    if (process_ == nullptr) {
-        return;
-    }
-    if (IsRunning()) {
-        TerminateProcess(process_, 1);
-        WaitForSingleObject(process_, 5000);
-    }
-    CloseHandle(process_);
-    process_ = nullptr;
-}
-
 HoralumeCopy::HoralumeCopy(const char* purpose)
 {
     char temp[MAX_PATH] = "";
@@ -123,7 +82,7 @@ bool HoralumeCopy::PlaceComponent(const char* componentDll)
 
 bool HoralumeCopy::Run(ChildProcess& process, const char* arguments) const
 {
-    return process.Start("\"" + directory_ + "\\Horalume.exe\" " + arguments, directory_);
+    return process.Start(nullptr, "\"" + directory_ + "\\Horalume.exe\" " + arguments, directory_);
 }
 
 MessageBoxWatcher::MessageBoxWatcher(std::vector<std::string> captions, int answer)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "BuildPaths.h"
+#include "ChildProcess.h"
 
 #include <windows.h>
 
@@ -24,21 +25,7 @@ void WriteFakeComponentDelay(const char* name, DWORD milliseconds);
 void RemoveRunValue();
 std::string RunValue();
 
-class ChildProcess {
-public:
-    ChildProcess() = default;
-    ~ChildProcess() { Kill(); }
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
-
-    bool Start(const std::string& commandLine, const std::string& directory);
-    bool WaitForExit(DWORD milliseconds);
-    bool IsRunning() const;
-    void Kill();
-
-private:
-    HANDLE process_ = nullptr;
-};
+using testkit::ChildProcess;
 
 // A copy of Horalume.exe in a temporary directory of its own, so that the
 // HORALUME.DLL placed beside it is the component it loads. The directory and

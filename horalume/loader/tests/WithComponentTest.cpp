@@ -31,7 +31,7 @@ TEST_F(WithComponent, SilentInstallTakesOverTheClockWithTheStoredFormatAndUninst
     WriteSetting("ShowProperties", 0);
     WriteClockFormat("'decimal 'HH'|'%DC%");
     RunHoralume();
-    ASSERT_TRUE(horalume_.WaitForExit(15000));
+    ASSERT_NE(horalume_.WaitForExit(15000), -1);
     ASSERT_TRUE(testkit::IsComponentInstalled());
     EXPECT_FALSE(taskbar_.ClockProcedureIsOriginal());
 
@@ -41,7 +41,7 @@ TEST_F(WithComponent, SilentInstallTakesOverTheClockWithTheStoredFormatAndUninst
     EXPECT_NE(shown.find("decimal "), std::string::npos) << shown;
 
     RunHoralume("/U");
-    ASSERT_TRUE(horalume_.WaitForExit(15000));
+    ASSERT_NE(horalume_.WaitForExit(15000), -1);
     EXPECT_FALSE(testkit::IsComponentInstalled());
     EXPECT_TRUE(taskbar_.ClockProcedureIsOriginal());
 }
@@ -58,7 +58,7 @@ TEST_F(WithComponent, FirstStartOpensTheSheetAndCancelKeepsTheComponent)
         15000));
     EXPECT_TRUE(testkit::IsComponentInstalled());
     PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    ASSERT_NE(horalume_.WaitForExit(10000), -1);
     EXPECT_TRUE(testkit::IsComponentInstalled());
 }
 

@@ -153,7 +153,7 @@ TEST_F(WholeSheet, ChangesShowOnTheClockAndOkKeepsThemForTheNextStart)
     EXPECT_TRUE(testkit::WaitForClockText("saved ", 5000, &shown)) << shown;
 
     PostMessageA(sheet_, PSM_PRESSBUTTON, PSBTN_OK, 0);
-    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    ASSERT_NE(horalume_.WaitForExit(10000), -1);
     EXPECT_TRUE(testkit::IsComponentInstalled());
     EXPECT_NE(testkit::ClockText().find("saved "), std::string::npos);
 
@@ -172,7 +172,7 @@ TEST_F(WholeSheet, ChangesShowOnTheClockAndOkKeepsThemForTheNextStart)
     ExpectTheNextSheetShowsTheSavedChanges();
 
     PostMessageA(sheet_, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    ASSERT_TRUE(horalume_.WaitForExit(10000));
+    ASSERT_NE(horalume_.WaitForExit(10000), -1);
 }
 
 TEST_F(WholeSheet, ExitGivesThePlainClockBackAndDropsUnsavedChanges)
@@ -189,7 +189,7 @@ TEST_F(WholeSheet, ExitGivesThePlainClockBackAndDropsUnsavedChanges)
     // Posted: the click removes the component while this thread waits for nothing.
     PostMessageA(Control(IDC_EXIT_HORALUME), BM_CLICK, 0, 0);
 
-    ASSERT_TRUE(horalume_.WaitForExit(15000));
+    ASSERT_NE(horalume_.WaitForExit(15000), -1);
     EXPECT_FALSE(testkit::IsComponentInstalled());
     EXPECT_TRUE(taskbar_.ClockProcedureIsOriginal());
     EXPECT_TRUE(testkit::WaitForClockText(IsPlainClockText, 5000, &shown)) << shown;
