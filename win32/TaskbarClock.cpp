@@ -2,22 +2,26 @@
 
 #include "HookApi.h"
 
+TaskbarClock ClockOfTaskbar(HWND tray)
+{
+    TaskbarClock parts;
+    parts.tray = tray;
+    parts.notify = tray ? FindWindowExA(tray, nullptr, hookapi::kNotifyWindowClass, nullptr) : nullptr;
+    parts.clock = parts.notify ? FindWindowExA(parts.notify, nullptr, hookapi::kClockWindowClass, nullptr) : nullptr;
+    return parts;
+}
+
 TaskbarClock FindTaskbarClock(DWORD thread)
 {
-    TaskbarClock found;
     HWND tray = nullptr;
     while ((tray = FindWindowExA(nullptr, tray, hookapi::kTrayWindowClass, nullptr)) != nullptr) {
         if (thread != 0 && GetWindowThreadProcessId(tray, nullptr) != thread) {
             continue;
         }
-        HWND notify = FindWindowExA(tray, nullptr, hookapi::kNotifyWindowClass, nullptr);
-        HWND clock = notify ? FindWindowExA(notify, nullptr, hookapi::kClockWindowClass, nullptr) : nullptr;
-        if (clock != nullptr) {
-            found.tray = tray;
-            found.notify = notify;
-            found.clock = clock;
-            break;
+        TaskbarClock parts = ClockOfTaskbar(tray);
+        if (parts.clock != nullptr) {
+            return parts;
         }
     }
-    return found;
+    return TaskbarClock();
 }

@@ -12,3 +12,7 @@ struct TaskbarClock {
 // The first taskbar that has both the notification area and the clock. With
 // a thread id, only taskbars of that thread count (the shell may run several).
 TaskbarClock FindTaskbarClock(DWORD thread = 0);
+
+// The notification area and the clock of one taskbar window; either may be
+// null.
+TaskbarClock ClockOfTaskbar(HWND tray);

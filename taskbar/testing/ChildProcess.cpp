@@ -118,6 +118,8 @@ bool ChildProcess::Start(const char* program, const std::string& commandLine, co
     UniqueHandle thread(info.hThread);
     process_.Reset(info.hProcess);
     id_ = info.dwProcessId;
+    // A GUI program has made its first windows once it waits for input.
+    WaitForInputIdle(process_.Get(), 5000);
     return true;
 }
 

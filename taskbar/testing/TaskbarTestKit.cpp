@@ -94,10 +94,10 @@ bool StandInTaskbar::Start(ClockMode mode, DWORD timeoutMs)
     ResumeThread(thread.Get());
 
     for (DWORD waited = 0; waited <= timeoutMs; waited += kPollMs) {
-        tray_ = FindOwnedWindow(nullptr, hookapi::kTrayWindowClass, processId_);
-        HWND notify = tray_ ? FindWindowExA(tray_, nullptr, hookapi::kNotifyWindowClass, nullptr) : nullptr;
-        clock_ = notify ? FindWindowExA(notify, nullptr, hookapi::kClockWindowClass, nullptr) : nullptr;
-        if (clock_ != nullptr || (mode == ClockMode::None && notify != nullptr)) {
+        const TaskbarClock parts = ClockOfTaskbar(FindOwnedWindow(nullptr, hookapi::kTrayWindowClass, processId_));
+        tray_ = parts.tray;
+        clock_ = parts.clock;
+        if (clock_ != nullptr || (mode == ClockMode::None && parts.notify != nullptr)) {
             return true;
         }
         if (WaitForSingleObject(process_.Get(), kPollMs) == WAIT_OBJECT_0) {

@@ -1,5 +1,6 @@
 // Whole runs of Horalume.exe against a fake taskbar and fake clock components:
 // a copy of Horalume.exe beside the component variant in a directory of its own.
+#include "TaskbarClock.h"
 #include "TaskbarTestKit.h"
 #include "TestSupport.h"
 
@@ -62,16 +63,9 @@ protected:
 
     static std::string ClockText()
     {
-        HWND tray = nullptr;
-        while ((tray = FindWindowExA(nullptr, tray, "Shell_TrayWnd", nullptr)) != nullptr) {
-            HWND notify = FindWindowExA(tray, nullptr, "TrayNotifyWnd", nullptr);
-            HWND clock = notify ? FindWindowExA(notify, nullptr, "TrayClockWClass", nullptr) : nullptr;
-            char text[64] = "";
-            if (clock != nullptr && GetWindowTextA(clock, text, sizeof text) >= 0) {
-                return text;
-            }
-        }
-        return "";
+        char text[64] = "";
+        HWND clock = FindTaskbarClock().clock;
+        return clock != nullptr && GetWindowTextA(clock, text, sizeof text) > 0 ? text : "";
     }
 
     HoralumeCopy copy_;
