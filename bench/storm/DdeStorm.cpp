@@ -14,6 +14,7 @@
 namespace {
 
 constexpr DWORD kTimeoutMs = 1000;
+constexpr DWORD kUnadviseTimeoutMs = 20;
 
 struct Counts {
     unsigned sent = 0;
@@ -61,15 +62,13 @@ HDDEDATA Transaction(DWORD instance, HCONV conversation, std::mt19937& random)
     std::string name = RandomName(random);
     HSZ item = DdeCreateStringHandleA(instance, name.c_str(), CP_WINANSI);
     // Wine's server side never answers an unadvise of a link it does not
-    // hold, so that one goes out without waiting and is given up at once.
-    DWORD id = 0;
-    DWORD timeout = type == XTYP_ADVSTOP ? TIMEOUT_ASYNC : kTimeoutMs;
+    // hold (and asynchronous waits for that answer stall the conversation),
+    // so an unadvise waits only briefly.
+    DWORD timeout = type == XTYP_ADVSTOP ? kUnadviseTimeoutMs : kTimeoutMs;
     HDDEDATA result = type == XTYP_POKE
                           ? DdeClientTransaction(data.data(), static_cast<DWORD>(data.size()), conversation, item,
                                                  format, type, timeout, nullptr)
-                          : DdeClientTransaction(nullptr, 0, conversation, item, format, type, timeout, &id);
-    if (type == XTYP_ADVSTOP && result != nullptr)
-        DdeAbandonTransaction(instance, conversation, id);
+                          : DdeClientTransaction(nullptr, 0, conversation, item, format, type, timeout, nullptr);
     if (item != nullptr)
         DdeFreeStringHandle(instance, item);
     if (type == XTYP_REQUEST && result != nullptr)
