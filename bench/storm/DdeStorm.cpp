@@ -16,10 +16,16 @@ namespace {
 constexpr DWORD kTimeoutMs = 1000;
 constexpr DWORD kUnadviseTimeoutMs = 20;
 
+constexpr UINT kTypes[] = {XTYP_POKE, XTYP_REQUEST, XTYP_ADVSTART, XTYP_ADVSTOP, XTYP_EXECUTE};
+constexpr const char* kTypeNames[] = {"poke", "request", "advise", "unadvise", "execute"};
+constexpr int kTypeCount = 5;
+
 struct Counts {
     unsigned sent = 0;
     unsigned answered = 0;
     unsigned reconnects = 0;
+    unsigned sentByType[kTypeCount] = {};
+    unsigned answeredByType[kTypeCount] = {};
 };
 
 HDDEDATA CALLBACK ClientCallback(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR)
@@ -50,10 +56,8 @@ std::vector<BYTE> RandomData(std::mt19937& random)
     return data;
 }
 
-HDDEDATA Transaction(DWORD instance, HCONV conversation, std::mt19937& random)
+HDDEDATA Transaction(DWORD instance, HCONV conversation, UINT type, std::mt19937& random)
 {
-    static const UINT kTypes[] = {XTYP_POKE, XTYP_REQUEST, XTYP_ADVSTART, XTYP_ADVSTOP, XTYP_EXECUTE};
-    UINT type = kTypes[random() % 5];
     UINT format = random() % 3 ? CF_TEXT : random() % 0x10000;
     std::vector<BYTE> data = RandomData(random);
     if (type == XTYP_EXECUTE)
@@ -93,9 +97,12 @@ int RunDdeClient(unsigned count, unsigned seed)
             Sleep(10);
             continue;
         }
+        int type = static_cast<int>(random() % kTypeCount);
         ++counts.sent;
-        if (Transaction(instance, conversation, random) != nullptr) {
+        ++counts.sentByType[type];
+        if (Transaction(instance, conversation, kTypes[type], random) != nullptr) {
             ++counts.answered;
+            ++counts.answeredByType[type];
         } else if (DdeGetLastError(instance) == DMLERR_NO_CONV_ESTABLISHED) {
             DdeDisconnect(conversation);
             conversation = nullptr;
@@ -107,7 +114,10 @@ int RunDdeClient(unsigned count, unsigned seed)
     DdeFreeStringHandle(instance, service);
     DdeFreeStringHandle(instance, topic);
     DdeUninitialize(instance);
-    std::printf("  client %u: %u transactions, %u answered, %u reconnects\n", seed, counts.sent, counts.answered,
-                counts.reconnects);
+    std::printf("  client %u: %u transactions, %u answered, %u reconnects; answered by type:", seed, counts.sent,
+                counts.answered, counts.reconnects);
+    for (int type = 0; type < kTypeCount; ++type)
+        std::printf(" %s %u/%u", kTypeNames[type], counts.answeredByType[type], counts.sentByType[type]);
+    std::printf("\n");
     return counts.sent == count ? 0 : 1;
 }
