@@ -1,0 +1,28 @@
+// Programs the storms start: the package's own, and copies of storm.exe as
+// DDE clients.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Runs the program (with the arguments) in its own directory and waits for
+// it; its exit code, or -1 when it did not start or end in time.
+int RunAndWait(const std::string& program, const std::string& arguments);
+
+// Starts the program in its own directory inside a job that ends it (and
+// what it started) when the job handle closes; null on failure.
+struct StartedProgram {
+    HANDLE job = nullptr;
+    HANDLE process = nullptr;
+};
+StartedProgram StartInJob(const std::string& program);
+void EndProgram(StartedProgram& program);
+
+// Runs `clients` copies of this program as DDE clients of countEach
+// transactions each, all at once; returns how many failed.
+unsigned RunStormClients(unsigned countEach, unsigned clients, unsigned firstSeed);
+
+// Horalume's saved settings for a silent start (no properties sheet),
+// with the clock format when one is given.
+void SetHoralumeSettings(const char* clockFormat);

@@ -1,0 +1,37 @@
+// storm.exe: floods the clock component inside the stand-in taskbar and
+// checks the shell afterwards (bench/storm.sh runs every storm).
+//   storm copydata <package> [max size]     storm dde <package> [count] [clients]
+//   storm cycles <package> [count]          storm restarts <package> [count]
+#include "DdeStorm.h"
+#include "Storms.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+static unsigned Argument(int argc, char** argv, int index, unsigned fallback)
+{
+    return argc > index ? static_cast<unsigned>(std::strtoul(argv[index], nullptr, 10)) : fallback;
+}
+
+int main(int argc, char** argv)
+{
+    std::string storm = argc > 2 ? argv[1] : "";
+    if (storm == "dde-client")
+        return RunDdeClient(Argument(argc, argv, 2, 0), Argument(argc, argv, 3, 1));
+    Package package{argc > 2 ? argv[2] : ""};
+    bool ok = false;
+    if (storm == "copydata")
+        ok = CopyDataStorm(package, Argument(argc, argv, 3, 4096));
+    else if (storm == "dde")
+        ok = DdeStorm(package, Argument(argc, argv, 3, 100000), Argument(argc, argv, 4, 4));
+    else if (storm == "cycles")
+        ok = InstallCycles(package, Argument(argc, argv, 3, 200));
+    else if (storm == "restarts")
+        ok = TaskbarRestarts(package, Argument(argc, argv, 3, 20));
+    else {
+        std::fprintf(stderr, "usage: storm copydata|dde|cycles|restarts <package> [count] [clients]\n");
+        return 2;
+    }
+    return ok ? 0 : 1;
+}

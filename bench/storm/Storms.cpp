@@ -1,0 +1,124 @@
+#include "Storms.h"
+
+#include "ClockDefaults.h"
+#include "HookApi.h"
+#include "ProcessRuns.h"
+#include "ShellHealth.h"
+#include "TaskbarTestKit.h"
+
+#include <cstdio>
+#include <random>
+#include <vector>
+
+namespace {
+
+// A taskbar of the storm's own with the component installed from the package.
+bool StartWithComponent(testkit::StandInTaskbar& taskbar, const Package& package)
+{
+    if (taskbar.Start() && testkit::InstallClockComponent(package.Dll()))
+        return true;
+    std::printf("cannot start the taskbar with the component from %s\n", package.Dll().c_str());
+    return false;
+}
+
+struct CopyDataCounts {
+    unsigned sent = 0;
+    unsigned accepted = 0;
+    unsigned wronglyAccepted = 0; // anything but one record with dwData 0
+};
+
+void SendEverySize(unsigned maxSize, std::mt19937_64& random, CopyDataCounts& counts)
+{
+    std::vector<unsigned char> data(maxSize + 1);
+    for (unsigned size = 0; size <= maxSize; ++size) {
+        for (unsigned char& byte : data)
+            byte = static_cast<unsigned char>(random());
+        for (ULONG_PTR dwData : {ULONG_PTR(0), static_cast<ULONG_PTR>(random() | 1)}) {
+            ++counts.sent;
+            if (testkit::SendCopyData(dwData, data.data(), size) == 0)
+                continue;
+            ++counts.accepted;
+            if (size != kClockSettingsSize || dwData != hookapi::kSettingsCopyDataId)
+                ++counts.wronglyAccepted;
+        }
+    }
+}
+
+// The component's table after a storm, then the component taken out.
+bool CheckAndRemove(const Package& package, std::string& report)
+{
+    bool bounded = ElementTableBounded(report);
+    if (!testkit::RemoveClockComponent(package.Dll())) {
+        report += ", removing failed";
+        return false;
+    }
+    return bounded;
+}
+
+} // namespace
+
+bool CopyDataStorm(const Package& package, unsigned maxSize)
+{
+    testkit::StandInTaskbar taskbar;
+    if (!StartWithComponent(taskbar, package))
+        return false;
+    std::mt19937_64 random(536);
+    CopyDataCounts warmUp;
+    SendEverySize(600, random, warmUp);
+    testkit::PushSettings(DefaultClockSettings());
+    ShellHealth before = MeasureProcess(taskbar.Process(), taskbar.ClockWindow());
+
+    CopyDataCounts counts;
+    SendEverySize(maxSize, random, counts);
+    testkit::PushSettings(DefaultClockSettings());
+    ShellHealth after = MeasureProcess(taskbar.Process(), taskbar.ClockWindow());
+
+    std::string report;
+    bool ok = CheckAndRemove(package, report) && counts.wronglyAccepted == 0;
+    std::string line = std::to_string(counts.sent) + " messages of 0 to " + std::to_string(maxSize) + " bytes, " +
+                       std::to_string(counts.accepted) + " accepted, " + std::to_string(counts.wronglyAccepted) +
+                       " wrongly";
+    return ReportHealth("copydata", line, before, after, ok, report);
+}
+
+bool DdeStorm(const Package& package, unsigned count, unsigned clients)
+{
+    testkit::StandInTaskbar taskbar;
+    if (!StartWithComponent(taskbar, package) || clients == 0)
+        return false;
+    RunStormClients(count / 100 + 1, 1, 7); // warm-up
+    ShellHealth before = MeasureProcess(taskbar.Process(), taskbar.ClockWindow());
+
+    unsigned failedClients = RunStormClients(count / clients, clients, 1);
+    ShellHealth after = MeasureProcess(taskbar.Process(), taskbar.ClockWindow());
+
+    std::string report;
+    bool ok = CheckAndRemove(package, report) && failedClients == 0;
+    std::string line = std::to_string(count / clients * clients) + " transactions from " + std::to_string(clients) +
+                       " clients at once, " + std::to_string(failedClients) + " clients failed";
+    return ReportHealth("dde", line, before, after, ok, report);
+}
+
+bool InstallCycles(const Package& package, unsigned count)
+{
+    SetHoralumeSettings(nullptr);
+    testkit::StandInTaskbar taskbar;
+    if (!taskbar.Start())
+        return false;
+    unsigned installed = 0, removed = 0;
+    auto cycle = [&] {
+        RunAndWait(package.Horalume(), "");
+        installed += testkit::IsComponentInstalled();
+        RunAndWait(package.Horalume(), "/U");
+        removed += testkit::WaitUntil([] { return !testkit::IsComponentInstalled(); }, 2000);
+    };
+    cycle(); // warm-up
+    ShellHealth before = MeasureProcess(taskbar.Process(), taskbar.ClockWindow());
+    installed = removed = 0;
+    for (unsigned i = 0; i < count; ++i)
+        cycle();
+    ShellHealth after = MeasureProcess(taskbar.Process(), taskbar.ClockWindow());
+    std::string line = std::to_string(count) + " cycles, " + std::to_string(installed) + " installed, " +
+                       std::to_string(removed) + " removed";
+    return ReportHealth("cycles", line, before, after, installed == count && removed == count, "");
+}
