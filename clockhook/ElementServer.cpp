@@ -24,15 +24,18 @@ struct ServerState {
 
 static ServerState g_server;
 
-// The item's name, or false when it is longer than any element may be.
+// The item's name, or false when there is none or it is longer than any
+// element may be.
 static bool ItemName(HSZ item, char (&name)[kMaxElementNameLength + 2])
 {
     DWORD length = DdeQueryStringA(g_server.instance.Get(), item, nullptr, 0, CP_WINANSI);
     if (length > kMaxElementNameLength) {
         return false;
     }
-    DdeQueryStringA(g_server.instance.Get(), item, name, sizeof name, CP_WINANSI);
-    return true;
+    // A client may send no item at all: then nothing is written, and the
+    // name must not be read.
+    name[0] = '\0';
+    return DdeQueryStringA(g_server.instance.Get(), item, name, sizeof name, CP_WINANSI) > 0;
 }
 
 static HDDEDATA OnPoke(UINT format, HSZ item, HDDEDATA data)

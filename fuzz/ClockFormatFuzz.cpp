@@ -29,8 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     locale.longDateFormat = input.ConsumeRandomLengthString(200);
 
     std::string values[3];
-    for (std::string& value : values)
+    for (std::string& value : values) {
         value = input.ConsumeRandomLengthString(3000);
+    }
 
     RenderContext context;
     context.locale = input.ConsumeBool() ? &locale : nullptr;
@@ -47,11 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<RenderedLine> lines;
     for (int pass = 0; pass < 2; ++pass) {
         RenderClockFormat(format, moment, context, lines);
-        if (lines.empty() || lines.size() > kMaxLines)
+        if (lines.empty() || lines.size() > kMaxLines) {
             std::abort();
+        }
         for (const RenderedLine& line : lines)
-            if (line.text.size() > kMaxLineBytes)
+            if (line.text.size() > kMaxLineBytes) {
                 std::abort();
+            }
     }
     return 0;
 }

@@ -12,8 +12,9 @@ namespace {
 
 void Check(bool condition)
 {
-    if (!condition)
+    if (!condition) {
         std::abort();
+    }
 }
 
 bool HasOtherSpelling(const std::string& text)

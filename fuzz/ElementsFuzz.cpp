@@ -18,22 +18,25 @@ std::string Folded(std::string_view name)
 {
     std::string folded(name);
     for (char& c : folded)
-        if (c >= 'a' && c <= 'z')
+        if (c >= 'a' && c <= 'z') {
             c = static_cast<char>(c - 'a' + 'A');
+        }
     return folded;
 }
 
 void Check(bool condition)
 {
-    if (!condition)
+    if (!condition) {
         std::abort();
+    }
 }
 
 // What the table must answer to a poke the server passed on.
 SetResult Expected(const std::map<std::string, std::string>& model, std::string_view name, std::string_view value)
 {
-    if (name.empty() || name.size() > kMaxElementNameLength || value.size() > kMaxElementValueLength)
+    if (name.empty() || name.size() > kMaxElementNameLength || value.size() > kMaxElementValueLength) {
         return SetResult::Refused;
+    }
     auto found = model.find(Folded(name));
     if (found == model.end())
         return value.empty() ? SetResult::Unchanged
@@ -45,17 +48,20 @@ void Poke(ElementTable& table, std::map<std::string, std::string>& model, unsign
           const std::string& data)
 {
     // The server refuses other formats and over-long items before the table.
-    if (format != kTextFormat || name.size() > kMaxElementNameLength)
+    if (format != kTextFormat || name.size() > kMaxElementNameLength) {
         return;
+    }
     std::string_view value = PokedText(data.data(), data.size());
     SetResult expected = Expected(model, name, value);
     Check(table.Set(name, value) == expected);
-    if (expected != SetResult::Changed)
+    if (expected != SetResult::Changed) {
         return;
-    if (value.empty())
+    }
+    if (value.empty()) {
         model.erase(Folded(name));
-    else
+    } else {
         model[Folded(name)] = std::string(value);
+    }
 }
 
 void Request(const ElementTable& table, const std::map<std::string, std::string>& model, const std::string& name)
@@ -86,12 +92,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // An item name is a string handle's text: it ends at its first NUL.
         std::string name = input.ConsumeRandomLengthString(40);
         name.resize(std::char_traits<char>::length(name.c_str()));
-        if (kind <= 1)
+        if (kind <= 1) {
             Poke(table, model, format, name, input.ConsumeRandomLengthString(300));
-        else if (kind == 2)
+        } else if (kind == 2) {
             Request(table, model, name);
-        else
+        } else {
             Render(table, name);
+        }
         Check(table.Count() == model.size() && table.Count() <= kMaxElements);
     }
     return 0;

@@ -14,17 +14,19 @@ namespace {
 
 void Check(bool condition)
 {
-    if (!condition)
+    if (!condition) {
         std::abort();
+    }
 }
 
 void CheckAssignment(const char* argument)
 {
     std::optional<ElementAssignment> element = ParseElementArgument(argument);
-    if (!element)
+    if (!element) {
         return;
+    }
     const std::string& name = element->name;
-    Check(!name.empty() && name.size() <= kMaxElementNameLength);
+    Check(!name.empty() && name.size() <= kArgumentNameLength);
     Check(name.front() != '%' && name.find('=') == std::string::npos);
     const char* end = argument + std::strlen(argument);
     const char* value = element->value.data();
@@ -47,11 +49,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         text += length + 1;
     }
     std::vector<const char*> argv{"horaset"};
-    for (const auto& argument : arguments)
+    for (const auto& argument : arguments) {
         argv.push_back(argument.get());
+    }
     AnyHelpRequest(static_cast<int>(argv.size()), argv.data());
     for (std::size_t i = 1; i < argv.size(); ++i)
-        if (!IsSwitch(argv[i]))
+        if (!IsSwitch(argv[i])) {
             CheckAssignment(argv[i]);
+        }
     return 0;
 }

@@ -18,8 +18,9 @@ namespace {
 
 void Check(bool condition)
 {
-    if (!condition)
+    if (!condition) {
         std::abort();
+    }
 }
 
 // A registry key whose values come from the input as they are read. Types
@@ -31,8 +32,9 @@ public:
     std::int32_t ReadDword(std::int32_t defaultValue)
     {
         std::string bytes;
-        if (Next(bytes) != 4 || bytes.size() != 4)
+        if (Next(bytes) != 4 || bytes.size() != 4) {
             return defaultValue;
+        }
         std::int32_t value;
         std::memcpy(&value, bytes.data(), 4);
         return value;
@@ -40,25 +42,28 @@ public:
     void ReadString(const char* defaultValue, char* buffer, std::size_t size)
     {
         std::string bytes;
-        if (Next(bytes) == 1)
+        if (Next(bytes) == 1) {
             CopyTextField(buffer, size, bytes.data(), bytes.size());
-        else
+        } else {
             CopyTextField(buffer, size, defaultValue, std::strlen(defaultValue));
+        }
     }
     // A shorter block leaves the rest of the font as it was.
     void ReadBinary(void* buffer, std::size_t size)
     {
         std::string bytes;
-        if (Next(bytes) == 3 && !bytes.empty())
+        if (Next(bytes) == 3 && !bytes.empty()) {
             std::memcpy(buffer, bytes.data(), std::min(bytes.size(), size));
+        }
     }
 
 private:
     // The stored type, 0 for a missing value.
     int Next(std::string& bytes)
     {
-        if (!input_.ConsumeBool())
+        if (!input_.ConsumeBool()) {
             return 0;
+        }
         int type = input_.PickValueInArray({1, 3, 4, 7});
         bytes = input_.ConsumeRandomLengthString(300);
         return type;
