@@ -205,8 +205,12 @@ restart_windows() {
   taskbar_pid=""
   wineboot -r >/dev/null 2>&1
 }
-# The installer takes /D= last and unquoted, as cmd passes it on.
-install_into() { wine cmd /c "$(winepath -w "$setup64") /S /D=$1" >/dev/null 2>&1; }
+# The installer takes /D= last and unquoted, as cmd passes it on; cmd may
+# return before the installer, a GUI program, has finished.
+install_into() {
+  wine cmd /c "$(winepath -w "$setup64") /S /D=$1" >/dev/null 2>&1
+  wait_for 60 eval '[ -z "$(pids_of "win64-setup\.exe")" ]'
+}
 uninstall() {
   wine "$inst_win\\Uninstall.exe" "$@" >/dev/null 2>&1
   # The uninstaller runs on from a copy of itself in the temporary folder.

@@ -85,6 +85,9 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 wine_env_start own-display
 run_ctest win64
+wine_env_stop
+# A prefix of their own: nothing the tests above left behind meets the installer.
+wine_env_start own-display
 run_installer_tests
 wine_env_stop
 trap - EXIT
