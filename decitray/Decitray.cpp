@@ -36,7 +36,7 @@ public:
     int Run();
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static const WNDPROC Procedure;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnCommand(UINT message, WPARAM wParam, LPARAM lParam);
     void RegisterWindowClass();
@@ -143,15 +143,7 @@ void MainWindow::Tick()
     PushReadings(client_, clockText.c_str(), dateText.c_str());
 }
 
-LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    MainWindow* self = BoundWindowObject<MainWindow>(window, message, lParam);
-    if (self == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    self->window_ = window;
-    return self->HandleMessage(message, wParam, lParam);
-}
+const WNDPROC MainWindow::Procedure = BoundWindowProc<MainWindow, &MainWindow::window_, &MainWindow::HandleMessage>;
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {

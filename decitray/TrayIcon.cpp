@@ -188,15 +188,7 @@ void TrayIcon::ReAdd()
     pending_ = shown;
 }
 
-LRESULT CALLBACK TrayIcon::OwnWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    TrayIcon* self = BoundWindowObject<TrayIcon>(window, message, lParam);
-    if (self == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    self->ownWindow_ = window;
-    return self->HandleMessage(message, wParam, lParam);
-}
+const WNDPROC TrayIcon::OwnWindowProc = BoundWindowProc<TrayIcon, &TrayIcon::ownWindow_, &TrayIcon::HandleMessage>;
 
 LRESULT TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {

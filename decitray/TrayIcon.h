@@ -30,7 +30,7 @@ public:
     HWND OwnWindow() const { return ownWindow_; }
 
 private:
-    static LRESULT CALLBACK OwnWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static const WNDPROC OwnWindowProc;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     HWND CommandWindow() const { return targetWindow_ ? targetWindow_ : notifyData_.hWnd; }
     bool ShowMenu(HWND commandWindow);

@@ -31,8 +31,8 @@ public:
     bool Create(HINSTANCE instance, bool withClock, bool clockShown);
 
 private:
-    static LRESULT CALLBACK TrayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK ClockProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static const WNDPROC TrayProc;
+    static const WNDPROC ClockProc;
     static LRESULT CALLBACK OtherExtensionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleTrayMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleClockMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -175,15 +175,7 @@ LRESULT StandIn::HandleClockMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(clock_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK StandIn::ClockProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    StandIn* self = BoundWindowObject<StandIn>(window, message, lParam);
-    if (self == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    self->clock_ = window;
-    return self->HandleClockMessage(message, wParam, lParam);
-}
+const WNDPROC StandIn::ClockProc = BoundWindowProc<StandIn, &StandIn::clock_, &StandIn::HandleClockMessage>;
 
 // Another extension's procedure on the clock: passes everything down.
 LRESULT CALLBACK StandIn::OtherExtensionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -229,15 +221,7 @@ LRESULT StandIn::HandleTrayMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(tray_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK StandIn::TrayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    StandIn* self = BoundWindowObject<StandIn>(window, message, lParam);
-    if (self == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    self->tray_ = window;
-    return self->HandleTrayMessage(message, wParam, lParam);
-}
+const WNDPROC StandIn::TrayProc = BoundWindowProc<StandIn, &StandIn::tray_, &StandIn::HandleTrayMessage>;
 
 static void RegisterWindowClass(HINSTANCE instance, const char* name, WNDPROC proc, UINT style)
 {

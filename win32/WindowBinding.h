@@ -18,6 +18,20 @@ template <typename T> T* BoundWindowObject(HWND window, UINT message, LPARAM lPa
     return reinterpret_cast<T*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
+// The window procedure of an object bound to its window: from WM_NCCREATE
+// on, keeps the window in the object's member Window and hands every message
+// to Handle; messages before that get the default answer.
+template <typename T, HWND T::*Window, LRESULT (T::*Handle)(UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK BoundWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    T* self = BoundWindowObject<T>(window, message, lParam);
+    if (self == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    self->*Window = window;
+    return (self->*Handle)(message, wParam, lParam);
+}
+
 // For a dialog procedure: on WM_INITDIALOG keeps the object from lParam; for
 // every later message returns it. Null for the messages before WM_INITDIALOG.
 template <typename T> T* BoundDialogObject(HWND dialog, UINT message, LPARAM lParam)
