@@ -20,6 +20,14 @@ constexpr char kInstalledMutex[] = "HoralumeDllInstalled";
 constexpr char kTrayWindowClass[] = "Shell_TrayWnd";
 constexpr char kNotifyWindowClass[] = "TrayNotifyWnd";
 constexpr char kClockWindowClass[] = "TrayClockWClass";
+// A secondary taskbar, and the clock it has on Windows 10 from version 1607.
+constexpr char kSecondaryTrayWindowClass[] = "Shell_SecondaryTrayWnd";
+constexpr char kClockButtonClass[] = "ClockButton";
+// The host of Windows 11's taskbar content, its clock included.
+constexpr char kContentBridgeClass[] = "Windows.UI.Composition.DesktopWindowContentBridge";
+// The component's own clock: a child of a taskbar whose clock is no window
+// of its own.
+constexpr char kOverlayClockClass[] = "HoralumeOverlayClock";
 
 // WM_COPYDATA carrying a ClockSettings record uses this dwData.
 constexpr unsigned long kSettingsCopyDataId = 0;

@@ -11,11 +11,16 @@ TaskbarClock ClockOfTaskbar(HWND tray)
     return parts;
 }
 
+static bool OwnedBy(HWND window, DWORD thread)
+{
+    return thread == 0 || GetWindowThreadProcessId(window, nullptr) == thread;
+}
+
 TaskbarClock FindTaskbarClock(DWORD thread)
 {
     HWND tray = nullptr;
     while ((tray = FindWindowExA(nullptr, tray, hookapi::kTrayWindowClass, nullptr)) != nullptr) {
-        if (thread != 0 && GetWindowThreadProcessId(tray, nullptr) != thread) {
+        if (!OwnedBy(tray, thread)) {
             continue;
         }
         TaskbarClock parts = ClockOfTaskbar(tray);
@@ -24,4 +29,56 @@ TaskbarClock FindTaskbarClock(DWORD thread)
         }
     }
     return TaskbarClock();
+}
+
+std::vector<HWND> FindTaskbars(DWORD thread)
+{
+    std::vector<HWND> taskbars;
+    for (const char* windowClass : {hookapi::kTrayWindowClass, hookapi::kSecondaryTrayWindowClass}) {
+        HWND taskbar = nullptr;
+        while ((taskbar = FindWindowExA(nullptr, taskbar, windowClass, nullptr)) != nullptr) {
+            if (OwnedBy(taskbar, thread)) {
+                taskbars.push_back(taskbar);
+            }
+        }
+    }
+    return taskbars;
+}
+
+HWND ShellClockOfTaskbar(HWND taskbar)
+{
+    HWND clock = ClockOfTaskbar(taskbar).clock;
+    return clock != nullptr ? clock : FindWindowExA(taskbar, nullptr, hookapi::kClockButtonClass, nullptr);
+}
+
+// The bridge among the parent's children that reaches furthest right, if it
+// lies further right than the best one so far.
+static void TakeRightmostBridge(HWND parent, HWND& best, LONG& bestRight)
+{
+    HWND bridge = nullptr;
+    while ((bridge = FindWindowExA(parent, bridge, hookapi::kContentBridgeClass, nullptr)) != nullptr) {
+        RECT rect;
+        if (GetWindowRect(bridge, &rect) && (best == nullptr || rect.right >= bestRight)) {
+            best = bridge;
+            bestRight = rect.right;
+        }
+    }
+}
+
+HWND ClockBridgeOfTaskbar(HWND taskbar)
+{
+    HWND best = nullptr;
+    LONG bestRight = 0;
+    TakeRightmostBridge(taskbar, best, bestRight);
+    HWND notify = FindWindowExA(taskbar, nullptr, hookapi::kNotifyWindowClass, nullptr);
+    if (notify != nullptr) {
+        TakeRightmostBridge(notify, best, bestRight);
+    }
+    return best;
+}
+
+HWND ClockSurfaceOfTaskbar(HWND taskbar)
+{
+    HWND overlay = FindWindowExA(taskbar, nullptr, hookapi::kOverlayClockClass, nullptr);
+    return overlay != nullptr ? overlay : ShellClockOfTaskbar(taskbar);
 }
