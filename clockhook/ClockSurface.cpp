@@ -5,6 +5,8 @@
 #include "ClockMenu.h"
 #include "ClockText.h"
 #include "LocalClock.h"
+#include "OverlayClock.h"
+#include "TaskbarClock.h"
 #include "Win32Handles.h"
 
 #include <utility>
@@ -42,24 +44,65 @@ bool ClockSurface::Attach(HWND window)
         originalProc_ = original;
     }
     window_ = window;
+    taskbar_ = GetAncestor(window, GA_ROOT);
+    overlay_ = false;
     chainedUnderOther_ = false;
     taskbarRect_ = RectInParent(window);
+    Show();
+    return true;
+}
+
+// Beneath an overlay: the plain window, whose right click shows no menu of
+// its own (ours then shows alone).
+static LRESULT CALLBACK OverlayBase(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return message == WM_CONTEXTMENU ? 0 : DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool ClockSurface::Cover(HWND taskbar)
+{
+    HWND bridge = ClockBridgeOfTaskbar(taskbar);
+    HWND overlay = bridge != nullptr ? CreateOverlay(taskbar) : nullptr;
+    if (overlay == nullptr) {
+        return false;
+    }
+    if (!SetPropA(overlay, kSurfaceProperty, this)) {
+        DestroyWindow(overlay);
+        return false;
+    }
+    window_ = overlay;
+    taskbar_ = taskbar;
+    overlay_ = true;
+    originalProc_ = OverlayBase;
+    taskbarRect_ = OverlayAnchor(taskbar, bridge);
+    Show();
+    ShowWindow(overlay, SW_SHOWNA);
+    return true;
+}
+
+void ClockSurface::Show()
+{
     text_.clear();
     monitorLines_ = MonitorLines();
     attached_ = true;
-    tooltip_.Create(window);
+    tooltip_.Create(window_);
     model_.AddObserver(*this);
     ApplySettings();
-    return true;
 }
 
 bool ClockSurface::Detach(bool windowGoing)
 {
     model_.RemoveObserver(*this);
     attached_ = false;
-    KillTimer(window_, kTickTimer);
     clicks_.Stop(window_);
     tooltip_.Destroy();
+    if (overlay_) {
+        RemovePropA(window_, kSurfaceProperty); // its destruction is no news to the host
+        if (!windowGoing) {
+            DestroyWindow(window_);
+        }
+        return true;
+    }
     bool onTop = GetWindowLongPtrA(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&ClockSurface::Procedure);
     if (onTop) {
         SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
@@ -75,11 +118,19 @@ bool ClockSurface::Detach(bool windowGoing)
     return onTop;
 }
 
-void ClockSurface::ArmTick()
+void ClockSurface::FollowTaskbar()
 {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    SetTimer(window_, kTickTimer, MillisecondsToNextSecond(now.wMilliseconds), nullptr);
+    if (!overlay_) {
+        return;
+    }
+    HWND bridge = ClockBridgeOfTaskbar(taskbar_);
+    if (bridge != nullptr) {
+        taskbarRect_ = OverlayAnchor(taskbar_, bridge);
+        FitWidth();
+    }
+    if (GetWindow(taskbar_, GW_CHILD) != window_) {
+        SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 }
 
 void ClockSurface::OnClockChanged(ClockChange change)
@@ -142,6 +193,9 @@ void ClockSurface::FitWidth()
                                                                     : RenderedWidth(window_, look_, lines_);
     constexpr int kWidestClock = 2000;
     width = width < 1 ? 1 : (width > kWidestClock ? kWidestClock : width);
+    if (overlay_ && width < kSystemClockWidth) {
+        width = kSystemClockWidth;
+    }
     const RECT& taskbar = taskbarRect_;
     int left = taskbar.right - width > 0 ? taskbar.right - width : 0;
     RECT rect = RectInParent(window_);
@@ -263,10 +317,6 @@ LRESULT ClockSurface::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     switch (message) {
     case WM_TIMER:
-        if (wParam == kTickTimer) {
-            host_.OnTick();
-            return 0;
-        }
         if (clicks_.OnTimer(window_, model_, wParam) || tooltip_.OnTimer(wParam)) {
             return 0;
         }
@@ -282,7 +332,7 @@ LRESULT ClockSurface::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_WINDOWPOSCHANGED: {
         const WINDOWPOS& position = *reinterpret_cast<const WINDOWPOS*>(lParam);
         result = PassOn(message, wParam, lParam);
-        if (!placing_ && (position.flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) {
+        if (!placing_ && !overlay_ && (position.flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) {
             OnTaskbarPlaced(position);
         }
         return result;

@@ -1,5 +1,6 @@
-// A window that shows the clock model: today the shell's taskbar clock,
-// subclassed. One object per window, found from the window through a window
+// A window that shows the clock model: a shell clock window, subclassed, or
+// an overlay clock of our own over a taskbar that has none. One object per
+// window, found from the window through a window
 // property (the shell owns the window's user data). Per window it keeps what
 // that window shows: the rendered lines, the look, the monitor lines, the
 // taskbar's right edge, the tooltip and the click state.
@@ -21,8 +22,6 @@ class ClockSurface;
 // What a surface asks of the component that wires it.
 class SurfaceHost {
 public:
-    // The tick timer of the surface carrying it fired.
-    virtual void OnTick() = 0;
     // The surface's window is being destroyed; the host may delete the
     // surface, which is no longer used after this call.
     virtual void OnSurfaceGone(ClockSurface& surface) = 0;
@@ -42,24 +41,34 @@ public:
     // the window refuses the procedure, or for another window while ours
     // still runs in this one's chain.
     bool Attach(HWND window);
+    // Puts an overlay clock on the taskbar, showing the model and following
+    // it. Fails when the window cannot be made.
+    bool Cover(HWND taskbar);
     // Stops following the model and gives the window back its own procedure
-    // and, unless it is being destroyed, its place and look. Returns false
+    // and, unless it is being destroyed, its place and look; an overlay is
+    // destroyed. Returns false
     // when another procedure was put on top of ours, which then stays in
     // the chain passing everything through: this object must live on (and
     // the library stay loaded) until the window goes.
     bool Detach(bool windowGoing);
 
     HWND Window() const { return window_; }
+    HWND Taskbar() const { return taskbar_; }
     bool Attached() const { return attached_; }
     bool PassingThrough() const { return chainedUnderOther_; }
 
-    // The model's second, carried by one surface's timer.
-    void ArmTick();
+    // An overlay follows its taskbar's layout: placed again at its anchor
+    // and kept above the taskbar's other children.
+    void FollowTaskbar();
+
+    // The overlay class's procedure, which is also the one subclassing
+    // shell clocks.
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     void OnClockChanged(ClockChange change) override;
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void Show();
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     LRESULT OnWindowGoing(UINT message, WPARAM wParam, LPARAM lParam);
@@ -76,6 +85,9 @@ private:
     ClockModel& model_;
     SurfaceHost& host_;
     HWND window_ = nullptr;
+    HWND taskbar_ = nullptr;
+    bool overlay_ = false;
+    // For an overlay, the plain window behaviour beneath ours.
     WNDPROC originalProc_ = nullptr;
     bool attached_ = false;
     // Taken out while another procedure sat on ours: ours still runs in the
@@ -83,7 +95,7 @@ private:
     bool chainedUnderOther_ = false;
     // Where the taskbar put the window, in its parent's coordinates: its
     // right edge is kept for every width, and the window goes back there
-    // when the surface lets go.
+    // when the surface lets go. An overlay's anchor.
     RECT taskbarRect_ = {0, 0, 0, 0};
     bool placing_ = false; // our own SetWindowPos is under way
     ClockLook look_;

@@ -9,39 +9,49 @@
 #include "ClockSurface.h"
 #include "ElementServer.h"
 #include "HookApi.h"
+#include "HubWindow.h"
 #include "LocalClock.h"
 #include "ModuleOf.h"
+#include "OverlayClock.h"
 #include "TaskbarClock.h"
 #include "Trace.h"
 #include "Win32Handles.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
 namespace {
 
-class Component final : public ClockObserver, public SurfaceHost {
+class Component final : public ClockObserver, public SurfaceHost, public HubHandler {
 public:
     void Install();
     void Remove();
 
     void OnClockChanged(ClockChange change) override;
     void OnTick() override;
+    void OnScanDue() override;
     void OnSurfaceGone(ClockSurface& surface) override;
+    // A window of the shell's thread was created or moved.
+    void OnShellWindowEvent(DWORD event, HWND window);
 
 private:
     bool TryInstall();
-    bool AttachSurface(HWND window);
+    bool StartShowing(HWND primaryTaskbar);
+    bool ShowOn(HWND taskbar);
+    ClockSurface* SurfaceOn(HWND taskbar);
+    ClockSurface* Primary();
     bool LetGo();
     void DropOwnReference();
-    ClockSurface* Primary();
     void SampleReadings();
 
     ClockModel model_;
     // The windows showing the model, and those where our procedure still
     // passes everything through under another one.
     std::vector<std::unique_ptr<ClockSurface>> surfaces_;
+    HubWindow hub_;
+    HWINEVENTHOOK windowEvents_ = nullptr;
     ClockHotkey hotkey_;
     CpuTimes lastCpu_; // the previous CPU sample
     bool installed_ = false;
@@ -82,11 +92,62 @@ void Component::DropOwnReference()
     ownReference_ = nullptr;
 }
 
+static bool IsPrimaryTaskbar(HWND taskbar)
+{
+    char windowClass[32] = "";
+    GetClassNameA(taskbar, windowClass, sizeof windowClass);
+    return lstrcmpA(windowClass, hookapi::kTrayWindowClass) == 0;
+}
+
+// The first taskbar of this thread that has a clock to show ours on.
+static HWND PrimaryTaskbarOfThisThread()
+{
+    for (HWND taskbar : FindTaskbars(GetCurrentThreadId())) {
+        if (IsPrimaryTaskbar(taskbar) && (ShellClockOfTaskbar(taskbar) != nullptr || ClockBridgeOfTaskbar(taskbar))) {
+            return taskbar;
+        }
+    }
+    return nullptr;
+}
+
+ClockSurface* Component::SurfaceOn(HWND taskbar)
+{
+    for (const std::unique_ptr<ClockSurface>& surface : surfaces_) {
+        if (surface->Attached() && surface->Taskbar() == taskbar) {
+            return surface.get();
+        }
+    }
+    return nullptr;
+}
+
+// The surface on the primary taskbar, which carries the hot key.
 ClockSurface* Component::Primary()
 {
-    auto found = std::find_if(surfaces_.begin(), surfaces_.end(),
-                              [](const std::unique_ptr<ClockSurface>& surface) { return surface->Attached(); });
-    return found != surfaces_.end() ? found->get() : nullptr;
+    for (const std::unique_ptr<ClockSurface>& surface : surfaces_) {
+        if (surface->Attached() && IsPrimaryTaskbar(surface->Taskbar())) {
+            return surface.get();
+        }
+    }
+    return nullptr;
+}
+
+// The taskbar's own clock is extended; a taskbar without one that can be
+// (its clock is in a content bridge) gets an overlay. A window where our
+// procedure still passes through takes it up again.
+bool Component::ShowOn(HWND taskbar)
+{
+    HWND clock = ShellClockOfTaskbar(taskbar);
+    for (const std::unique_ptr<ClockSurface>& surface : surfaces_) {
+        if (clock != nullptr && surface->Window() == clock) {
+            return surface->Attach(clock);
+        }
+    }
+    auto surface = std::make_unique<ClockSurface>(model_, *this);
+    if (clock != nullptr ? !surface->Attach(clock) : !surface->Cover(taskbar)) {
+        return false;
+    }
+    surfaces_.push_back(std::move(surface));
+    return true;
 }
 
 void Component::SampleReadings()
@@ -94,22 +155,6 @@ void Component::SampleReadings()
     const ClockSettings& settings = model_.Settings();
     model_.Tick(SampleResources((settings.displayFlags & DisplayFlag::CpuMonitor) != 0,
                                 (settings.displayFlags & DisplayFlag::PhysicalRamOnly) != 0, lastCpu_));
-}
-
-// A window where our procedure still passes through takes it up again.
-bool Component::AttachSurface(HWND window)
-{
-    for (const std::unique_ptr<ClockSurface>& surface : surfaces_) {
-        if (surface->Window() == window) {
-            return surface->Attach(window);
-        }
-    }
-    auto surface = std::make_unique<ClockSurface>(model_, *this);
-    if (!surface->Attach(window)) {
-        return false;
-    }
-    surfaces_.push_back(std::move(surface));
-    return true;
 }
 
 // The model goes first to the component (added before any surface), so the
@@ -128,28 +173,93 @@ void Component::OnClockChanged(ClockChange change)
 }
 
 // One tick a second: the readings, and with them every surface's text, lines
-// and open tooltip.
+// and open tooltip. Overlays look at their taskbar's layout too, for systems
+// that do not report windows moving.
 void Component::OnTick()
 {
     SampleReadings();
-    if (ClockSurface* primary = Primary()) {
-        primary->ArmTick();
+    for (const std::unique_ptr<ClockSurface>& surface : surfaces_) {
+        surface->FollowTaskbar();
     }
+    hub_.ArmTick();
+}
+
+// New taskbars get the clock; overlays follow their taskbar's layout.
+void Component::OnScanDue()
+{
+    for (HWND taskbar : FindTaskbars(GetCurrentThreadId())) {
+        if (ClockSurface* surface = SurfaceOn(taskbar)) {
+            surface->FollowTaskbar();
+        } else if (ShellClockOfTaskbar(taskbar) != nullptr || ClockBridgeOfTaskbar(taskbar) != nullptr) {
+            ShowOn(taskbar);
+        }
+    }
+}
+
+static bool HasClassOf(HWND window, std::initializer_list<const char*> classes)
+{
+    char windowClass[64] = "";
+    GetClassNameA(window, windowClass, sizeof windowClass);
+    for (const char* candidate : classes) {
+        if (lstrcmpA(windowClass, candidate) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A new taskbar or clock may need our clock; a taskbar or bridge that moved
+// may move an overlay. Our own resizing of a clock is no news.
+void Component::OnShellWindowEvent(DWORD event, HWND window)
+{
+    using namespace hookapi;
+    bool news = event == EVENT_OBJECT_CREATE
+                    ? HasClassOf(window, {kTrayWindowClass, kSecondaryTrayWindowClass, kClockWindowClass,
+                                          kClockButtonClass, kContentBridgeClass})
+                    : HasClassOf(window, {kTrayWindowClass, kSecondaryTrayWindowClass, kNotifyWindowClass,
+                                          kContentBridgeClass});
+    if (installed_ && news) {
+        hub_.ScheduleScan();
+    }
+}
+
+static void CALLBACK OnWindowEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD, DWORD)
+{
+    if (object == OBJID_WINDOW) {
+        g_component.OnShellWindowEvent(event, window);
+    }
+}
+// The surfaces, the hub and the window events, the primary taskbar first;
+// another taskbar that cannot show the clock is left as it is.
+bool Component::StartShowing(HWND primaryTaskbar)
+{
+    if (!RegisterOverlayClass(&ClockSurface::Procedure) || !hub_.Create(*this) || !ShowOn(primaryTaskbar)) {
+        return false;
+    }
+    for (HWND taskbar : FindTaskbars(GetCurrentThreadId())) {
+        if (taskbar != primaryTaskbar) {
+            ShowOn(taskbar);
+        }
+    }
+    const DWORD thread = GetCurrentThreadId();
+    windowEvents_ = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_LOCATIONCHANGE, nullptr, OnWindowEvent,
+                                    GetCurrentProcessId(), thread, WINEVENT_OUTOFCONTEXT);
+    return true;
 }
 
 bool Component::TryInstall()
 {
-    HWND clock = FindTaskbarClock(GetCurrentThreadId()).clock;
-    if (clock == nullptr) {
-        Trace("HORALUME: not installed: this thread owns no taskbar clock");
+    HWND primaryTaskbar = PrimaryTaskbarOfThisThread();
+    if (primaryTaskbar == nullptr) {
+        Trace("HORALUME: not installed: this thread owns no taskbar with a clock");
         return false;
     }
     model_.Reset();
     model_.AddObserver(*this);
     OnClockChanged(ClockChange::Settings);
     SampleReadings();
-    if (!AttachSurface(clock)) {
-        Trace("HORALUME: not installed: the clock refused our window procedure");
+    if (!StartShowing(primaryTaskbar)) {
+        Trace("HORALUME: not installed: the taskbar's clock could not be shown");
         LetGo();
         return false;
     }
@@ -166,8 +276,8 @@ bool Component::TryInstall()
         LetGo();
         return false;
     }
-    Primary()->ArmTick();
-    hotkey_.Update(clock, model_.Settings().hotkeyCommand);
+    hub_.ArmTick();
+    hotkey_.Update(Primary()->Window(), model_.Settings().hotkeyCommand);
     installed_ = true;
     return true;
 }
@@ -195,6 +305,10 @@ void Component::Install()
 bool Component::LetGo()
 {
     installed_ = false;
+    if (windowEvents_ != nullptr) {
+        UnhookWinEvent(windowEvents_);
+        windowEvents_ = nullptr;
+    }
     StopElementServer();
     hotkey_.Release();
     CloseCalendar();
@@ -207,6 +321,8 @@ bool Component::LetGo()
     surfaces_.erase(std::remove_if(surfaces_.begin(), surfaces_.end(),
                                    [](const std::unique_ptr<ClockSurface>& s) { return !s->PassingThrough(); }),
                     surfaces_.end());
+    hub_.Destroy();
+    UnregisterOverlayClass();
     model_.Reset();
     if (installedMutex_) {
         ReleaseMutex(installedMutex_.Get());
@@ -223,25 +339,20 @@ void Component::Remove()
     ReportRequestDone();
 }
 
-// A window going away under an installed component takes the component with
-// it once no window shows the clock (the shell is closing); the library
-// stays, as its reference does.
+// A secondary taskbar going away takes only its surface. The primary one
+// going takes the component with it (the shell is closing or restarting);
+// the library stays, as its reference does.
 void Component::OnSurfaceGone(ClockSurface& surface)
 {
     bool wasShowing = surface.Attached();
+    bool primary = wasShowing && IsPrimaryTaskbar(surface.Taskbar());
     if (wasShowing) {
         surface.Detach(true);
     }
     surfaces_.erase(std::remove_if(surfaces_.begin(), surfaces_.end(),
                                    [&surface](const std::unique_ptr<ClockSurface>& s) { return s.get() == &surface; }),
                     surfaces_.end());
-    if (!installed_ || !wasShowing) {
-        return;
-    }
-    if (ClockSurface* primary = Primary()) {
-        primary->ArmTick();
-        hotkey_.Update(primary->Window(), model_.Settings().hotkeyCommand);
-    } else {
+    if (installed_ && primary) {
         LetGo();
     }
 }

@@ -77,6 +77,17 @@ HWND ClockBridgeOfTaskbar(HWND taskbar)
     return best;
 }
 
+HWND FindBridgedTaskbar()
+{
+    HWND tray = nullptr;
+    while ((tray = FindWindowExA(nullptr, tray, hookapi::kTrayWindowClass, nullptr)) != nullptr) {
+        if (ClockBridgeOfTaskbar(tray) != nullptr) {
+            return tray;
+        }
+    }
+    return nullptr;
+}
+
 HWND ClockSurfaceOfTaskbar(HWND taskbar)
 {
     HWND overlay = FindWindowExA(taskbar, nullptr, hookapi::kOverlayClockClass, nullptr);

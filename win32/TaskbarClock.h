@@ -23,6 +23,10 @@ TaskbarClock FindTaskbarClock(DWORD thread = 0);
 // may be null.
 TaskbarClock ClockOfTaskbar(HWND tray);
 
+// The first "Shell_TrayWnd" whose clock is drawn inside a content bridge
+// (Windows 11), for when no taskbar has the classic clock; null when none.
+HWND FindBridgedTaskbar();
+
 // Every taskbar window: the "Shell_TrayWnd" windows first, then the
 // secondary ones. With a thread id, only that thread's.
 std::vector<HWND> FindTaskbars(DWORD thread = 0);

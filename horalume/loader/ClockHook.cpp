@@ -12,11 +12,16 @@
 
 bool FindClockWindow(LoaderState& state)
 {
-    const TaskbarClock found = FindTaskbarClock();
+    TaskbarClock found = FindTaskbarClock();
+    if (found.clock == nullptr) {
+        // Windows 11: the clock is the component's overlay once installed.
+        found = ClockOfTaskbar(FindBridgedTaskbar());
+        found.clock = found.tray != nullptr ? ClockSurfaceOfTaskbar(found.tray) : nullptr;
+    }
     state.trayWindow = found.tray;
     state.notifyWindow = found.notify;
     state.session.clockWindow = found.clock;
-    return found.clock != nullptr;
+    return found.tray != nullptr;
 }
 
 static bool InstalledMutexExists(DWORD access)
@@ -78,7 +83,9 @@ static UINT RunHandshake(const LoaderState& state, bool install)
     if (procedure == nullptr) {
         return IDS_NO_HOOK_FUNCTION;
     }
-    const DWORD clockThread = GetWindowThreadProcessId(state.session.clockWindow, nullptr);
+    // Where the taskbar has no clock window yet, the taskbar's thread is the clock's.
+    HWND clock = state.session.clockWindow != nullptr ? state.session.clockWindow : state.trayWindow;
+    const DWORD clockThread = GetWindowThreadProcessId(clock, nullptr);
     if (clockThread == 0) {
         return IDS_NO_EXPLORER;
     }

@@ -5,7 +5,10 @@
 #include "LoaderState.h"
 
 // Sets the taskbar, notification area and clock windows of state from the
-// first taskbar that has a clock; false when none has.
+// first taskbar that has a clock; false when none has. Without the classic
+// clock anywhere, the first taskbar whose clock is in a content bridge
+// counts: its clock window is the component's overlay, null until the
+// component is installed.
 bool FindClockWindow(LoaderState& state);
 
 // Installs (true) or removes (false) the component; FindClockWindow must have

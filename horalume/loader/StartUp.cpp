@@ -57,12 +57,12 @@ static void RunSheetMessageLoop(HWND sheet)
 }
 
 // Installs the component when it is missing; false when the run ends here.
-// Installs the component when it is missing; false when the run ends here.
 static bool InstallWhenMissing(LoaderState& state)
 {
     if (!HookClock(state, true)) {
         return false;
     }
+    FindClockWindow(state); // an overlay the component put up is the clock now
     if (state.session.Reload()) { // "ShowProperties" 0: a silent start
         state.session.Push();
         return false;
@@ -82,7 +82,7 @@ static void RunAsOnlyCopy(LoaderState& state, bool uninstall)
         ShowLoaderMessage(state.instance, nullptr, IDS_NO_CLOCK, IDS_HORALUME, MB_ICONERROR);
         return;
     }
-    if (!IsWindowVisible(state.session.clockWindow) &&
+    if (state.session.clockWindow != nullptr && !IsWindowVisible(state.session.clockWindow) &&
         ShowLoaderMessage(state.instance, nullptr, IDS_CLOCK_HIDDEN, IDS_HORALUME, MB_ICONWARNING | MB_OKCANCEL) ==
             IDCANCEL) {
         return;

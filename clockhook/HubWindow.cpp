@@ -1,0 +1,75 @@
+#include "HubWindow.h"
+
+#include "ClockIds.h"
+#include "ClockText.h"
+#include "ModuleOf.h"
+#include "WindowBinding.h"
+
+constexpr char kHubWindowClass[] = "HoralumeComponent";
+constexpr UINT kScanDelayMs = 250;
+
+bool HubWindow::Create(HubHandler& handler)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = Procedure;
+    windowClass.hInstance = ThisModule();
+    windowClass.lpszClassName = kHubWindowClass;
+    if (RegisterClassA(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        return false;
+    }
+    handler_ = &handler;
+    // Top-level, so that broadcasts reach it; never shown.
+    if (CreateWindowExA(WS_EX_TOOLWINDOW, kHubWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, ThisModule(),
+                        this) == nullptr) {
+        UnregisterClassA(kHubWindowClass, ThisModule());
+        return false;
+    }
+    return true;
+}
+
+void HubWindow::Destroy()
+{
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+        window_ = nullptr;
+        UnregisterClassA(kHubWindowClass, ThisModule());
+    }
+}
+
+void HubWindow::ArmTick()
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    SetTimer(window_, kTickTimer, MillisecondsToNextSecond(now.wMilliseconds), nullptr);
+}
+
+void HubWindow::ScheduleScan()
+{
+    SetTimer(window_, kScanTimer, kScanDelayMs, nullptr);
+}
+
+LRESULT HubWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_TIMER:
+        if (wParam == kTickTimer) {
+            handler_->OnTick();
+        } else if (wParam == kScanTimer) {
+            KillTimer(window_, kScanTimer);
+            handler_->OnScanDue();
+        }
+        return 0;
+    case WM_DISPLAYCHANGE:
+        ScheduleScan();
+        break;
+    case WM_NCDESTROY: {
+        HWND window = window_;
+        UnbindWindow(window);
+        window_ = nullptr;
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+const WNDPROC HubWindow::Procedure = BoundWindowProc<HubWindow, &HubWindow::window_, &HubWindow::HandleMessage>;

@@ -1,0 +1,47 @@
+#include "OverlayClock.h"
+
+#include "HookApi.h"
+#include "ModuleOf.h"
+
+// The "show desktop" strip at the right end of a Windows 11 taskbar.
+constexpr int kShowDesktopStrip = 12;
+
+bool RegisterOverlayClass(WNDPROC procedure)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = ThisModule();
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = hookapi::kOverlayClockClass;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+// Called once no overlay is left: a class kept past the library's unloading
+// would point at code no longer there.
+void UnregisterOverlayClass()
+{
+    UnregisterClassA(hookapi::kOverlayClockClass, ThisModule());
+}
+
+HWND CreateOverlay(HWND taskbar)
+{
+    HWND overlay = CreateWindowExA(0, hookapi::kOverlayClockClass, "", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
+                                   taskbar, nullptr, ThisModule(), nullptr);
+    if (overlay != nullptr) {
+        SetWindowPos(overlay, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    return overlay;
+}
+
+RECT OverlayAnchor(HWND taskbar, HWND bridge)
+{
+    RECT rect = {0, 0, 0, 0};
+    GetWindowRect(bridge, &rect);
+    MapWindowPoints(nullptr, taskbar, reinterpret_cast<POINT*>(&rect), 2);
+    RECT client;
+    GetClientRect(taskbar, &client);
+    IntersectRect(&rect, &rect, &client);
+    rect.right = rect.right - kShowDesktopStrip > rect.left ? rect.right - kShowDesktopStrip : rect.left;
+    return rect;
+}
