@@ -26,8 +26,8 @@ void UnregisterOverlayClass()
 
 HWND CreateOverlay(HWND taskbar)
 {
-    HWND overlay = CreateWindowExA(0, hookapi::kOverlayClockClass, "", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                                   taskbar, nullptr, ThisModule(), nullptr);
+    HWND overlay = CreateWindowExA(0, hookapi::kOverlayClockClass, "", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, taskbar,
+                                   nullptr, ThisModule(), nullptr);
     if (overlay != nullptr) {
         SetWindowPos(overlay, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }

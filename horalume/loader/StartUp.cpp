@@ -62,7 +62,7 @@ static bool InstallWhenMissing(LoaderState& state)
     if (!HookClock(state, true)) {
         return false;
     }
-    FindClockWindow(state); // an overlay the component put up is the clock now
+    FindClockWindow(state);       // an overlay the component put up is the clock now
     if (state.session.Reload()) { // "ShowProperties" 0: a silent start
         state.session.Push();
         return false;
