@@ -90,10 +90,10 @@ std::string SurfaceText(HWND taskbar);
 // The first taskbar that has a clock, found as the loader finds it.
 HWND FindClockWindow();
 
-// The loader's hand-shake with the library at dllPath: hook on the clock's
-// thread (without a classic clock, the first "Shell_TrayWnd"'s), WM_WININICHANGE
-// to that taskbar, wait for "HoralumeHookComplete",
-// 100 ms, unhook, free. Returns whether the event came in time.
+// The loader's hand-shake with the library at dllPath: hook on the thread of
+// the classic clock (without one, of the first "Shell_TrayWnd"),
+// WM_WININICHANGE to that taskbar, wait for "HoralumeHookComplete", 100 ms,
+// unhook, free. Returns whether the event came in time.
 bool InstallClockComponent(const std::string& dllPath, DWORD timeoutMs = 10000);
 bool RemoveClockComponent(const std::string& dllPath, DWORD timeoutMs = 10000);
 

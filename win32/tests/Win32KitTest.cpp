@@ -1,5 +1,6 @@
 // The shared Win32 pieces against the test kit's DDE server and stand-in taskbar.
 #include "ElementClient.h"
+#include "HookApi.h"
 #include "ModuleOf.h"
 #include "RecordingDdeServer.h"
 #include "TaskbarClock.h"
@@ -103,6 +104,8 @@ TEST(TaskbarClockTest, TaskbarsAreAddedRemovedAndMadeAnewOnRestart)
     const std::vector<HWND> taskbars = taskbar.Taskbars();
     ASSERT_EQ(taskbars.size(), 2u);
     EXPECT_EQ(taskbars[0], taskbar.TrayWindow());
+    EXPECT_EQ(FindWindowExA(nullptr, nullptr, hookapi::kTrayWindowClass, nullptr), taskbar.TrayWindow())
+        << "the loader's hook goes to the new primary, not to Wine's hidden tray";
     for (HWND each : taskbars) {
         EXPECT_TRUE(WaitUntil([&] { return SystemClockShowsThrough(each); }));
     }
