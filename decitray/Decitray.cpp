@@ -14,6 +14,8 @@ static const UINT kTrayCallbackMessage = WM_APP + 10;
 static const UINT_PTR kTickTimer = 1;
 static const UINT kTickMs = 400;
 static const int kTitleLength = 100;
+// A restarted shell lost the clock component with its old taskbar.
+static const UINT kTaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
 
 namespace {
 
@@ -51,6 +53,12 @@ private:
 };
 
 } // namespace
+
+// Decitray neither waits for the loader nor watches it.
+static bool StartLoader()
+{
+    return StartProgram(kLoaderPath, nullptr, nullptr) != 0;
+}
 
 // True if another copy already holds the name; the handle stays open for
 // the life of the process so the name stays taken.
@@ -147,6 +155,10 @@ const WNDPROC MainWindow::Procedure = BoundWindowProc<MainWindow, &MainWindow::w
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == kTaskbarCreatedMessage && message != 0) {
+        StartLoader();
+        return 0;
+    }
     switch (message) {
     case WM_TIMER:
         Tick();
@@ -190,8 +202,7 @@ int RunDecitray(HINSTANCE instance)
     if (AnotherCopyRuns()) {
         return 0;
     }
-    // Decitray neither waits for the loader nor watches it.
-    if (StartProgram(kLoaderPath, nullptr, nullptr) == 0) {
+    if (!StartLoader()) {
         MessageBoxA(nullptr, "Could not run the Horalume.exe executable.", "Error", MB_OK | MB_ICONHAND);
         return 0;
     }

@@ -23,3 +23,31 @@ constexpr char kCloseMenuText[] = "Close &Taskbar";
 // caller deletes; 0 when no menu is open. Menus cannot be read from
 // another process under Wine.
 constexpr char kOpenMenuItemsMessage[] = "HoralumeStandInOpenMenuItems";
+
+// Which shell's taskbars to model: "--layout classic|win10|win11-early|win11".
+// Classic: the primary has the classic clock, secondaries have none. Win10:
+// secondaries have a "ClockButton". Win11Early: the primary's clock is a
+// content bridge in its notification area; Win11: a bridge filling the
+// taskbar. Windows 11 secondaries hold a task-list bridge and, rightmost,
+// the clock's bridge.
+enum class TaskbarLayout { Classic, Win10, Win11Early, Win11 };
+constexpr const char* kLayoutNames[] = {"classic", "win10", "win11-early", "win11"};
+constexpr char kLayoutSwitch[] = "--layout";
+// "--monitors N" (1..4): the screen is split into N side by side, each with
+// a taskbar along its bottom; the first is the primary.
+constexpr char kMonitorsSwitch[] = "--monitors";
+constexpr int kMaxMonitors = 4;
+
+// A Windows 11 clock bridge paints the system's clock as "HH:MM" on this
+// colour, so a test can see whether it shows through.
+constexpr unsigned long kFakeSystemClockColour = 0x00FF00FF; // RGB(255, 0, 255)
+
+// Sent to the primary "Shell_TrayWnd": adds a secondary taskbar of the
+// layout on the next monitor slot; answers its window.
+constexpr char kAddTaskbarMessage[] = "HoralumeStandInAddTaskbar";
+// Sent to the primary: removes the last secondary taskbar; answers 1, or 0
+// when there is none.
+constexpr char kRemoveTaskbarMessage[] = "HoralumeStandInRemoveTaskbar";
+// Sent to the primary: answers 1, then destroys every taskbar, creates as
+// many anew and broadcasts "TaskbarCreated", as a restarted shell does.
+constexpr char kRestartMessage[] = "HoralumeStandInRestart";

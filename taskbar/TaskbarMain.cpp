@@ -1,52 +1,58 @@
-// taskbar.exe: a stand-in for the shell's taskbar, so the clock component can
+// taskbar.exe: a stand-in for the shell's taskbars, so the clock component can
 // be loaded and watched under Wine. A "Shell_TrayWnd" along the bottom of the
-// screen, a "TrayNotifyWnd" in it and a "TrayClockWClass" clock showing the
-// plain time, with a right-click menu of its own. Switches: /noclock (no
-// clock at all), /hiddenclock.
+// first monitor and a "Shell_SecondaryTrayWnd" along each other's, built as
+// the chosen shell builds them (see TaskbarLayout). Switches: /noclock (no
+// classic clock), /hiddenclock, --layout NAME, --monitors N. Messages to the
+// primary add, remove and re-create taskbars at run time.
 #include "HookApi.h"
 #include "StandInTaskbar.h"
-#include "Win32Handles.h"
+#include "TaskbarParts.h"
 #include "WindowBinding.h"
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
 
-constexpr int kTaskbarHeight = 40;
-constexpr int kNotifyWidth = 240;
-constexpr int kClockWidth = 80;
-constexpr UINT_PTR kClockTimer = 1;
-constexpr UINT kAdjustCommand = 1;
-constexpr UINT kCloseCommand = 2;
+// Posted to the primary by the restart request, so the sender is answered
+// before the primary goes.
+constexpr UINT kRestartNowMessage = WM_APP + 1;
 
 namespace {
 
-// The taskbar window and its clock; both windows are bound to it.
+// Every taskbar of the process; the primary's window is bound to it.
 class StandIn {
 public:
-    StandIn();
+    StandIn(HINSTANCE instance, const TaskbarOptions& options);
     StandIn(const StandIn&) = delete;
     StandIn& operator=(const StandIn&) = delete;
 
-    bool Create(HINSTANCE instance, bool withClock, bool clockShown);
+    // Creates one taskbar for each monitor; false without a primary.
+    bool Create(int count);
 
 private:
     static const WNDPROC TrayProc;
-    static const WNDPROC ClockProc;
-    static LRESULT CALLBACK OtherExtensionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleTrayMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleClockMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void ShowClockMenu(LPARAM lParam);
-    void ShowTime();
-    void PaintClock();
-    LRESULT SubclassClockOnTop();
+    HWND AddSecondary();
+    bool RemoveSecondary();
+    void Restart();
+    void DestroyAll();
 
+    HINSTANCE instance_;
+    TaskbarOptions options_;
     HWND tray_ = nullptr;
-    HWND clock_ = nullptr;
+    Taskbar primary_;
+    std::vector<Taskbar> secondaries_;
     const UINT clockProcIntactMessage_;
     const UINT openMenuItemsMessage_;
     const UINT subclassClockMessage_;
-    WNDPROC procUnderOtherExtension_ = nullptr;
+    const UINT addTaskbarMessage_;
+    const UINT removeTaskbarMessage_;
+    const UINT restartMessage_;
 };
 
 } // namespace
@@ -105,116 +111,101 @@ static ATOM OpenMenuItemsAtom()
     return GlobalAddAtomA(list);
 }
 
-StandIn::StandIn()
-    : clockProcIntactMessage_(RegisterWindowMessageA(kClockProcIntactMessage)),
+StandIn::StandIn(HINSTANCE instance, const TaskbarOptions& options)
+    : instance_(instance), options_(options), clockProcIntactMessage_(RegisterWindowMessageA(kClockProcIntactMessage)),
       openMenuItemsMessage_(RegisterWindowMessageA(kOpenMenuItemsMessage)),
-      subclassClockMessage_(RegisterWindowMessageA(kSubclassClockMessage))
+      subclassClockMessage_(RegisterWindowMessageA(kSubclassClockMessage)),
+      addTaskbarMessage_(RegisterWindowMessageA(kAddTaskbarMessage)),
+      removeTaskbarMessage_(RegisterWindowMessageA(kRemoveTaskbarMessage)),
+      restartMessage_(RegisterWindowMessageA(kRestartMessage))
 {
+    RegisterTaskbarClasses(instance, TrayProc);
 }
 
-// The plain clock's own menu, owned by the clock as a shell clock's is, so
-// that a component can add its items when the menu opens.
-void StandIn::ShowClockMenu(LPARAM lParam)
+bool StandIn::Create(int count)
 {
-    UniqueMenu menu(CreatePopupMenu());
-    AppendMenuA(menu.Get(), MF_STRING, kAdjustCommand, kAdjustMenuText);
-    AppendMenuA(menu.Get(), MF_STRING, kCloseCommand, kCloseMenuText);
-    POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (lParam == -1) {
-        RECT rect;
-        GetWindowRect(clock_, &rect);
-        point = {rect.left, rect.top};
+    primary_ = CreateTaskbar(instance_, options_, 0, nullptr, this);
+    if (primary_.window == nullptr) {
+        return false;
     }
-    SetForegroundWindow(tray_);
-    TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON, point.x, point.y, 0, clock_, nullptr);
-    PostMessageA(clock_, WM_NULL, 0, 0);
-}
-
-void StandIn::ShowTime()
-{
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    char text[16];
-    wsprintfA(text, "%02d:%02d:%02d", now.wHour, now.wMinute, now.wSecond);
-    SetWindowTextA(clock_, text);
-    InvalidateRect(clock_, nullptr, TRUE);
-}
-
-void StandIn::PaintClock()
-{
-    PaintDC dc(clock_);
-    char text[16];
-    int length = GetWindowTextA(clock_, text, sizeof text);
-    RECT client;
-    GetClientRect(clock_, &client);
-    DCSelection font(dc.Get(), GetStockObject(DEFAULT_GUI_FONT));
-    SetBkMode(dc.Get(), TRANSPARENT);
-    DrawTextA(dc.Get(), text, length, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-}
-
-LRESULT StandIn::HandleClockMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_CONTEXTMENU:
-        ShowClockMenu(lParam);
-        return 0;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == kAdjustCommand) {
-            MessageBeep(MB_OK); // nothing to adjust in a stand-in
-        } else if (LOWORD(wParam) == kCloseCommand) {
-            PostMessageA(tray_, WM_CLOSE, 0, 0);
-        }
-        return 0;
-    case WM_TIMER:
-        ShowTime();
-        return 0;
-    case WM_PAINT:
-        PaintClock();
-        return 0;
+    while (static_cast<int>(secondaries_.size()) + 1 < count && AddSecondary() != nullptr) {
     }
-    return DefWindowProcA(clock_, message, wParam, lParam);
+    return true;
 }
 
-const WNDPROC StandIn::ClockProc = BoundWindowProc<StandIn, &StandIn::clock_, &StandIn::HandleClockMessage>;
-
-// Another extension's procedure on the clock: passes everything down.
-LRESULT CALLBACK StandIn::OtherExtensionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+HWND StandIn::AddSecondary()
 {
-    StandIn* self = BoundWindowObject<StandIn>(window, message, lParam);
-    return CallWindowProcA(self->procUnderOtherExtension_, window, message, wParam, lParam);
-}
-
-LRESULT StandIn::SubclassClockOnTop()
-{
-    if (clock_ == nullptr || procUnderOtherExtension_ != nullptr) {
-        return 0;
+    const int index = static_cast<int>(secondaries_.size()) + 1;
+    Taskbar taskbar = CreateTaskbar(instance_, options_, index, primary_.window, nullptr);
+    if (taskbar.window == nullptr) {
+        return nullptr;
     }
-    procUnderOtherExtension_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(clock_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OtherExtensionProc)));
-    return 1;
+    secondaries_.push_back(std::move(taskbar));
+    return secondaries_.back().window;
+}
+
+bool StandIn::RemoveSecondary()
+{
+    if (secondaries_.empty()) {
+        return false;
+    }
+    DestroyWindow(secondaries_.back().window);
+    secondaries_.pop_back();
+    return true;
+}
+
+void StandIn::DestroyAll()
+{
+    while (RemoveSecondary()) {
+    }
+    DestroyWindow(primary_.window);
+    primary_ = Taskbar();
+}
+
+// As a restarted shell: the same taskbars anew, then the news to every
+// program that keeps something in them.
+void StandIn::Restart()
+{
+    const int count = static_cast<int>(secondaries_.size()) + 1;
+    DestroyAll();
+    if (!Create(count)) {
+        PostQuitMessage(1);
+        return;
+    }
+    SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
 }
 
 LRESULT StandIn::HandleTrayMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == clockProcIntactMessage_ && message != 0) {
-        return clock_ != nullptr && GetWindowLongPtrA(clock_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ClockProc);
+        return primary_.clock != nullptr && primary_.clock->RunsOwnProcedure();
     }
     if (message == openMenuItemsMessage_ && message != 0) {
         return OpenMenuItemsAtom();
     }
     if (message == subclassClockMessage_ && message != 0) {
-        return SubclassClockOnTop();
+        return primary_.clock != nullptr && primary_.clock->SubclassOnTop();
+    }
+    if (message == addTaskbarMessage_ && message != 0) {
+        return reinterpret_cast<LRESULT>(AddSecondary());
+    }
+    if (message == removeTaskbarMessage_ && message != 0) {
+        return RemoveSecondary();
+    }
+    if (message == restartMessage_ && message != 0) {
+        return PostMessageA(tray_, kRestartNowMessage, 0, 0);
     }
     switch (message) {
+    case kRestartNowMessage:
+        Restart();
+        return 0;
     case WM_COPYDATA: {
         // Tray icons: Shell_NotifyIcon finds us first, Wine's tray does the work.
         HWND other = FindOtherTray(tray_);
         return other != nullptr ? SendMessageA(other, WM_COPYDATA, wParam, lParam) : FALSE;
     }
     case WM_CLOSE:
-        DestroyWindow(tray_);
-        return 0;
-    case WM_DESTROY:
+        DestroyAll();
         PostQuitMessage(0);
         return 0;
     }
@@ -223,54 +214,54 @@ LRESULT StandIn::HandleTrayMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 const WNDPROC StandIn::TrayProc = BoundWindowProc<StandIn, &StandIn::tray_, &StandIn::HandleTrayMessage>;
 
-static void RegisterWindowClass(HINSTANCE instance, const char* name, WNDPROC proc, UINT style)
+// The word after a switch; nothing when the switch is absent.
+static std::optional<std::string> SwitchValue(const char* commandLine, const char* name)
 {
-    WNDCLASSA windowClass = {};
-    windowClass.style = style;
-    windowClass.lpfnWndProc = proc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = name;
-    RegisterClassA(&windowClass);
+    const char* at = std::strstr(commandLine, name);
+    if (at == nullptr) {
+        return std::nullopt;
+    }
+    at += std::strlen(name);
+    while (*at == ' ') {
+        ++at;
+    }
+    const char* end = at;
+    while (*end != '\0' && *end != ' ') {
+        ++end;
+    }
+    return std::string(at, end);
 }
 
-bool StandIn::Create(HINSTANCE instance, bool withClock, bool clockShown)
+// False for a layout or monitor count it does not know.
+static bool ReadOptions(const char* commandLine, TaskbarOptions& options)
 {
-    RegisterWindowClass(instance, hookapi::kTrayWindowClass, TrayProc, CS_HREDRAW | CS_VREDRAW);
-    RegisterWindowClass(instance, hookapi::kNotifyWindowClass, DefWindowProcA, CS_HREDRAW | CS_VREDRAW);
-    // Like the shell's clock, it is told of double clicks.
-    RegisterWindowClass(instance, hookapi::kClockWindowClass, ClockProc, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);
-
-    int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    if (!CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, hookapi::kTrayWindowClass, "", WS_POPUP | WS_BORDER, 0,
-                         screenHeight - kTaskbarHeight, screenWidth, kTaskbarHeight, nullptr, nullptr, instance,
-                         this)) {
-        return false;
+    options.withClock = std::strstr(commandLine, kNoClockSwitch) == nullptr;
+    options.clockShown = std::strstr(commandLine, kHiddenClockSwitch) == nullptr;
+    if (const std::optional<std::string> layout = SwitchValue(commandLine, kLayoutSwitch)) {
+        const int count = static_cast<int>(std::size(kLayoutNames));
+        int known = 0;
+        while (known < count && *layout != kLayoutNames[known]) {
+            ++known;
+        }
+        if (known == count) {
+            return false;
+        }
+        options.layout = static_cast<TaskbarLayout>(known);
     }
-    RECT inside;
-    GetClientRect(tray_, &inside);
-    HWND notify = CreateWindowExA(WS_EX_STATICEDGE, hookapi::kNotifyWindowClass, "", WS_CHILD | WS_VISIBLE,
-                                  inside.right - kNotifyWidth, 2, kNotifyWidth - 2, inside.bottom - 4, tray_, nullptr,
-                                  instance, nullptr);
-    if (withClock && notify != nullptr) {
-        RECT area;
-        GetClientRect(notify, &area);
-        CreateWindowExA(0, hookapi::kClockWindowClass, "", WS_CHILD | (clockShown ? WS_VISIBLE : 0),
-                        area.right - kClockWidth, 0, kClockWidth, area.bottom, notify, nullptr, instance, this);
-        ShowTime();
-        SetTimer(clock_, kClockTimer, 1000, nullptr);
+    if (const std::optional<std::string> monitors = SwitchValue(commandLine, kMonitorsSwitch)) {
+        options.monitors = std::atoi(monitors->c_str());
     }
-    ShowWindow(tray_, SW_SHOWNOACTIVATE);
-    return true;
+    return options.monitors >= 1 && options.monitors <= kMaxMonitors;
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
-    StandIn standIn;
-    if (!standIn.Create(instance, std::strstr(commandLine, kNoClockSwitch) == nullptr,
-                        std::strstr(commandLine, kHiddenClockSwitch) == nullptr)) {
+    TaskbarOptions options;
+    if (!ReadOptions(commandLine, options)) {
+        return 2;
+    }
+    StandIn standIn(instance, options);
+    if (!standIn.Create(options.monitors)) {
         return 1;
     }
     MSG message;
@@ -278,5 +269,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    return 0;
+    return static_cast<int>(message.wParam);
 }

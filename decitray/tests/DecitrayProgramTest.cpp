@@ -62,6 +62,21 @@ TEST(DecitrayProgramTest, MissingLoaderIsToldAndEndsWithZero)
     EXPECT_EQ(decitray.WaitForExit(), 0);
 }
 
+TEST(DecitrayProgramTest, StartsTheLoaderAgainWhenTheTaskbarIsMadeAnew)
+{
+    testkit::StandInTaskbar taskbar;
+    ASSERT_TRUE(taskbar.Start());
+    DecitrayDirectory directory;
+    DecitrayProcess decitray(directory);
+    ASSERT_NE(decitray.MainWindow(), nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return directory.LoaderStarts() == 1; }));
+
+    ASSERT_TRUE(taskbar.Restart()); // broadcasts "TaskbarCreated"
+    EXPECT_TRUE(WaitUntil([&] { return directory.LoaderStarts() == 2; }));
+    PumpMessagesFor(200);
+    EXPECT_EQ(directory.LoaderStarts(), 2) << "once for each new taskbar";
+}
+
 // Decitray running with its icon in the notification area.
 class DecitrayWithIcon : public testing::Test {
 protected:

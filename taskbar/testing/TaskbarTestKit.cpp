@@ -12,25 +12,14 @@ namespace testkit {
 
 static constexpr DWORD kPollMs = 20;
 
-// The first window of the class that belongs to the process, searched
-// among top-level windows or the children of parent.
-static HWND FindOwnedWindow(HWND parent, const char* className, DWORD processId)
-{
-    HWND window = nullptr;
-    while ((window = FindWindowExA(parent, window, className, nullptr)) != nullptr) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == processId) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
+// The hook goes on the thread of the classic clock or, where there is none,
+// of the first "Shell_TrayWnd", which the component then searches itself.
 static bool HookClock(const std::string& dllPath, const char* procName, DWORD timeoutMs)
 {
     const TaskbarClock found = FindTaskbarClock();
-    DWORD thread = found.clock != nullptr ? GetWindowThreadProcessId(found.clock, nullptr) : 0;
+    HWND taskbar =
+        found.clock != nullptr ? found.tray : FindWindowExA(nullptr, nullptr, hookapi::kTrayWindowClass, nullptr);
+    DWORD thread = taskbar != nullptr ? GetWindowThreadProcessId(taskbar, nullptr) : 0;
     if (thread == 0) {
         return false;
     }
@@ -48,112 +37,12 @@ static bool HookClock(const std::string& dllPath, const char* procName, DWORD ti
         return false;
     }
     DWORD_PTR ignored;
-    SendMessageTimeoutA(found.tray, WM_WININICHANGE, 0, 0, SMTO_NORMAL, timeoutMs, &ignored);
+    SendMessageTimeoutA(taskbar, WM_WININICHANGE, 0, 0, SMTO_NORMAL, timeoutMs, &ignored);
     const bool done = WaitForSingleObject(event.Get(), timeoutMs) == WAIT_OBJECT_0;
     if (done) {
         Sleep(100); // lets the component finish before our copy of it goes
     }
     return done;
-}
-
-// The job ends the taskbar even when the test process dies first.
-static UniqueHandle KillOnCloseJob()
-{
-    UniqueHandle job(CreateJobObjectA(nullptr, nullptr));
-    if (job) {
-        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-        SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
-    }
-    return job;
-}
-
-bool StandInTaskbar::Start(ClockMode mode, DWORD timeoutMs)
-{
-    Stop();
-    std::string commandLine = std::string("\"") + TASKBAR_EXE_PATH + "\"";
-    if (mode == ClockMode::None) {
-        commandLine += std::string(" ") + kNoClockSwitch;
-    } else if (mode == ClockMode::Hidden) {
-        commandLine += std::string(" ") + kHiddenClockSwitch;
-    }
-    job_ = KillOnCloseJob();
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &startup,
-                        &info)) {
-        return false;
-    }
-    UniqueHandle thread(info.hThread);
-    process_.Reset(info.hProcess);
-    processId_ = info.dwProcessId;
-    if (job_) {
-        AssignProcessToJobObject(job_.Get(), process_.Get());
-    }
-    ResumeThread(thread.Get());
-
-    for (DWORD waited = 0; waited <= timeoutMs; waited += kPollMs) {
-        const TaskbarClock parts = ClockOfTaskbar(FindOwnedWindow(nullptr, hookapi::kTrayWindowClass, processId_));
-        tray_ = parts.tray;
-        clock_ = parts.clock;
-        if (clock_ != nullptr || (mode == ClockMode::None && parts.notify != nullptr)) {
-            return true;
-        }
-        if (WaitForSingleObject(process_.Get(), kPollMs) == WAIT_OBJECT_0) {
-            break;
-        }
-    }
-    Stop();
-    return false;
-}
-
-bool StandInTaskbar::Stop(DWORD timeoutMs)
-{
-    bool closedItself = false;
-    if (process_) {
-        if (tray_ != nullptr) {
-            PostMessageA(tray_, WM_CLOSE, 0, 0);
-        }
-        closedItself = tray_ != nullptr && WaitForSingleObject(process_.Get(), timeoutMs) == WAIT_OBJECT_0;
-        if (!closedItself) {
-            TerminateProcess(process_.Get(), 1);
-            WaitForSingleObject(process_.Get(), timeoutMs);
-        }
-    }
-    if (job_) {
-        TerminateJobObject(job_.Get(), 1);
-    }
-    job_.Reset();
-    process_.Reset();
-    processId_ = 0;
-    tray_ = nullptr;
-    clock_ = nullptr;
-    return closedItself;
-}
-
-bool StandInTaskbar::IsRunning() const
-{
-    return process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
-}
-
-// Sends one of the stand-in's own messages; whether it answered 1.
-static bool AsksYes(HWND tray, const char* messageName)
-{
-    DWORD_PTR answer = 0;
-    return tray != nullptr &&
-           SendMessageTimeoutA(tray, RegisterWindowMessageA(messageName), 0, 0, SMTO_NORMAL, 5000, &answer) != 0 &&
-           answer == 1;
-}
-
-bool StandInTaskbar::ClockProcedureIsOriginal() const
-{
-    return AsksYes(tray_, kClockProcIntactMessage);
-}
-
-bool StandInTaskbar::SubclassClockOnTop() const
-{
-    return AsksYes(tray_, kSubclassClockMessage);
 }
 
 HWND FindClockWindow()
@@ -177,23 +66,33 @@ bool IsComponentInstalled()
     return static_cast<bool>(mutex);
 }
 
-std::string ClockText()
+// A window's text, asked for as another process would; empty without one.
+static std::string TextOfWindow(HWND window)
 {
-    HWND clock = FindClockWindow();
-    if (clock == nullptr) {
+    if (window == nullptr) {
         return std::string();
     }
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(clock, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &length)) {
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &length)) {
         return std::string();
     }
     std::vector<char> buffer(length + 1, '\0');
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(clock, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), SMTO_NORMAL,
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), SMTO_NORMAL,
                              5000, &copied)) {
         return std::string();
     }
     return std::string(buffer.data(), copied < buffer.size() ? copied : buffer.size() - 1);
+}
+
+std::string ClockText()
+{
+    return TextOfWindow(FindClockWindow());
+}
+
+std::string SurfaceText(HWND taskbar)
+{
+    return TextOfWindow(ClockSurfaceOfTaskbar(taskbar));
 }
 
 void PumpMessagesFor(DWORD milliseconds)
@@ -290,7 +189,15 @@ bool PushSettings(const ClockSettings& settings)
 
 HWND FindProcessWindow(const char* className, DWORD processId)
 {
-    return FindOwnedWindow(nullptr, className, processId);
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 HWND WaitForProcessWindow(const char* className, DWORD processId, DWORD timeoutMs)

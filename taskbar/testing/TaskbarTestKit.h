@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ClockSettings.h"
+#include "StandInTaskbar.h"
 #include "Win32Handles.h"
 
 #include <windows.h>
@@ -17,6 +18,14 @@ namespace testkit {
 
 enum class ClockMode { Shown, Hidden, None };
 
+// How the stand-in taskbar starts: its layout, how many monitors it splits
+// the screen into (1 to 4, a taskbar on each) and its primary's classic clock.
+struct StandInOptions {
+    ClockMode clock = ClockMode::Shown;
+    TaskbarLayout layout = TaskbarLayout::Classic;
+    int monitors = 1;
+};
+
 // The stand-in taskbar as a child process. Ends it (and anything it started)
 // on Stop or destruction, so a failing test leaves nothing running.
 class StandInTaskbar {
@@ -26,9 +35,10 @@ public:
     StandInTaskbar& operator=(const StandInTaskbar&) = delete;
     ~StandInTaskbar() { Stop(); }
 
-    // Starts it and waits until its clock (with ClockMode::None its
-    // taskbar window) exists.
+    // Starts it and waits until every taskbar exists with its clock window
+    // or the bridge that holds its clock.
     bool Start(ClockMode mode = ClockMode::Shown, DWORD timeoutMs = 10000);
+    bool Start(const StandInOptions& options, DWORD timeoutMs = 10000);
 
     // Asks it to close, then ends whatever is left. Returns whether it
     // closed on its own.
@@ -37,8 +47,21 @@ public:
     bool IsRunning() const;
     DWORD ProcessId() const { return processId_; }
     HANDLE Process() const { return process_.Get(); }
+    // The primary taskbar and its classic clock (null without one), as of
+    // the last Start or Restart.
     HWND TrayWindow() const { return tray_; }
     HWND ClockWindow() const { return clock_; }
+
+    // Its taskbars as they are now, the primary first.
+    std::vector<HWND> Taskbars() const;
+    // Adds a secondary taskbar of the layout; its window, or null.
+    HWND AddTaskbar() const;
+    // Removes the last secondary taskbar; false when there is none.
+    bool RemoveTaskbar() const;
+    // Has it destroy and re-create every taskbar, as a restarted shell does
+    // (it then broadcasts "TaskbarCreated"); waits until they all exist
+    // again under new windows.
+    bool Restart(DWORD timeoutMs = 10000);
 
     // Whether the clock runs its own window procedure (nothing subclassed it).
     bool ClockProcedureIsOriginal() const;
@@ -46,19 +69,31 @@ public:
     bool SubclassClockOnTop() const;
 
 private:
+    bool WaitUntilBuilt(size_t count, HWND oldPrimary, DWORD timeoutMs);
+
     UniqueHandle job_;
     UniqueHandle process_;
     DWORD processId_ = 0;
+    DWORD thread_ = 0; // the stand-in's one UI thread
     HWND tray_ = nullptr;
     HWND clock_ = nullptr;
 };
 
+// Whether the fake system clock of a Windows 11 layout can be seen on the
+// screen over the taskbar's clock bridge (false without a bridge).
+bool SystemClockShowsThrough(HWND taskbar);
+
+// The text of the window that shows the taskbar's clock (the component's
+// overlay, or the shell's clock); empty without one.
+std::string SurfaceText(HWND taskbar);
+
 // The first taskbar that has a clock, found as the loader finds it.
 HWND FindClockWindow();
 
-// The loader's hand-shake with the library at dllPath: hook on the clock's
-// thread, WM_WININICHANGE to the taskbar, wait for "HoralumeHookComplete",
-// 100 ms, unhook, free. Returns whether the event came in time.
+// The loader's hand-shake with the library at dllPath: hook on the thread of
+// the classic clock (without one, of the first "Shell_TrayWnd"),
+// WM_WININICHANGE to that taskbar, wait for "HoralumeHookComplete", 100 ms,
+// unhook, free. Returns whether the event came in time.
 bool InstallClockComponent(const std::string& dllPath, DWORD timeoutMs = 10000);
 bool RemoveClockComponent(const std::string& dllPath, DWORD timeoutMs = 10000);
 

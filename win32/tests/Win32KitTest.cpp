@@ -1,5 +1,6 @@
 // The shared Win32 pieces against the test kit's DDE server and stand-in taskbar.
 #include "ElementClient.h"
+#include "HookApi.h"
 #include "ModuleOf.h"
 #include "RecordingDdeServer.h"
 #include "TaskbarClock.h"
@@ -44,6 +45,71 @@ TEST(TaskbarClockTest, FindsTheClockOfAnyOrOfTheGivenThread)
     const DWORD shellThread = GetWindowThreadProcessId(taskbar.TrayWindow(), nullptr);
     EXPECT_EQ(FindTaskbarClock(shellThread).clock, taskbar.ClockWindow());
     EXPECT_EQ(FindTaskbarClock(GetWindowThreadProcessId(empty.TrayWindow(), nullptr)).clock, nullptr);
+}
+
+// Each layout on two monitors, as the component's lookups see it.
+TEST(TaskbarClockTest, LookupsFindEachLayoutsClocks)
+{
+    for (TaskbarLayout layout :
+         {TaskbarLayout::Classic, TaskbarLayout::Win10, TaskbarLayout::Win11Early, TaskbarLayout::Win11}) {
+        SCOPED_TRACE(kLayoutNames[static_cast<int>(layout)]);
+        StandInOptions options;
+        options.layout = layout;
+        options.monitors = 2;
+        StandInTaskbar taskbar;
+        ASSERT_TRUE(taskbar.Start(options));
+        const std::vector<HWND> taskbars = FindTaskbars(GetWindowThreadProcessId(taskbar.TrayWindow(), nullptr));
+        ASSERT_EQ(taskbars.size(), 2u);
+        EXPECT_EQ(taskbars[0], taskbar.TrayWindow());
+
+        const bool win11 = layout == TaskbarLayout::Win11Early || layout == TaskbarLayout::Win11;
+        EXPECT_EQ(ShellClockOfTaskbar(taskbars[0]), taskbar.ClockWindow());
+        EXPECT_EQ(taskbar.ClockWindow() != nullptr, !win11);
+        HWND button = ShellClockOfTaskbar(taskbars[1]);
+        EXPECT_EQ(button != nullptr, layout == TaskbarLayout::Win10);
+        if (button != nullptr) {
+            EXPECT_EQ(GetParent(button), taskbars[1]);
+            EXPECT_EQ(SurfaceText(taskbars[1]).size(), 8u) << "the plain time, as the classic clock's";
+        }
+        for (HWND each : taskbars) {
+            EXPECT_EQ(ClockBridgeOfTaskbar(each) != nullptr, win11);
+            // Only the clock's bridge, the rightmost, shows the fake clock.
+            EXPECT_EQ(WaitUntil([&] { return SystemClockShowsThrough(each); }, win11 ? 5000 : 0), win11);
+        }
+    }
+}
+
+TEST(TaskbarClockTest, TaskbarsAreAddedRemovedAndMadeAnewOnRestart)
+{
+    StandInOptions options;
+    options.layout = TaskbarLayout::Win11;
+    options.monitors = 2;
+    StandInTaskbar taskbar;
+    ASSERT_TRUE(taskbar.Start(options));
+    HWND added = taskbar.AddTaskbar();
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(taskbar.Taskbars().size(), 3u);
+    EXPECT_TRUE(WaitUntil([&] { return SystemClockShowsThrough(added); })) << "beyond the monitors, still on screen";
+    EXPECT_TRUE(WaitUntil([&] { return SystemClockShowsThrough(taskbar.TrayWindow()); })) << "and not over another";
+    EXPECT_TRUE(taskbar.RemoveTaskbar());
+    EXPECT_FALSE(IsWindow(added)) << "the last one added goes first";
+    EXPECT_TRUE(taskbar.RemoveTaskbar());
+    EXPECT_FALSE(taskbar.RemoveTaskbar()) << "the primary stays";
+    EXPECT_EQ(taskbar.Taskbars().size(), 1u);
+
+    ASSERT_NE(taskbar.AddTaskbar(), nullptr);
+    const HWND oldPrimary = taskbar.TrayWindow();
+    ASSERT_TRUE(taskbar.Restart());
+    EXPECT_FALSE(IsWindow(oldPrimary));
+    const std::vector<HWND> taskbars = taskbar.Taskbars();
+    ASSERT_EQ(taskbars.size(), 2u);
+    EXPECT_EQ(taskbars[0], taskbar.TrayWindow());
+    EXPECT_EQ(FindWindowExA(nullptr, nullptr, hookapi::kTrayWindowClass, nullptr), taskbar.TrayWindow())
+        << "the loader's hook goes to the new primary, not to Wine's hidden tray";
+    for (HWND each : taskbars) {
+        EXPECT_TRUE(WaitUntil([&] { return SystemClockShowsThrough(each); }));
+    }
+    EXPECT_TRUE(taskbar.Stop()) << "the new primary closes the process";
 }
 
 TEST(ModuleOfTest, NamesTheProgramThisCodeIsLinkedInto)

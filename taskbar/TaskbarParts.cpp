@@ -1,0 +1,268 @@
+#include "TaskbarParts.h"
+
+#include "HookApi.h"
+#include "Win32Handles.h"
+#include "WindowBinding.h"
+
+constexpr int kTaskbarHeight = 40;
+constexpr int kNotifyWidth = 240;
+constexpr int kClockWidth = 80;
+constexpr int kClockButtonInset = 2;
+constexpr int kShowDesktopWidth = 12;
+constexpr UINT_PTR kClockTimer = 1;
+constexpr UINT kAdjustCommand = 1;
+constexpr UINT kCloseCommand = 2;
+// Every child: a sibling above it (an overlay clock) is never painted over.
+constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+
+bool PlainClock::Create(HINSTANCE instance, const char* windowClass, HWND parent, const RECT& place, bool shown)
+{
+    const DWORD style = shown ? kChildStyle : (kChildStyle & ~WS_VISIBLE);
+    if (!CreateWindowExA(0, windowClass, "", style, place.left, place.top, place.right - place.left,
+                         place.bottom - place.top, parent, nullptr, instance, this)) {
+        return false;
+    }
+    ShowTime();
+    SetTimer(window_, kClockTimer, 1000, nullptr);
+    return true;
+}
+
+// The clock's own menu, owned by the clock as a shell clock's is, so that a
+// component can add its items when the menu opens.
+void PlainClock::ShowMenu(LPARAM lParam)
+{
+    UniqueMenu menu(CreatePopupMenu());
+    AppendMenuA(menu.Get(), MF_STRING, kAdjustCommand, kAdjustMenuText);
+    AppendMenuA(menu.Get(), MF_STRING, kCloseCommand, kCloseMenuText);
+    POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (lParam == -1) {
+        RECT rect;
+        GetWindowRect(window_, &rect);
+        point = {rect.left, rect.top};
+    }
+    SetForegroundWindow(GetAncestor(window_, GA_ROOT));
+    TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON, point.x, point.y, 0, window_, nullptr);
+    PostMessageA(window_, WM_NULL, 0, 0);
+}
+
+void PlainClock::ShowTime()
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char text[16];
+    wsprintfA(text, "%02d:%02d:%02d", now.wHour, now.wMinute, now.wSecond);
+    SetWindowTextA(window_, text);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void PlainClock::Paint()
+{
+    PaintDC dc(window_);
+    char text[16];
+    int length = GetWindowTextA(window_, text, sizeof text);
+    RECT client;
+    GetClientRect(window_, &client);
+    DCSelection font(dc.Get(), GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc.Get(), TRANSPARENT);
+    DrawTextA(dc.Get(), text, length, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+LRESULT PlainClock::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CONTEXTMENU:
+        ShowMenu(lParam);
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kAdjustCommand) {
+            MessageBeep(MB_OK); // nothing to adjust in a stand-in
+        } else if (LOWORD(wParam) == kCloseCommand) {
+            PostMessageA(primary_, WM_CLOSE, 0, 0);
+        }
+        return 0;
+    case WM_TIMER:
+        ShowTime();
+        return 0;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+const WNDPROC PlainClock::Procedure = BoundWindowProc<PlainClock, &PlainClock::window_, &PlainClock::HandleMessage>;
+
+// Another extension's procedure on the clock: passes everything down.
+LRESULT CALLBACK PlainClock::OtherExtensionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    PlainClock* self = BoundWindowObject<PlainClock>(window, message, lParam);
+    return CallWindowProcA(self->procUnderOtherExtension_, window, message, wParam, lParam);
+}
+
+bool PlainClock::RunsOwnProcedure() const
+{
+    return GetWindowLongPtrA(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(Procedure);
+}
+
+bool PlainClock::SubclassOnTop()
+{
+    if (procUnderOtherExtension_ != nullptr) {
+        return false;
+    }
+    procUnderOtherExtension_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OtherExtensionProc)));
+    return true;
+}
+
+// Milliseconds until the next minute begins, so the fake clock turns with it.
+static UINT UntilNextMinute()
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return (60 - now.wSecond) * 1000 - now.wMilliseconds;
+}
+
+static void PaintFakeSystemClock(HWND bridge)
+{
+    PaintDC dc(bridge);
+    RECT clock;
+    GetClientRect(bridge, &clock);
+    clock.right -= kShowDesktopWidth;
+    clock.left = clock.right - kClockWidth;
+    UniqueBrush fill(CreateSolidBrush(kFakeSystemClockColour));
+    FillRect(dc.Get(), &clock, fill.Get());
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char text[8];
+    const int length = wsprintfA(text, "%02d:%02d", now.wHour, now.wMinute);
+    DCSelection font(dc.Get(), GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc.Get(), TRANSPARENT);
+    DrawTextA(dc.Get(), text, length, &clock, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+// A content bridge; the one created with a non-null parameter holds the
+// system's clock, painted as a fake one and turned each minute.
+static LRESULT CALLBACK BridgeProc(HWND bridge, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const bool holdsClock = GetWindowLongPtrA(bridge, GWLP_USERDATA) != 0;
+    switch (message) {
+    case WM_CREATE:
+        if (reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams != nullptr) {
+            SetWindowLongPtrA(bridge, GWLP_USERDATA, 1);
+            SetTimer(bridge, kClockTimer, UntilNextMinute(), nullptr);
+        }
+        return 0;
+    case WM_TIMER:
+        InvalidateRect(bridge, nullptr, TRUE);
+        SetTimer(bridge, kClockTimer, UntilNextMinute(), nullptr);
+        return 0;
+    case WM_PAINT:
+        if (holdsClock) {
+            PaintFakeSystemClock(bridge);
+            return 0;
+        }
+        break;
+    }
+    return DefWindowProcA(bridge, message, wParam, lParam);
+}
+
+static void RegisterWindowClass(HINSTANCE instance, const char* name, WNDPROC proc, UINT style)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.style = style;
+    windowClass.lpfnWndProc = proc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = name;
+    RegisterClassA(&windowClass);
+}
+
+void RegisterTaskbarClasses(HINSTANCE instance, WNDPROC primaryProc)
+{
+    const UINT redraw = CS_HREDRAW | CS_VREDRAW;
+    RegisterWindowClass(instance, hookapi::kTrayWindowClass, primaryProc, redraw);
+    RegisterWindowClass(instance, hookapi::kSecondaryTrayWindowClass, DefWindowProcA, redraw);
+    RegisterWindowClass(instance, hookapi::kNotifyWindowClass, DefWindowProcA, redraw);
+    // Like the shell's clocks, they are told of double clicks.
+    RegisterWindowClass(instance, hookapi::kClockWindowClass, PlainClock::Procedure, redraw | CS_DBLCLKS);
+    RegisterWindowClass(instance, hookapi::kClockButtonClass, PlainClock::Procedure, redraw | CS_DBLCLKS);
+    RegisterWindowClass(instance, hookapi::kContentBridgeClass, BridgeProc, redraw);
+}
+
+static HWND CreateChild(HINSTANCE instance, const char* windowClass, HWND parent, const RECT& place,
+                        void* param = nullptr, DWORD exStyle = 0)
+{
+    return CreateWindowExA(exStyle, windowClass, "", kChildStyle, place.left, place.top, place.right - place.left,
+                           place.bottom - place.top, parent, nullptr, instance, param);
+}
+
+static HWND CreateClockBridge(HINSTANCE instance, HWND parent, const RECT& place)
+{
+    static int holdsClock = 1;
+    return CreateChild(instance, hookapi::kContentBridgeClass, parent, place, &holdsClock);
+}
+
+static void AddPrimaryParts(HINSTANCE instance, const TaskbarOptions& options, Taskbar& taskbar)
+{
+    RECT inside;
+    GetClientRect(taskbar.window, &inside);
+    if (options.layout == TaskbarLayout::Win11) {
+        CreateClockBridge(instance, taskbar.window, inside);
+        return;
+    }
+    const RECT notifyPlace = {inside.right - kNotifyWidth, 2, inside.right - 2, inside.bottom - 2};
+    HWND notify =
+        CreateChild(instance, hookapi::kNotifyWindowClass, taskbar.window, notifyPlace, nullptr, WS_EX_STATICEDGE);
+    if (notify == nullptr) {
+        return;
+    }
+    RECT area;
+    GetClientRect(notify, &area);
+    if (options.layout == TaskbarLayout::Win11Early) {
+        CreateClockBridge(instance, notify, area);
+    } else if (options.withClock) {
+        taskbar.clock = std::make_unique<PlainClock>(taskbar.window);
+        const RECT clockPlace = {area.right - kClockWidth, 0, area.right, area.bottom};
+        taskbar.clock->Create(instance, hookapi::kClockWindowClass, notify, clockPlace, options.clockShown);
+    }
+}
+
+static void AddSecondaryParts(HINSTANCE instance, TaskbarLayout layout, Taskbar& taskbar, HWND primary)
+{
+    RECT inside;
+    GetClientRect(taskbar.window, &inside);
+    if (layout == TaskbarLayout::Win10) {
+        taskbar.clock = std::make_unique<PlainClock>(primary);
+        const RECT place = {inside.right - kClockWidth - kClockButtonInset, kClockButtonInset,
+                            inside.right - kClockButtonInset, inside.bottom - kClockButtonInset};
+        taskbar.clock->Create(instance, hookapi::kClockButtonClass, taskbar.window, place, true);
+    } else if (layout == TaskbarLayout::Win11 || layout == TaskbarLayout::Win11Early) {
+        const RECT taskList = {0, 0, inside.right - kNotifyWidth, inside.bottom};
+        CreateChild(instance, hookapi::kContentBridgeClass, taskbar.window, taskList);
+        CreateClockBridge(instance, taskbar.window, {taskList.right, 0, inside.right, inside.bottom});
+    }
+}
+
+Taskbar CreateTaskbar(HINSTANCE instance, const TaskbarOptions& options, int index, HWND primary, void* primaryObject)
+{
+    // Monitors side by side; taskbars beyond them stack upwards, on screen.
+    const int slotWidth = GetSystemMetrics(SM_CXSCREEN) / options.monitors;
+    const int x = (index % options.monitors) * slotWidth;
+    const int y = GetSystemMetrics(SM_CYSCREEN) - kTaskbarHeight * (1 + index / options.monitors);
+    Taskbar taskbar;
+    taskbar.window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
+                                     index == 0 ? hookapi::kTrayWindowClass : hookapi::kSecondaryTrayWindowClass, "",
+                                     WS_POPUP | WS_BORDER, x, y, slotWidth, kTaskbarHeight, nullptr, nullptr, instance,
+                                     index == 0 ? primaryObject : nullptr);
+    if (taskbar.window == nullptr) {
+        return taskbar;
+    }
+    if (index == 0) {
+        AddPrimaryParts(instance, options, taskbar);
+    } else {
+        AddSecondaryParts(instance, options.layout, taskbar, primary);
+    }
+    ShowWindow(taskbar.window, SW_SHOWNOACTIVATE);
+    return taskbar;
+}

@@ -1,0 +1,60 @@
+// The windows of one stand-in taskbar: the plain clock (the classic clock and
+// a secondary's "ClockButton"), the content bridges, and each layout's tree.
+#pragma once
+
+#include "StandInTaskbar.h"
+
+#include <windows.h>
+
+#include <memory>
+
+// A clock showing the plain time "HH:MM:SS" as its window text, with a
+// right-click menu of its own whose close item closes the primary taskbar.
+class PlainClock {
+public:
+    explicit PlainClock(HWND primary) : primary_(primary) {}
+    PlainClock(const PlainClock&) = delete;
+    PlainClock& operator=(const PlainClock&) = delete;
+
+    bool Create(HINSTANCE instance, const char* windowClass, HWND parent, const RECT& place, bool shown);
+    HWND Window() const { return window_; }
+    // Whether the clock still runs its own window procedure.
+    bool RunsOwnProcedure() const;
+    // Puts a pass-through procedure on top of whatever the clock runs now,
+    // as another shell extension would; false when one is there already.
+    bool SubclassOnTop();
+
+    static const WNDPROC Procedure;
+
+private:
+    static LRESULT CALLBACK OtherExtensionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void ShowMenu(LPARAM lParam);
+    void ShowTime();
+    void Paint();
+
+    HWND window_ = nullptr;
+    HWND primary_;
+    WNDPROC procUnderOtherExtension_ = nullptr;
+};
+
+struct TaskbarOptions {
+    TaskbarLayout layout = TaskbarLayout::Classic;
+    int monitors = 1;
+    bool withClock = true; // the primary's classic clock
+    bool clockShown = true;
+};
+
+// One taskbar window and its plain clock, if it has one.
+struct Taskbar {
+    HWND window = nullptr;
+    std::unique_ptr<PlainClock> clock;
+};
+
+// Registers every window class once; the primary taskbar runs primaryProc.
+void RegisterTaskbarClasses(HINSTANCE instance, WNDPROC primaryProc);
+
+// Creates the taskbar window of the given index (0: the primary, bound to
+// primaryObject) on its monitor slot, with the layout's children, and shows
+// it. The taskbar's window is null when it could not be created.
+Taskbar CreateTaskbar(HINSTANCE instance, const TaskbarOptions& options, int index, HWND primary, void* primaryObject);

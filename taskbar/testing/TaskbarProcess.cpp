@@ -1,0 +1,205 @@
+// The stand-in taskbar as a child process of the test: started with its
+// layout, driven through its own messages, and looked at on the screen.
+#include "TaskbarTestKit.h"
+
+#include "HookApi.h"
+#include "TaskbarClock.h"
+
+namespace testkit {
+
+static constexpr DWORD kPollMs = 20;
+
+// The job ends the taskbar even when the test process dies first.
+static UniqueHandle KillOnCloseJob()
+{
+    UniqueHandle job(CreateJobObjectA(nullptr, nullptr));
+    if (job) {
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    }
+    return job;
+}
+
+static std::string CommandLine(const StandInOptions& options)
+{
+    std::string commandLine = std::string("\"") + TASKBAR_EXE_PATH + "\"";
+    if (options.clock == ClockMode::None) {
+        commandLine += std::string(" ") + kNoClockSwitch;
+    } else if (options.clock == ClockMode::Hidden) {
+        commandLine += std::string(" ") + kHiddenClockSwitch;
+    }
+    commandLine += std::string(" ") + kLayoutSwitch + " " + kLayoutNames[static_cast<int>(options.layout)];
+    return commandLine + " " + kMonitorsSwitch + " " + std::to_string(options.monitors);
+}
+
+bool StandInTaskbar::Start(ClockMode mode, DWORD timeoutMs)
+{
+    StandInOptions options;
+    options.clock = mode;
+    return Start(options, timeoutMs);
+}
+
+bool StandInTaskbar::Start(const StandInOptions& options, DWORD timeoutMs)
+{
+    Stop();
+    std::string commandLine = CommandLine(options);
+    job_ = KillOnCloseJob();
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &startup,
+                        &info)) {
+        return false;
+    }
+    UniqueHandle thread(info.hThread);
+    process_.Reset(info.hProcess);
+    processId_ = info.dwProcessId;
+    thread_ = info.dwThreadId;
+    if (job_) {
+        AssignProcessToJobObject(job_.Get(), process_.Get());
+    }
+    ResumeThread(thread.Get());
+    if (!WaitUntilBuilt(static_cast<size_t>(options.monitors), nullptr, timeoutMs)) {
+        Stop();
+        return false;
+    }
+    return true;
+}
+
+// The stand-in shows each taskbar once its children are made, so a visible
+// taskbar has its clock window or bridge. Takes the primary and its clock.
+bool StandInTaskbar::WaitUntilBuilt(size_t count, HWND oldPrimary, DWORD timeoutMs)
+{
+    for (DWORD waited = 0; waited <= timeoutMs; waited += kPollMs) {
+        const std::vector<HWND> taskbars = Taskbars();
+        bool built = taskbars.size() == count && taskbars.front() != oldPrimary;
+        for (HWND taskbar : taskbars) {
+            built = built && IsWindowVisible(taskbar);
+        }
+        if (built) {
+            tray_ = taskbars.front();
+            clock_ = ClockOfTaskbar(tray_).clock;
+            return true;
+        }
+        if (WaitForSingleObject(process_.Get(), kPollMs) == WAIT_OBJECT_0) {
+            break;
+        }
+    }
+    return false;
+}
+
+bool StandInTaskbar::Stop(DWORD timeoutMs)
+{
+    bool closedItself = false;
+    if (process_) {
+        const std::vector<HWND> taskbars = Taskbars();
+        if (!taskbars.empty()) {
+            PostMessageA(taskbars.front(), WM_CLOSE, 0, 0);
+        }
+        closedItself = !taskbars.empty() && WaitForSingleObject(process_.Get(), timeoutMs) == WAIT_OBJECT_0;
+        if (!closedItself) {
+            TerminateProcess(process_.Get(), 1);
+            WaitForSingleObject(process_.Get(), timeoutMs);
+        }
+    }
+    if (job_) {
+        TerminateJobObject(job_.Get(), 1);
+    }
+    job_.Reset();
+    process_.Reset();
+    processId_ = 0;
+    thread_ = 0;
+    tray_ = nullptr;
+    clock_ = nullptr;
+    return closedItself;
+}
+
+bool StandInTaskbar::IsRunning() const
+{
+    return process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
+}
+
+std::vector<HWND> StandInTaskbar::Taskbars() const
+{
+    return thread_ != 0 ? FindTaskbars(thread_) : std::vector<HWND>();
+}
+
+// Sends one of the stand-in's own messages to its primary; its answer, or 0.
+static LRESULT Ask(HWND tray, const char* messageName)
+{
+    DWORD_PTR answer = 0;
+    if (tray == nullptr ||
+        !SendMessageTimeoutA(tray, RegisterWindowMessageA(messageName), 0, 0, SMTO_NORMAL, 5000, &answer)) {
+        return 0;
+    }
+    return static_cast<LRESULT>(answer);
+}
+
+HWND StandInTaskbar::AddTaskbar() const
+{
+    return reinterpret_cast<HWND>(Ask(tray_, kAddTaskbarMessage));
+}
+
+bool StandInTaskbar::RemoveTaskbar() const
+{
+    return Ask(tray_, kRemoveTaskbarMessage) == 1;
+}
+
+bool StandInTaskbar::Restart(DWORD timeoutMs)
+{
+    const size_t count = Taskbars().size();
+    return Ask(tray_, kRestartMessage) == 1 && WaitUntilBuilt(count, tray_, timeoutMs);
+}
+
+bool StandInTaskbar::ClockProcedureIsOriginal() const
+{
+    return Ask(tray_, kClockProcIntactMessage) == 1;
+}
+
+bool StandInTaskbar::SubclassClockOnTop() const
+{
+    return Ask(tray_, kSubclassClockMessage) == 1;
+}
+
+bool SystemClockShowsThrough(HWND taskbar)
+{
+    HWND bridge = ClockBridgeOfTaskbar(taskbar);
+    RECT area;
+    if (bridge == nullptr || !GetWindowRect(bridge, &area)) {
+        return false;
+    }
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    BITMAPINFO format = {};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height; // top-down
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueBitmap shot(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueMemoryDC memory(CreateCompatibleDC(nullptr));
+    WindowDC screen(nullptr);
+    if (!shot || !memory || !screen) {
+        return false;
+    }
+    {
+        DCSelection selected(memory.Get(), shot.Get());
+        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY);
+    }
+    GdiFlush();
+    // A 32-bit DIB pixel is blue, green, red from the lowest byte up.
+    const DWORD fake = (GetRValue(kFakeSystemClockColour) << 16) | (GetGValue(kFakeSystemClockColour) << 8) |
+                       GetBValue(kFakeSystemClockColour);
+    const DWORD* pixels = static_cast<const DWORD*>(bits);
+    for (int i = 0; i < width * height; ++i) {
+        if ((pixels[i] & 0x00FFFFFF) == fake) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace testkit
