@@ -14,7 +14,9 @@ bool RegisterOverlayClass(WNDPROC procedure)
     windowClass.hInstance = ThisModule();
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.lpszClassName = hookapi::kOverlayClockClass;
-    return RegisterClassA(&windowClass) != 0;
+    // Still there when the last overlay went with its taskbar: a class cannot
+    // go while a window of it is being destroyed.
+    return RegisterClassA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 // Called once no overlay is left: a class kept past the library's unloading

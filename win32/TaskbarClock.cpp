@@ -77,15 +77,18 @@ HWND ClockBridgeOfTaskbar(HWND taskbar)
     return best;
 }
 
-HWND FindBridgedTaskbar()
+TaskbarClock FindLoaderClock()
 {
+    TaskbarClock found = FindTaskbarClock();
     HWND tray = nullptr;
-    while ((tray = FindWindowExA(nullptr, tray, hookapi::kTrayWindowClass, nullptr)) != nullptr) {
+    while (found.clock == nullptr && (tray = FindWindowExA(nullptr, tray, hookapi::kTrayWindowClass, nullptr))) {
         if (ClockBridgeOfTaskbar(tray) != nullptr) {
-            return tray;
+            found = ClockOfTaskbar(tray);
+            found.clock = FindWindowExA(tray, nullptr, hookapi::kOverlayClockClass, nullptr);
+            return found;
         }
     }
-    return nullptr;
+    return found;
 }
 
 HWND ClockSurfaceOfTaskbar(HWND taskbar)

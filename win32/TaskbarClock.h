@@ -23,9 +23,11 @@ TaskbarClock FindTaskbarClock(DWORD thread = 0);
 // may be null.
 TaskbarClock ClockOfTaskbar(HWND tray);
 
-// The first "Shell_TrayWnd" whose clock is drawn inside a content bridge
-// (Windows 11), for when no taskbar has the classic clock; null when none.
-HWND FindBridgedTaskbar();
+// The clock as the loader finds it: the first classic clock; without one
+// anywhere, the first "Shell_TrayWnd" whose clock is drawn inside a content
+// bridge (Windows 11), its clock window being the component's overlay (null
+// until the component has put it up). All null when neither exists.
+TaskbarClock FindLoaderClock();
 
 // Every taskbar window: the "Shell_TrayWnd" windows first, then the
 // secondary ones. With a thread id, only that thread's.

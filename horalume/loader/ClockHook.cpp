@@ -12,12 +12,7 @@
 
 bool FindClockWindow(LoaderState& state)
 {
-    TaskbarClock found = FindTaskbarClock();
-    if (found.clock == nullptr) {
-        // Windows 11: the clock is the component's overlay once installed.
-        found = ClockOfTaskbar(FindBridgedTaskbar());
-        found.clock = found.tray != nullptr ? ClockSurfaceOfTaskbar(found.tray) : nullptr;
-    }
+    const TaskbarClock found = FindLoaderClock();
     state.trayWindow = found.tray;
     state.notifyWindow = found.notify;
     state.session.clockWindow = found.clock;

@@ -16,9 +16,7 @@ static constexpr DWORD kPollMs = 20;
 // of the first "Shell_TrayWnd", which the component then searches itself.
 static bool HookClock(const std::string& dllPath, const char* procName, DWORD timeoutMs)
 {
-    const TaskbarClock found = FindTaskbarClock();
-    HWND taskbar =
-        found.clock != nullptr ? found.tray : FindWindowExA(nullptr, nullptr, hookapi::kTrayWindowClass, nullptr);
+    const HWND taskbar = FindLoaderClock().tray;
     DWORD thread = taskbar != nullptr ? GetWindowThreadProcessId(taskbar, nullptr) : 0;
     if (thread == 0) {
         return false;
@@ -47,7 +45,7 @@ static bool HookClock(const std::string& dllPath, const char* procName, DWORD ti
 
 HWND FindClockWindow()
 {
-    return FindTaskbarClock().clock;
+    return FindLoaderClock().clock;
 }
 
 bool InstallClockComponent(const std::string& dllPath, DWORD timeoutMs)
