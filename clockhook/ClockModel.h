@@ -65,6 +65,8 @@ public:
 
     const ClockSettings& Settings() const { return settings_; }
     const ResourceReadings& Readings() const { return readings_; }
+    // The locale's texts the model renders with.
+    const LocaleTexts& Locale() const { return haveLocaleTexts_ ? localeTexts_ : DefaultLocaleTexts(); }
 
     // The format rendered for the moment, its lines joined by the separator.
     std::string Render(std::string_view format, const ClockMoment& moment, std::string_view separator) const;

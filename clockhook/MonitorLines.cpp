@@ -5,15 +5,30 @@
 
 constexpr int kLineThickness = 2;
 
-MonitorLines MeasureMonitorLines(const ClockSettings& settings, const ResourceReadings& readings, int width)
+static bool CpuLineOn(const ClockSettings& settings)
 {
     constexpr std::uint32_t kCpuLine = DisplayFlag::CpuMonitor | DisplayFlag::CpuUsageLine;
+    return (settings.displayFlags & kCpuLine) == kCpuLine;
+}
+
+static bool MemoryLineOn(const ClockSettings& settings)
+{
+    return (settings.displayFlags & DisplayFlag::MemoryLoadLine) != 0;
+}
+
+bool WantsMonitorLines(const ClockSettings& settings)
+{
+    return CpuLineOn(settings) || MemoryLineOn(settings);
+}
+
+MonitorLines MeasureMonitorLines(const ClockSettings& settings, const ResourceReadings& readings, int width)
+{
     MonitorLines lines;
-    if ((settings.displayFlags & kCpuLine) == kCpuLine) {
+    if (CpuLineOn(settings)) {
         lines.cpuLength = LineLength(width, readings.cpuUsage);
         lines.cpuColour = settings.cpuColor;
     }
-    if (settings.displayFlags & DisplayFlag::MemoryLoadLine) {
+    if (MemoryLineOn(settings)) {
         lines.memoryLength = LineLength(width, readings.memoryLoad);
         lines.memoryColour = settings.memLoadColor;
     }

@@ -19,6 +19,10 @@ struct MonitorLines {
     }
 };
 
+// Whether the settings ask for either line (each follows a reading taken
+// every second).
+bool WantsMonitorLines(const ClockSettings& settings);
+
 // The lines the settings ask for, for a clock of the given width.
 MonitorLines MeasureMonitorLines(const ClockSettings& settings, const ResourceReadings& readings, int width);
 

@@ -2,6 +2,7 @@
 
 #include "DecimalTime.h"
 #include "StartProgram.h"
+#include "TolerantTimer.h"
 #include "TrayIcon.h"
 #include "WindowBinding.h"
 #include "resource.h"
@@ -13,6 +14,10 @@ static const char kDateItem[] = "DD";
 static const UINT kTrayCallbackMessage = WM_APP + 10;
 static const UINT_PTR kTickTimer = 1;
 static const UINT kTickMs = 400;
+// The tick may come this much late and still land in every decimal second
+// (866 ms): 400 + 100 and a system timer tick or two stay well inside it.
+static const ULONG kTickToleranceMs = 100;
+static_assert(kTickMs + kTickToleranceMs + 2 * 16 < 866, "a decimal second would be skipped");
 static const int kTitleLength = 100;
 // A restarted shell lost the clock component with its old taskbar.
 static const UINT kTaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
@@ -125,7 +130,7 @@ bool MainWindow::Create()
         return false;
     }
     trayIcon_.SetDefaultMenuItem(IDM_ABOUT, false);
-    SetTimer(window_, kTickTimer, kTickMs, nullptr);
+    SetTolerantTimer(window_, kTickTimer, kTickMs, kTickToleranceMs);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "ClockFormat.h"
 
 #include "FormatLines.h"
+#include "FormatScan.h"
 #include "LineWriter.h"
 
 #include <algorithm>
@@ -11,46 +12,6 @@ long long Modulo(long long value, long long divisor)
 {
     long long rest = value % divisor;
     return rest < 0 ? rest + divisor : rest;
-}
-
-// How many letters of a run form one element: the longest code that fits,
-// or 0 when the letter is no element at all.
-int ElementLength(char letter, std::size_t run)
-{
-    int longest = static_cast<int>(std::min<std::size_t>(run, 4));
-    switch (letter) {
-    case 'd':
-    case 'M':
-    case 'f':
-        return longest;
-    case 'y':
-        return longest == 4 ? 4 : (longest >= 2 ? 2 : 1);
-    case 'D':
-        return longest >= 3 ? 3 : 1;
-    case 'g':
-    case 'w':
-    case 'h':
-    case 'H':
-    case 'm':
-    case 's':
-    case 't':
-        return std::min(longest, 2);
-    case 'z':
-    case 'Z':
-        return longest >= 2 ? 2 : 0;
-    case '#':
-    case '@':
-    case 'r':
-    case 'R':
-    case 'L':
-    case 'C':
-    case 'S':
-    case 'U':
-    case 'G':
-        return 1;
-    default:
-        return 0;
-    }
 }
 
 class Renderer {
@@ -64,81 +25,29 @@ public:
     // elements there).
     void RenderSpan(std::string_view format, LineWriter& out, bool nested) const
     {
-        std::size_t pos = 0;
-        while (pos < format.size()) {
-            char ch = format[pos];
-            if (ch == '\'') {
-                pos = RenderQuoted(format, pos, out);
-            } else if (ch == '%') {
-                pos = RenderUserElement(format, pos, out);
-            } else if (ch == '~') {
-                ++pos;
-            } else {
-                std::size_t run = 1;
-                while (pos + run < format.size() && format[pos + run] == ch) {
-                    ++run;
-                }
-                pos += run;
-                RenderRun(ch, run, out, nested);
-            }
-        }
+        SpanWriter writer{*this, out, nested};
+        ScanFormatSpan(format, writer);
     }
 
 private:
-    // Text between quotes; two quotes in a row stand for one, inside quotes
-    // or out. A quote never closed runs to the end of the format.
-    static std::size_t RenderQuoted(std::string_view format, std::size_t pos, LineWriter& out)
-    {
-        if (pos + 1 < format.size() && format[pos + 1] == '\'') {
-            out.Put('\'');
-            return pos + 2;
-        }
-        ++pos;
-        while (pos < format.size()) {
-            std::size_t quote = std::min(format.find('\'', pos), format.size());
-            out.Put(format.substr(pos, quote - pos));
-            pos = quote;
-            if (pos + 1 < format.size() && format[pos + 1] == '\'') {
-                out.Put('\'');
-                pos += 2;
-            } else if (pos < format.size()) {
-                return pos + 1;
-            }
-        }
-        return pos;
-    }
+    // What the scan of a span finds, written out.
+    struct SpanWriter {
+        const Renderer& renderer;
+        LineWriter& out;
+        bool nested;
 
-    // %NAME% shows the element's value; %% shows one '%'. A '%' not closed
-    // (on its line: lines are split before) shows itself and the rest.
-    std::size_t RenderUserElement(std::string_view format, std::size_t pos, LineWriter& out) const
+        void Text(std::string_view text) { out.Put(text); }
+        void UserElement(std::string_view name) { renderer.RenderUserElement(name, out); }
+        void Element(char letter, int length) { renderer.RenderElement(letter, length, out, nested); }
+    };
+
+    // Shows the element's value; nothing for one never set.
+    void RenderUserElement(std::string_view name, LineWriter& out) const
     {
-        std::size_t close = format.find('%', pos + 1);
-        if (close == std::string_view::npos) {
-            out.Put(format.substr(pos));
-            return format.size();
-        }
-        std::string_view name = format.substr(pos + 1, close - pos - 1);
-        if (name.empty()) {
-            out.Put('%');
-        } else if (context_.elements) {
+        if (context_.elements) {
             if (const char* value = context_.elements(name)) {
                 out.PutTerminated(value);
             }
-        }
-        return close + 1;
-    }
-
-    void RenderRun(char letter, std::size_t run, LineWriter& out, bool nested) const
-    {
-        while (run > 0) {
-            int length = ElementLength(letter, run);
-            if (length == 0) {
-                out.Put(letter);
-                --run;
-                continue;
-            }
-            RenderElement(letter, length, out, nested);
-            run -= static_cast<std::size_t>(length);
         }
     }
 

@@ -2,7 +2,7 @@
 // benchmarks under Wine.
 //   clockctl install|remove <dll>   clockctl format <picture>
 //   clockctl poke <name> <value>    clockctl text
-//   clockctl monitor                (both monitor lines on)
+//   clockctl monitor [picture]      (both monitor lines on)
 //   clockctl tooltip <picture>      (a tooltip that stays)
 #include "TaskbarTestKit.h"
 
@@ -19,9 +19,9 @@ static ClockSettings SettingsWithFormat(const char* format)
     return settings;
 }
 
-static ClockSettings MonitorSettings()
+static ClockSettings MonitorSettings(const char* format)
 {
-    ClockSettings settings = DefaultClockSettings();
+    ClockSettings settings = format ? SettingsWithFormat(format) : DefaultClockSettings();
     settings.displayFlags |=
         DisplayFlag::CpuMonitor | DisplayFlag::CpuUsageLine | DisplayFlag::MemoryLoadLine | DisplayFlag::CustomColours;
     settings.cpuColor = 0x000000FF;     // red
@@ -47,8 +47,8 @@ int main(int argc, char** argv)
         ok = testkit::RemoveClockComponent(argv[2]);
     } else if (command == "format" && argc == 3) {
         ok = testkit::PushSettings(SettingsWithFormat(argv[2]));
-    } else if (command == "monitor" && argc == 2) {
-        ok = testkit::PushSettings(MonitorSettings());
+    } else if (command == "monitor" && (argc == 2 || argc == 3)) {
+        ok = testkit::PushSettings(MonitorSettings(argc == 3 ? argv[2] : nullptr));
     } else if (command == "tooltip" && argc == 3) {
         ok = testkit::PushSettings(TooltipSettings(argv[2]));
     } else if (command == "poke" && argc == 4) {

@@ -5,6 +5,7 @@
 #include "RecordingDdeServer.h"
 #include "TaskbarClock.h"
 #include "TaskbarTestKit.h"
+#include "TolerantTimer.h"
 
 #include <gtest/gtest.h>
 
@@ -116,6 +117,34 @@ TEST(ModuleOfTest, NamesTheProgramThisCodeIsLinkedInto)
 {
     EXPECT_EQ(ThisModule(), GetModuleHandleA(nullptr));
     EXPECT_EQ(ModuleOf(reinterpret_cast<const void*>(&FindTaskbarClock)), ThisModule());
+}
+
+// Milliseconds until the window's timer id next posts WM_TIMER.
+DWORD WaitForTimer(HWND window, UINT_PTR id)
+{
+    DWORD start = GetTickCount();
+    MSG message;
+    while (GetMessageA(&message, window, 0, 0) > 0) {
+        if (message.message == WM_TIMER && message.wParam == id) {
+            break;
+        }
+        DispatchMessageA(&message);
+    }
+    return GetTickCount() - start;
+}
+
+TEST(TolerantTimerTest, FiresEveryDelayAndTakesANewOne)
+{
+    HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(SetTolerantTimer(window, 7, 300, 30));
+    DWORD first = WaitForTimer(window, 7);
+    EXPECT_GE(first, 250u);
+    EXPECT_LT(first, 1000u);
+    EXPECT_GE(WaitForTimer(window, 7), 250u); // it repeats
+    ASSERT_TRUE(SetTolerantTimer(window, 7, 50, 0));
+    EXPECT_LT(WaitForTimer(window, 7), 250u);
+    DestroyWindow(window);
 }
 
 } // namespace
