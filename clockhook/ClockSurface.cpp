@@ -272,6 +272,9 @@ bool ClockSurface::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         return false;
     case WM_MOUSEHOVER:
         tooltip_.Show(model_);
+        if (tooltip_.Shown()) {
+            host_.OnTooltipShown();
+        }
         return true;
     case WM_MOUSELEAVE:
         tooltip_.OnMouseLeave();

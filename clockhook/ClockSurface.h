@@ -22,6 +22,8 @@ class ClockSurface;
 // What a surface asks of the component that wires it.
 class SurfaceHost {
 public:
+    // The tooltip came up: its format now counts for the clock's wake.
+    virtual void OnTooltipShown() = 0;
     // The surface's window is being destroyed; the host may delete the
     // surface, which is no longer used after this call.
     virtual void OnSurfaceGone(ClockSurface& surface) = 0;
@@ -56,6 +58,7 @@ public:
     HWND Taskbar() const { return taskbar_; }
     bool Attached() const { return attached_; }
     bool PassingThrough() const { return chainedUnderOther_; }
+    bool TooltipShown() const { return tooltip_.Shown(); }
 
     // An overlay follows its taskbar's layout: placed again at its anchor
     // and kept above the taskbar's other children.

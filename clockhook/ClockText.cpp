@@ -12,14 +12,3 @@ std::size_t CopyWindowText(std::string_view text, char* buffer, std::size_t size
     buffer[count] = '\0';
     return count;
 }
-
-unsigned MillisecondsToNextSecond(unsigned millisecond)
-{
-    // A little past the boundary: a timer that fires a hair early would
-    // otherwise draw the old second again.
-    constexpr unsigned kLateBy = 15;
-    if (millisecond > 999) {
-        millisecond = 999;
-    }
-    return 1000 - millisecond + kLateBy;
-}

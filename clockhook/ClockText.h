@@ -7,7 +7,3 @@
 // Copies the text into a caller's buffer of size bytes, cut to fit and always
 // terminated (as WM_GETTEXT does); returns the characters copied.
 std::size_t CopyWindowText(std::string_view text, char* buffer, std::size_t size);
-
-// How long to wait from the given millisecond of the current second so the
-// next tick lands just after the next second begins.
-unsigned MillisecondsToNextSecond(unsigned millisecond);

@@ -33,6 +33,7 @@ public:
     void Refresh(const ClockModel& model);
     // Handles the tooltip's hiding timer; returns whether it was that timer.
     bool OnTimer(WPARAM id);
+    bool Shown() const { return shown_; }
 
 private:
     void Hide();

@@ -15,6 +15,7 @@
 #include "OverlayClock.h"
 #include "TaskbarClock.h"
 #include "Trace.h"
+#include "WakeTimer.h"
 #include "Win32Handles.h"
 
 #include <algorithm>
@@ -32,6 +33,7 @@ public:
     void OnClockChanged(ClockChange change) override;
     void OnTick() override;
     void OnScanDue() override;
+    void OnTooltipShown() override { ArmTick(); }
     void OnSurfaceGone(ClockSurface& surface) override;
     // A window of the shell's thread was created or moved.
     void OnShellWindowEvent(DWORD event, HWND window);
@@ -45,6 +47,7 @@ private:
     bool LetGo();
     void DropOwnReference();
     void SampleReadings();
+    void ArmTick();
 
     ClockModel model_;
     // The windows showing the model, and those where our procedure still
@@ -170,18 +173,29 @@ void Component::OnClockChanged(ClockChange change)
         hotkey_.Update(primary->Window(), settings.hotkeyCommand);
     }
     OnCalendarSettingsChanged(settings);
+    ArmTick();
 }
 
-// One tick a second: the readings, and with them every surface's text, lines
-// and open tooltip. Overlays look at their taskbar's layout too, for systems
-// that do not report windows moving.
+// The clock wakes when its text can next change: the format's pace, the
+// tooltip's while one is up, every second while a monitor line is on.
+void Component::ArmTick()
+{
+    bool tooltipShown = std::any_of(surfaces_.begin(), surfaces_.end(), [](const std::unique_ptr<ClockSurface>& s) {
+        return s->Attached() && s->TooltipShown();
+    });
+    hub_.ArmTick(NextWakeDelay(model_, tooltipShown));
+}
+
+// A tick: the readings, and with them every surface's text, lines and open
+// tooltip. Overlays look at their taskbar's layout too, for systems that do
+// not report windows moving.
 void Component::OnTick()
 {
     SampleReadings();
     for (const std::unique_ptr<ClockSurface>& surface : surfaces_) {
         surface->FollowTaskbar();
     }
-    hub_.ArmTick();
+    ArmTick();
 }
 
 // New taskbars get the clock; overlays follow their taskbar's layout.
@@ -276,7 +290,7 @@ bool Component::TryInstall()
         LetGo();
         return false;
     }
-    hub_.ArmTick();
+    ArmTick();
     hotkey_.Update(Primary()->Window(), model_.Settings().hotkeyCommand);
     installed_ = true;
     return true;

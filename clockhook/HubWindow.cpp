@@ -1,8 +1,8 @@
 #include "HubWindow.h"
 
 #include "ClockIds.h"
-#include "ClockText.h"
 #include "ModuleOf.h"
+#include "WakeTimer.h"
 #include "WindowBinding.h"
 
 constexpr char kHubWindowClass[] = "HoralumeComponent";
@@ -36,11 +36,11 @@ void HubWindow::Destroy()
     }
 }
 
-void HubWindow::ArmTick()
+void HubWindow::ArmTick(UINT delayMs)
 {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    SetTimer(window_, kTickTimer, MillisecondsToNextSecond(now.wMilliseconds), nullptr);
+    if (window_ != nullptr) { // a timer without a window would be the thread's
+        SetWakeTimer(window_, kTickTimer, delayMs);
+    }
 }
 
 void HubWindow::ScheduleScan()
@@ -61,6 +61,15 @@ LRESULT HubWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_DISPLAYCHANGE:
         ScheduleScan();
+        break;
+    case WM_TIMECHANGE:
+    case WM_SETTINGCHANGE: // the time zone among others
+        handler_->OnTick();
+        break;
+    case WM_POWERBROADCAST:
+        if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) {
+            handler_->OnTick();
+        }
         break;
     case WM_NCDESTROY: {
         HWND window = window_;

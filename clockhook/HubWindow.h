@@ -1,13 +1,15 @@
 // The component's hidden top-level window in the shell's thread. It carries
-// the model's second and the taskbar scan, and hears what the system tells
-// only top-level windows (a display change), which an overlay clock, being a
-// child window, never does.
+// the clock's wake timer and the taskbar scan, and hears what the system
+// tells only top-level windows (a display or time change, a resume), which
+// an overlay clock, being a child window, never does.
 #pragma once
 
 #include <windows.h>
 
 class HubHandler {
 public:
+    // The wake timer fired, or the time jumped (a change of the clock or the
+    // zone, a resume from sleep): the texts may have changed.
     virtual void OnTick() = 0;
     // Taskbars may have come, gone or been laid out anew.
     virtual void OnScanDue() = 0;
@@ -26,8 +28,8 @@ public:
     bool Create(HubHandler& handler);
     void Destroy();
 
-    // The next tick just after the next second begins.
-    void ArmTick();
+    // The next tick after the delay (see NextWakeDelay).
+    void ArmTick(UINT delayMs);
     // A scan shortly: windows come in bursts (a taskbar, then its children),
     // and one scan after the burst sees them all.
     void ScheduleScan();

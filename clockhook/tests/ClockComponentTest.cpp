@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -233,6 +234,22 @@ TEST_F(ClockComponent, TicksEverySecond)
     std::string later;
     EXPECT_TRUE(WaitForClockText([&first](const std::string& t) { return t != first; }, 5000, &later))
         << first << " stayed";
+}
+
+// A clock of minutes sleeps through the seconds yet turns over on time.
+TEST_F(ClockComponent, MinutesOnlyClockTurnsOverWithinASecondOfTheMinute)
+{
+    Install();
+    ASSERT_TRUE(PushSettings(SettingsWithFormat("HH:mm")));
+    const std::string first = ClockText();
+    std::string later;
+    ASSERT_TRUE(WaitForClockText([&first](const std::string& t) { return t != first; }, 62000, &later));
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char expected[8];
+    std::snprintf(expected, sizeof expected, "%02u:%02u", now.wHour, now.wMinute);
+    EXPECT_EQ(later, expected);
+    EXPECT_EQ(now.wSecond, 0) << "turned over " << now.wSecond << " s late";
 }
 
 TEST_F(ClockComponent, TaskbarClosesCleanlyWithTheComponentInside)

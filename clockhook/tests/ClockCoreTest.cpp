@@ -17,11 +17,3 @@ TEST(CopyWindowText, CutsToTheBufferAndAlwaysTerminates)
     EXPECT_EQ(CopyWindowText("ab", buffer, 0), 0u);
     EXPECT_EQ(CopyWindowText("ab", nullptr, 10), 0u);
 }
-
-TEST(MillisecondsToNextSecond, LandsJustAfterTheNextSecond)
-{
-    EXPECT_EQ(MillisecondsToNextSecond(0), 1015u);
-    EXPECT_EQ(MillisecondsToNextSecond(990), 25u);
-    EXPECT_EQ(MillisecondsToNextSecond(999), 16u);
-    EXPECT_EQ(MillisecondsToNextSecond(5000), 16u);
-}
