@@ -2,7 +2,9 @@
 
 #include "CalendarMonth.h"
 #include "ModuleOf.h"
+#include "PopupPlacement.h"
 #include "RegKey.h"
+#include "TaskbarTheme.h"
 #include "Win32Handles.h"
 
 #include <commctrl.h>
@@ -110,6 +112,19 @@ static void FitWindow()
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 }
 
+// The month in the taskbar theme's colours (the system's without one).
+static void ApplyThemeColours()
+{
+    const TaskbarTheme theme = ReadTaskbarTheme();
+    const ThemeColours colours = theme == TaskbarTheme::System
+                                     ? ThemeColours{GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW)}
+                                     : TaskbarColours(theme);
+    SendMessageA(g_calendar.monthCalendar, MCM_SETCOLOR, MCSC_BACKGROUND, colours.background);
+    SendMessageA(g_calendar.monthCalendar, MCM_SETCOLOR, MCSC_MONTHBK, colours.background);
+    SendMessageA(g_calendar.monthCalendar, MCM_SETCOLOR, MCSC_TEXT, colours.text);
+    InvalidateRect(g_calendar.monthCalendar, nullptr, TRUE);
+}
+
 static void ApplyOptions()
 {
     const ClockSettings& settings = g_calendar.settings;
@@ -119,6 +134,7 @@ static void ApplyOptions()
     SetWindowLongPtrA(g_calendar.monthCalendar, GWL_STYLE, style);
     SendMessageA(g_calendar.monthCalendar, MCM_SETFIRSTDAYOFWEEK, 0, MonthCalendarFirstDay(settings.firstDay));
     ApplyFont();
+    ApplyThemeColours();
     SetDayStates();
     FitWindow();
     SetWindowPos(g_calendar.window, (settings.calendarFlags & CalendarFlag::TopMost) ? HWND_TOPMOST : HWND_NOTOPMOST, 0,
@@ -126,9 +142,8 @@ static void ApplyOptions()
     InvalidateRect(g_calendar.monthCalendar, nullptr, TRUE);
 }
 
-// Above the clock, right edges together (below it when the clock is near
-// the top of its screen); or where it was last, with SaveWindow. Always
-// within the work area.
+// Beside the clock on the screen's side of its taskbar, the far edges in
+// line; or where it was last, with SaveWindow. Always within the work area.
 static void PlaceWindow(HWND clock)
 {
     RECT window;
@@ -137,25 +152,12 @@ static void PlaceWindow(HWND clock)
     int height = window.bottom - window.top;
     RECT clockRect;
     GetWindowRect(clock, &clockRect);
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoA(MonitorFromRect(&clockRect, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& area = monitor.rcWork;
-
-    int x = clockRect.right - width;
-    int y = clockRect.top - height;
-    if (y < area.top) {
-        y = clockRect.bottom;
-    }
+    const Box area = MonitorBoxOf(clock, true);
+    Spot spot = PopupBeside(BoxOf(clockRect), width, height, EdgeOfClock(clock), area, 0);
     if ((g_calendar.settings.calendarFlags & CalendarFlag::SaveWindow) && g_calendar.haveSavedPosition) {
-        x = g_calendar.savedPosition.x;
-        y = g_calendar.savedPosition.y;
+        spot = KeepWithin({g_calendar.savedPosition.x, g_calendar.savedPosition.y}, width, height, area);
     }
-    x = x + width > area.right ? area.right - width : x;
-    y = y + height > area.bottom ? area.bottom - height : y;
-    x = x < area.left ? area.left : x;
-    y = y < area.top ? area.top : y;
-    SetWindowPos(g_calendar.window, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(g_calendar.window, nullptr, spot.x, spot.y, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 static void ShowStartMonth()
@@ -282,6 +284,13 @@ void CloseCalendar()
         UnregisterClassA(kCalendarWindowClass, ThisModule());
     }
     g_calendar = CalendarState();
+}
+
+void OnCalendarLookChanged()
+{
+    if (g_calendar.window != nullptr) {
+        ApplyThemeColours();
+    }
 }
 
 void OnCalendarSettingsChanged(const ClockSettings& settings)

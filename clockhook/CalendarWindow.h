@@ -16,3 +16,5 @@ void CloseCalendar();
 // A new settings record: an open calendar takes its options at once, and a
 // new remembered month from Horalume replaces the one kept here.
 void OnCalendarSettingsChanged(const ClockSettings& settings);
+// The taskbar's theme changed: an open calendar takes its colours.
+void OnCalendarLookChanged();

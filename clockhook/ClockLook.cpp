@@ -1,32 +1,61 @@
 #include "ClockLook.h"
 
+#include "TaskbarTheme.h"
+
 #include <cstring>
 
 static_assert(sizeof(LOGFONTA) == sizeof(FontRecord), "the record's fonts are LOGFONTA blocks");
 
-constexpr int kMargin = 4; // pixels kept clear left and right of the text
+constexpr int kMargin = 4; // pixels at 96 DPI kept clear around the text
 
-void ClockLook::Apply(const ClockSettings& settings, HFONT taskbarFont)
+static int SystemDpi()
 {
+    return GetDeviceCaps(WindowDC(nullptr).Get(), LOGPIXELSY);
+}
+
+int WindowDpi(HWND window)
+{
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    static const auto dpiForWindow = reinterpret_cast<DpiForWindow>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    UINT dpi = dpiForWindow != nullptr ? dpiForWindow(window) : 0;
+    return dpi != 0 ? static_cast<int>(dpi) : SystemDpi();
+}
+
+// A font's height, made at the system's DPI, for a monitor of another.
+static HFONT CreateFontAtDpi(LOGFONTA font, int dpi)
+{
+    font.lfHeight = MulDiv(font.lfHeight, dpi, SystemDpi());
+    return CreateFontIndirectA(&font);
+}
+
+void ClockLook::Apply(const ClockSettings& settings, HFONT taskbarFont, int dpi)
+{
+    dpi_ = dpi;
     customFont_.Reset();
+    defaultFont_.Reset();
     if (settings.displayFlags & DisplayFlag::CustomClockFont) {
         LOGFONTA custom;
         static_assert(sizeof custom == sizeof settings.customFont, "same size");
         memcpy(&custom, &settings.customFont, sizeof custom);
-        customFont_.Reset(CreateFontIndirectA(&custom));
+        customFont_.Reset(CreateFontAtDpi(custom, dpi));
     }
-    font_ = customFont_.Get();
+    font_ = customFont_ ? customFont_.Get() : taskbarFont;
     if (font_ == nullptr) {
-        font_ = taskbarFont != nullptr ? taskbarFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        NONCLIENTMETRICSA metrics = {};
+        metrics.cbSize = sizeof metrics;
+        if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+            defaultFont_.Reset(CreateFontAtDpi(metrics.lfMessageFont, dpi));
+        }
+        font_ = defaultFont_ ? defaultFont_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     }
 
+    ThemeColours colours = TaskbarColours(ReadTaskbarTheme());
     if (settings.displayFlags & DisplayFlag::CustomColours) {
-        textColour_ = settings.foregroundColor;
-        backgroundColour_ = settings.backgroundColor;
-    } else {
-        textColour_ = GetSysColor(COLOR_BTNTEXT);
-        backgroundColour_ = GetSysColor(COLOR_BTNFACE);
+        colours = {settings.foregroundColor, settings.backgroundColor};
     }
+    textColour_ = colours.text;
+    backgroundColour_ = colours.background;
 }
 
 int RenderedWidth(HWND window, const ClockLook& look, const std::vector<RenderedLine>& lines)
@@ -41,11 +70,21 @@ int RenderedWidth(HWND window, const ClockLook& look, const std::vector<Rendered
             widest = size.cx;
         }
     }
-    return widest + 2 * kMargin;
+    return widest + 2 * look.Scaled(kMargin);
 }
 
-static void DrawLines(HDC dc, int width, int height, const std::vector<RenderedLine>& lines)
+int RenderedHeight(HWND window, const ClockLook& look, const std::vector<RenderedLine>& lines)
 {
+    WindowDC dc(window);
+    DCSelection font(dc.Get(), look.Font());
+    TEXTMETRICA metrics;
+    GetTextMetricsA(dc.Get(), &metrics);
+    return metrics.tmHeight * static_cast<int>(lines.size()) + 2 * look.Scaled(kMargin);
+}
+
+static void DrawLines(HDC dc, int width, int height, const ClockLook& look, const std::vector<RenderedLine>& lines)
+{
+    const int margin = look.Scaled(kMargin);
     TEXTMETRICA metrics;
     GetTextMetricsA(dc, &metrics);
     int lineHeight = metrics.tmHeight;
@@ -54,11 +93,12 @@ static void DrawLines(HDC dc, int width, int height, const std::vector<RenderedL
         int length = static_cast<int>(line.text.size());
         SIZE size = {0, 0};
         GetTextExtentPoint32A(dc, line.text.data(), length, &size);
+        const LineAlign align = look.Centred() ? LineAlign::Centre : line.align;
         int x = (width - size.cx) / 2;
-        if (line.align == LineAlign::Left) {
-            x = kMargin;
-        } else if (line.align == LineAlign::Right) {
-            x = width - kMargin - size.cx;
+        if (align == LineAlign::Left) {
+            x = margin;
+        } else if (align == LineAlign::Right) {
+            x = width - margin - size.cx;
         }
         TextOutA(dc, x, y, line.text.data(), length);
         y += lineHeight;
@@ -85,7 +125,7 @@ void PaintClock(HWND window, HDC target, const ClockLook& look, const std::vecto
     FillRect(dc.Get(), &client, background.Get());
     SetBkMode(dc.Get(), TRANSPARENT);
     SetTextColor(dc.Get(), look.TextColour());
-    DrawLines(dc.Get(), width, height, lines);
+    DrawLines(dc.Get(), width, height, look, lines);
     DrawMonitorLines(dc.Get(), client, monitorLines);
     BitBlt(target, 0, 0, width, height, dc.Get(), 0, 0, SRCCOPY);
 }

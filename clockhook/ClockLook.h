@@ -1,5 +1,6 @@
 // How the clock draws: its font and colours, from the settings record or,
-// where the record leaves them to the system, the taskbar's own.
+// where the record leaves them to the system, the taskbar's own, at the DPI
+// of the monitor the clock is on.
 #pragma once
 
 #include "ClockFormat.h"
@@ -17,24 +18,42 @@ public:
     ClockLook(const ClockLook&) = delete;
     ClockLook& operator=(const ClockLook&) = delete;
 
-    // taskbarFont: the font the clock had before we took it over (may be null).
-    void Apply(const ClockSettings& settings, HFONT taskbarFont);
+    // taskbarFont: the font the clock had before we took it over (null for
+    // an overlay). dpi: the clock's monitor's. A custom font keeps its size
+    // in points; without one, the taskbar's font or the system's message
+    // font at that DPI. Colours: the record's, or the taskbar theme's.
+    void Apply(const ClockSettings& settings, HFONT taskbarFont, int dpi);
 
     HFONT Font() const { return font_; }
     COLORREF TextColour() const { return textColour_; }
     COLORREF BackgroundColour() const { return backgroundColour_; }
+    // A measure in pixels at 96 DPI, at the clock's DPI.
+    int Scaled(int pixelsAt96) const { return MulDiv(pixelsAt96, dpi_, 96); }
+    int Dpi() const { return dpi_; }
+    // Every line centred, as on a vertical taskbar.
+    void SetCentred(bool centred) { centred_ = centred; }
+    bool Centred() const { return centred_; }
 
 private:
     UniqueFont customFont_;
-    HFONT font_ = nullptr; // the custom font, or one the system owns
+    UniqueFont defaultFont_;
+    HFONT font_ = nullptr; // one of those, or the taskbar's
+    int dpi_ = 96;
+    bool centred_ = false;
     COLORREF textColour_ = 0;
     COLORREF backgroundColour_ = 0;
 };
 
-// Width in pixels the lines need in the look's font, margins included.
-int RenderedWidth(HWND window, const ClockLook& look, const std::vector<RenderedLine>& lines);
+// The DPI of the monitor the window is on (the system's where the system
+// cannot tell).
+int WindowDpi(HWND window);
 
-// Paints the lines centred vertically, each aligned as it asks, and the
-// monitor lines over them.
+// Width and height in pixels the lines need in the look's font, margins
+// included.
+int RenderedWidth(HWND window, const ClockLook& look, const std::vector<RenderedLine>& lines);
+int RenderedHeight(HWND window, const ClockLook& look, const std::vector<RenderedLine>& lines);
+
+// Paints the lines centred vertically, each aligned as it asks (all centred
+// when the look says so), and the monitor lines over them.
 void PaintClock(HWND window, HDC target, const ClockLook& look, const std::vector<RenderedLine>& lines,
                 const MonitorLines& monitorLines);

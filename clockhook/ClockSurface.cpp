@@ -6,6 +6,7 @@
 #include "ClockText.h"
 #include "LocalClock.h"
 #include "OverlayClock.h"
+#include "PopupPlacement.h"
 #include "TaskbarClock.h"
 #include "Win32Handles.h"
 
@@ -48,6 +49,7 @@ bool ClockSurface::Attach(HWND window)
     overlay_ = false;
     chainedUnderOther_ = false;
     taskbarRect_ = RectInParent(window);
+    vertical_ = IsVertical(EdgeOfClock(window));
     Show();
     return true;
 }
@@ -74,7 +76,8 @@ bool ClockSurface::Cover(HWND taskbar)
     taskbar_ = taskbar;
     overlay_ = true;
     originalProc_ = OverlayBase;
-    taskbarRect_ = OverlayAnchor(taskbar, bridge);
+    vertical_ = IsVertical(EdgeOfClock(overlay));
+    taskbarRect_ = OverlayAnchor(taskbar, bridge, vertical_, WindowDpi(overlay));
     Show();
     ShowWindow(overlay, SW_SHOWNA);
     return true;
@@ -87,7 +90,7 @@ void ClockSurface::Show()
     attached_ = true;
     tooltip_.Create(window_);
     model_.AddObserver(*this);
-    ApplySettings();
+    Restyle();
 }
 
 bool ClockSurface::Detach(bool windowGoing)
@@ -118,15 +121,22 @@ bool ClockSurface::Detach(bool windowGoing)
     return onTop;
 }
 
+// A move to another monitor or a DPI change lays the clock out anew; an
+// overlay also keeps to its anchor and above the taskbar's other children.
 void ClockSurface::FollowTaskbar()
 {
+    const bool vertical = IsVertical(EdgeOfClock(window_));
+    if (vertical != vertical_ || WindowDpi(window_) != look_.Dpi()) {
+        vertical_ = vertical;
+        Restyle();
+    }
     if (!overlay_) {
         return;
     }
     HWND bridge = ClockBridgeOfTaskbar(taskbar_);
     if (bridge != nullptr) {
-        taskbarRect_ = OverlayAnchor(taskbar_, bridge);
-        FitWidth();
+        taskbarRect_ = OverlayAnchor(taskbar_, bridge, vertical_, look_.Dpi());
+        FitSize();
     }
     if (GetWindow(taskbar_, GW_CHILD) != window_) {
         SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -136,7 +146,7 @@ void ClockSurface::FollowTaskbar()
 void ClockSurface::OnClockChanged(ClockChange change)
 {
     if (change == ClockChange::Settings) {
-        ApplySettings();
+        Restyle();
         return;
     }
     Redraw(Render());
@@ -145,15 +155,13 @@ void ClockSurface::OnClockChanged(ClockChange change)
     }
 }
 
-// Everything a record may change, applied before the record's message
-// returns: a sender reading the window right after sees the new size. Only
-// the painting waits for WM_PAINT.
-void ClockSurface::ApplySettings()
+void ClockSurface::Restyle()
 {
     HFONT taskbarFont = reinterpret_cast<HFONT>(CallWindowProcA(originalProc_, window_, WM_GETFONT, 0, 0));
-    look_.Apply(model_.Settings(), taskbarFont);
+    look_.Apply(model_.Settings(), taskbarFont, WindowDpi(window_));
+    look_.SetCentred(vertical_);
     Render();
-    FitWidth();
+    FitSize();
     MeasureLines();
     InvalidateRect(window_, nullptr, FALSE);
 }
@@ -175,7 +183,7 @@ bool ClockSurface::MeasureLines()
 {
     RECT client;
     GetClientRect(window_, &client);
-    MonitorLines lines = MeasureMonitorLines(model_.Settings(), model_.Readings(), client.right);
+    MonitorLines lines = MeasureMonitorLines(model_.Settings(), model_.Readings(), client.right, look_.Scaled(2));
     if (lines == monitorLines_) {
         return false;
     }
@@ -183,27 +191,37 @@ bool ClockSurface::MeasureLines()
     return true;
 }
 
-// The window keeps the right edge where the taskbar put it. A width beyond
-// the room left of that edge is cut to the room, so the window stays inside
-// its parent.
-void ClockSurface::FitWidth()
+// On a horizontal bar the window keeps the right edge where the taskbar put
+// it, as wide as its text (or FixedWidth, in pixels at 96 DPI); a width
+// beyond the room left of that edge is cut to the room, so the window stays
+// inside its parent. On a vertical bar a shell clock keeps the size the
+// shell gave it and an overlay is as tall as its lines at the room's bottom:
+// text wider than the bar is cut. An overlay covers the system's clock.
+void ClockSurface::FitSize()
 {
-    const ClockSettings& settings = model_.Settings();
-    int width = (settings.displayFlags & DisplayFlag::FixedWidthOn) ? settings.fixedWidth
-                                                                    : RenderedWidth(window_, look_, lines_);
-    constexpr int kWidestClock = 2000;
-    width = width < 1 ? 1 : (width > kWidestClock ? kWidestClock : width);
-    if (overlay_ && width < kSystemClockWidth) {
-        width = kSystemClockWidth;
+    const RECT& room = taskbarRect_;
+    RECT fitted = room;
+    if (!vertical_) {
+        const ClockSettings& settings = model_.Settings();
+        int width = (settings.displayFlags & DisplayFlag::FixedWidthOn) ? look_.Scaled(settings.fixedWidth)
+                                                                        : RenderedWidth(window_, look_, lines_);
+        constexpr int kWidestClock = 2000;
+        width = width < 1 ? 1 : (width > kWidestClock ? kWidestClock : width);
+        if (overlay_ && width < look_.Scaled(kSystemClockWidth)) {
+            width = look_.Scaled(kSystemClockWidth);
+        }
+        fitted.left = room.right - width > 0 ? room.right - width : 0;
+    } else if (overlay_) {
+        int height = RenderedHeight(window_, look_, lines_);
+        height = height > look_.Scaled(kSystemClockHeight) ? height : look_.Scaled(kSystemClockHeight);
+        fitted.top = room.bottom - height > room.top ? room.bottom - height : room.top;
     }
-    const RECT& taskbar = taskbarRect_;
-    int left = taskbar.right - width > 0 ? taskbar.right - width : 0;
     RECT rect = RectInParent(window_);
-    if (rect.left == left && rect.right == taskbar.right && rect.top == taskbar.top && rect.bottom == taskbar.bottom) {
+    if (EqualRect(&rect, &fitted)) {
         return;
     }
     placing_ = true;
-    SetWindowPos(window_, nullptr, left, taskbar.top, taskbar.right - left, taskbar.bottom - taskbar.top,
+    SetWindowPos(window_, nullptr, fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     placing_ = false;
 }
@@ -217,13 +235,13 @@ void ClockSurface::OnTaskbarPlaced(const WINDOWPOS& position)
         placed.left = placed.right - (taskbarRect_.right - taskbarRect_.left);
     }
     taskbarRect_ = placed;
-    FitWidth();
+    FitSize();
 }
 
 void ClockSurface::Redraw(bool textChanged)
 {
     if (textChanged) {
-        FitWidth();
+        FitSize();
     }
     bool linesChanged = MeasureLines();
     if (textChanged || linesChanged) {

@@ -63,6 +63,10 @@ public:
     // An overlay follows its taskbar's layout: placed again at its anchor
     // and kept above the taskbar's other children.
     void FollowTaskbar();
+    // Everything a record, the taskbar's theme or its DPI may change,
+    // applied before the caller goes on: a sender reading the window right
+    // after sees the new size. Only the painting waits for WM_PAINT.
+    void Restyle();
 
     // The overlay class's procedure, which is also the one subclassing
     // shell clocks.
@@ -77,10 +81,9 @@ private:
     LRESULT OnWindowGoing(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT PassOn(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void ApplySettings();
     bool Render();
     bool MeasureLines();
-    void FitWidth();
+    void FitSize();
     void Redraw(bool textChanged);
     void OnTaskbarPlaced(const WINDOWPOS& position);
     void Paint();
@@ -100,7 +103,8 @@ private:
     // right edge is kept for every width, and the window goes back there
     // when the surface lets go. An overlay's anchor.
     RECT taskbarRect_ = {0, 0, 0, 0};
-    bool placing_ = false; // our own SetWindowPos is under way
+    bool placing_ = false;  // our own SetWindowPos is under way
+    bool vertical_ = false; // the taskbar stands along the left or right edge
     ClockLook look_;
     std::vector<RenderedLine> lines_;
     std::string text_; // the lines joined by "\n": the window's text

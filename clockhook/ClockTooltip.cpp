@@ -2,7 +2,9 @@
 
 #include "ClockChoices.h"
 #include "ClockIds.h"
+#include "ClockLook.h"
 #include "LocalClock.h"
+#include "PopupPlacement.h"
 
 #include <commctrl.h>
 
@@ -69,35 +71,25 @@ bool ClockTooltip::UpdateText(const ClockModel& model)
     return !text.empty();
 }
 
-// Just above the clock at the mouse, or below it when the clock is at the top
-// of its screen; always within the screen. The tip's size is known once it
-// shows.
+// Beside the clock on the screen's side of its taskbar, at the mouse along
+// a horizontal bar; always within the screen. The tip's size is known once
+// it shows.
 void ClockTooltip::Place()
 {
     RECT clock;
     GetWindowRect(clock_, &clock);
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoA(MonitorFromWindow(clock_, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& screen = monitor.rcMonitor;
-
     RECT tip;
     GetWindowRect(tip_, &tip);
     int width = tip.right - tip.left;
     int height = tip.bottom - tip.top;
-    constexpr int kGap = 2;
-    int y = clock.top - height - kGap;
-    if (y < screen.top) {
-        y = clock.bottom + kGap;
+    const Box screen = MonitorBoxOf(clock_, false);
+    const TaskbarEdge edge = EdgeOfClock(clock_);
+    const int gap = MulDiv(2, WindowDpi(clock_), 96);
+    Spot spot = PopupBeside(BoxOf(clock), width, height, edge, screen, gap);
+    if (!IsVertical(edge)) {
+        spot = KeepWithin({anchorX_ - width / 2, spot.y}, width, height, screen);
     }
-    int x = anchorX_ - width / 2;
-    if (x + width > screen.right) {
-        x = screen.right - width;
-    }
-    if (x < screen.left) {
-        x = screen.left;
-    }
-    SendMessageA(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(x, y));
+    SendMessageA(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(spot.x, spot.y));
 }
 
 void ClockTooltip::OnMouseMove()

@@ -34,6 +34,7 @@ public:
     void OnTick() override;
     void OnScanDue() override;
     void OnTooltipShown() override { ArmTick(); }
+    void OnLookChanged() override;
     void OnSurfaceGone(ClockSurface& surface) override;
     // A window of the shell's thread was created or moved.
     void OnShellWindowEvent(DWORD event, HWND window);
@@ -196,6 +197,17 @@ void Component::OnTick()
         surface->FollowTaskbar();
     }
     ArmTick();
+}
+
+// Every surface and the calendar take the taskbar's new colours at once.
+void Component::OnLookChanged()
+{
+    for (const std::unique_ptr<ClockSurface>& surface : surfaces_) {
+        if (surface->Attached()) {
+            surface->Restyle();
+        }
+    }
+    OnCalendarLookChanged();
 }
 
 // New taskbars get the clock; overlays follow their taskbar's layout.

@@ -2,11 +2,13 @@
 
 #include "ClockIds.h"
 #include "ModuleOf.h"
+#include "TaskbarTheme.h"
 #include "WakeTimer.h"
 #include "WindowBinding.h"
 
 constexpr char kHubWindowClass[] = "HoralumeComponent";
 constexpr UINT kScanDelayMs = 250;
+constexpr UINT kDpiChangedMessage = 0x02E0; // WM_DPICHANGED, newer than the headers we build for
 
 bool HubWindow::Create(HubHandler& handler)
 {
@@ -60,10 +62,21 @@ LRESULT HubWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     case WM_DISPLAYCHANGE:
+    case kDpiChangedMessage:
         ScheduleScan();
         break;
+    case WM_SETTINGCHANGE:
+        if (IsThemeChange(lParam)) {
+            handler_->OnLookChanged();
+            break;
+        }
+        handler_->OnTick(); // the time zone among others
+        break;
+    case WM_THEMECHANGED:
+    case WM_SYSCOLORCHANGE:
+        handler_->OnLookChanged();
+        break;
     case WM_TIMECHANGE:
-    case WM_SETTINGCHANGE: // the time zone among others
         handler_->OnTick();
         break;
     case WM_POWERBROADCAST:

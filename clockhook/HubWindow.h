@@ -13,6 +13,8 @@ public:
     virtual void OnTick() = 0;
     // Taskbars may have come, gone or been laid out anew.
     virtual void OnScanDue() = 0;
+    // The taskbar's theme or the system colours changed.
+    virtual void OnLookChanged() = 0;
 
 protected:
     ~HubHandler() = default;

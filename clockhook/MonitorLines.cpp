@@ -3,8 +3,6 @@
 #include "ClockMonitor.h"
 #include "Win32Handles.h"
 
-constexpr int kLineThickness = 2;
-
 static bool CpuLineOn(const ClockSettings& settings)
 {
     constexpr std::uint32_t kCpuLine = DisplayFlag::CpuMonitor | DisplayFlag::CpuUsageLine;
@@ -21,9 +19,11 @@ bool WantsMonitorLines(const ClockSettings& settings)
     return CpuLineOn(settings) || MemoryLineOn(settings);
 }
 
-MonitorLines MeasureMonitorLines(const ClockSettings& settings, const ResourceReadings& readings, int width)
+MonitorLines MeasureMonitorLines(const ClockSettings& settings, const ResourceReadings& readings, int width,
+                                 int thickness)
 {
     MonitorLines lines;
+    lines.thickness = thickness;
     if (CpuLineOn(settings)) {
         lines.cpuLength = LineLength(width, readings.cpuUsage);
         lines.cpuColour = settings.cpuColor;
@@ -35,18 +35,18 @@ MonitorLines MeasureMonitorLines(const ClockSettings& settings, const ResourceRe
     return lines;
 }
 
-static void FillLine(HDC dc, int top, int length, COLORREF colour)
+static void FillLine(HDC dc, int top, int length, int thickness, COLORREF colour)
 {
     if (length <= 0) {
         return;
     }
-    RECT line = {0, top, length, top + kLineThickness};
+    RECT line = {0, top, length, top + thickness};
     UniqueBrush brush(CreateSolidBrush(colour));
     FillRect(dc, &line, brush.Get());
 }
 
 void DrawMonitorLines(HDC dc, const RECT& client, const MonitorLines& lines)
 {
-    FillLine(dc, client.bottom - kLineThickness, lines.cpuLength, lines.cpuColour);
-    FillLine(dc, client.top, lines.memoryLength, lines.memoryColour);
+    FillLine(dc, client.bottom - lines.thickness, lines.cpuLength, lines.thickness, lines.cpuColour);
+    FillLine(dc, client.top, lines.memoryLength, lines.thickness, lines.memoryColour);
 }

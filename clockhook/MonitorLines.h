@@ -11,11 +11,12 @@ struct MonitorLines {
     int memoryLength = 0;
     COLORREF cpuColour = 0;
     COLORREF memoryColour = 0;
+    int thickness = 2; // pixels
 
     bool operator==(const MonitorLines& other) const
     {
         return cpuLength == other.cpuLength && memoryLength == other.memoryLength && cpuColour == other.cpuColour &&
-               memoryColour == other.memoryColour;
+               memoryColour == other.memoryColour && thickness == other.thickness;
     }
 };
 
@@ -23,8 +24,10 @@ struct MonitorLines {
 // every second).
 bool WantsMonitorLines(const ClockSettings& settings);
 
-// The lines the settings ask for, for a clock of the given width.
-MonitorLines MeasureMonitorLines(const ClockSettings& settings, const ResourceReadings& readings, int width);
+// The lines the settings ask for, for a clock of the given width, each of
+// the given thickness.
+MonitorLines MeasureMonitorLines(const ClockSettings& settings, const ResourceReadings& readings, int width,
+                                 int thickness);
 
 // Draws them over the clock's client area: CPU along the bottom edge, memory
 // along the top, each from the left.

@@ -36,7 +36,7 @@ HWND CreateOverlay(HWND taskbar)
     return overlay;
 }
 
-RECT OverlayAnchor(HWND taskbar, HWND bridge)
+RECT OverlayAnchor(HWND taskbar, HWND bridge, bool vertical, int dpi)
 {
     RECT rect = {0, 0, 0, 0};
     GetWindowRect(bridge, &rect);
@@ -44,6 +44,9 @@ RECT OverlayAnchor(HWND taskbar, HWND bridge)
     RECT client;
     GetClientRect(taskbar, &client);
     IntersectRect(&rect, &rect, &client);
-    rect.right = rect.right - kShowDesktopStrip > rect.left ? rect.right - kShowDesktopStrip : rect.left;
+    const int strip = MulDiv(kShowDesktopStrip, dpi, 96);
+    LONG& farEnd = vertical ? rect.bottom : rect.right;
+    const LONG nearEnd = vertical ? rect.top : rect.left;
+    farEnd = farEnd - strip > nearEnd ? farEnd - strip : nearEnd;
     return rect;
 }

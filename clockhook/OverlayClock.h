@@ -13,11 +13,13 @@ void UnregisterOverlayClass();
 // Creates a hidden overlay on the taskbar, above its other children.
 HWND CreateOverlay(HWND taskbar);
 
-// Where the overlay stands, in the taskbar's client coordinates: its right
-// edge at the left end of the "show desktop" strip at the bridge's right
-// end, top and bottom those of the bridge. The left edge is the bridge's.
-RECT OverlayAnchor(HWND taskbar, HWND bridge);
+// The room the overlay stands in, in the taskbar's client coordinates: the
+// bridge's rectangle without the "show desktop" strip at its far end (the
+// right end of a horizontal bar, the bottom of a vertical one). The overlay
+// keeps to the room's far end.
+RECT OverlayAnchor(HWND taskbar, HWND bridge, bool vertical, int dpi);
 
-// The width the taskbar's own clock takes, which the overlay always covers
-// so that nothing of it shows through.
+// The room the taskbar's own clock takes at 96 DPI, which the overlay always
+// covers so that nothing of it shows through.
 constexpr int kSystemClockWidth = 88;
+constexpr int kSystemClockHeight = 40;

@@ -51,16 +51,18 @@ HWND ShellClockOfTaskbar(HWND taskbar)
     return clock != nullptr ? clock : FindWindowExA(taskbar, nullptr, hookapi::kClockButtonClass, nullptr);
 }
 
-// The bridge among the parent's children that reaches furthest right, if it
-// lies further right than the best one so far.
-static void TakeRightmostBridge(HWND parent, HWND& best, LONG& bestRight)
+// The bridge among the parent's children that reaches furthest toward the
+// bar's far end, if it reaches further than the best one so far. Bridges on
+// a horizontal bar share their bottom and on a vertical one their right
+// edge, so the sum of the two measures how far each reaches.
+static void TakeFarthestBridge(HWND parent, HWND& best, LONG& bestReach)
 {
     HWND bridge = nullptr;
     while ((bridge = FindWindowExA(parent, bridge, hookapi::kContentBridgeClass, nullptr)) != nullptr) {
         RECT rect;
-        if (GetWindowRect(bridge, &rect) && (best == nullptr || rect.right >= bestRight)) {
+        if (GetWindowRect(bridge, &rect) && (best == nullptr || rect.right + rect.bottom >= bestReach)) {
             best = bridge;
-            bestRight = rect.right;
+            bestReach = rect.right + rect.bottom;
         }
     }
 }
@@ -68,11 +70,11 @@ static void TakeRightmostBridge(HWND parent, HWND& best, LONG& bestRight)
 HWND ClockBridgeOfTaskbar(HWND taskbar)
 {
     HWND best = nullptr;
-    LONG bestRight = 0;
-    TakeRightmostBridge(taskbar, best, bestRight);
+    LONG bestReach = 0;
+    TakeFarthestBridge(taskbar, best, bestReach);
     HWND notify = FindWindowExA(taskbar, nullptr, hookapi::kNotifyWindowClass, nullptr);
     if (notify != nullptr) {
-        TakeRightmostBridge(notify, best, bestRight);
+        TakeFarthestBridge(notify, best, bestReach);
     }
     return best;
 }

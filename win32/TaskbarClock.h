@@ -40,7 +40,8 @@ HWND ShellClockOfTaskbar(HWND taskbar);
 
 // The content bridge that holds a Windows 11 taskbar's clock: of the bridges
 // in the taskbar or in its notification area, the one reaching furthest
-// right, where the notification area ends. Null when there is none.
+// toward the bar's far end (right, or bottom on a vertical bar), where the
+// notification area ends. Null when there is none.
 HWND ClockBridgeOfTaskbar(HWND taskbar);
 
 // The window that shows the clock on one taskbar: the component's overlay

@@ -1,0 +1,18 @@
+// The taskbar edge a clock window is on, and where its popups open.
+#pragma once
+
+#include "TaskbarEdge.h"
+
+#include <windows.h>
+
+// The edge of its monitor along which the clock's taskbar (its top-level
+// window) lies.
+TaskbarEdge EdgeOfClock(HWND clock);
+
+// The monitor's work area, or the whole monitor, that holds the window.
+Box MonitorBoxOf(HWND window, bool workArea);
+
+inline Box BoxOf(const RECT& rect)
+{
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
