@@ -2,6 +2,7 @@
 
 #include "ClockChoices.h"
 #include "ClockCommands.h"
+#include "TaskbarTheme.h"
 #include "Win32Handles.h"
 
 struct MenuState {
@@ -188,16 +189,20 @@ bool OnMenuMeasureItem(HWND clock, MEASUREITEMSTRUCT* item)
     return true;
 }
 
-// A band in the caption colours, shading from the active caption colour to
-// its gradient partner, with the product's name on it.
+// A band with the product's name on it, shading from the active caption
+// colour to its gradient partner; in the taskbar theme's colours when the
+// taskbar has a dark or light theme.
 bool OnMenuDrawItem(const DRAWITEMSTRUCT* item)
 {
     if (item->CtlType != ODT_MENU || item->itemID != kMenuBannerId) {
         return false;
     }
     const RECT& band = item->rcItem;
-    COLORREF from = GetSysColor(COLOR_ACTIVECAPTION);
-    COLORREF to = GetSysColor(COLOR_GRADIENTACTIVECAPTION);
+    const TaskbarTheme theme = ReadTaskbarTheme();
+    const ThemeColours colours = TaskbarColours(theme);
+    const bool themed = theme != TaskbarTheme::System;
+    COLORREF from = themed ? colours.background : GetSysColor(COLOR_ACTIVECAPTION);
+    COLORREF to = themed ? RGB(128, 128, 128) : GetSysColor(COLOR_GRADIENTACTIVECAPTION);
     int width = band.right - band.left;
     constexpr int kSteps = 32;
     for (int step = 0; step < kSteps; ++step) {
@@ -212,7 +217,7 @@ bool OnMenuDrawItem(const DRAWITEMSTRUCT* item)
     UniqueFont font = BannerFont();
     DCSelection selected(item->hDC, FontOrDefault(font));
     SetBkMode(item->hDC, TRANSPARENT);
-    SetTextColor(item->hDC, GetSysColor(COLOR_CAPTIONTEXT));
+    SetTextColor(item->hDC, themed ? colours.text : GetSysColor(COLOR_CAPTIONTEXT));
     RECT text = band;
     text.left += 2 * kBannerPadding;
     DrawTextA(item->hDC, kMenuBannerText, -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
