@@ -60,12 +60,13 @@ constexpr const char* kEdgeNames[] = {"bottom", "top", "left", "right"};
 constexpr char kEdgeSwitch[] = "--edge";
 
 // "--dpi N": the DPI the caller set up for the session before starting the
-// stand-in (Wine reads it once per process, at start, from the value below).
-// The stand-in scales its measures by the DPI it really has and exits with
-// kWrongDpiExitCode when that is not N, so nobody runs at the wrong DPI
-// unknowingly.
+// stand-in. Wine reads it once per process, at start, from the value below
+// (HKEY_CURRENT_CONFIG\Software\Fonts "LogPixels" only where this one is
+// absent). The stand-in scales its measures by the DPI it really has and
+// exits with kWrongDpiExitCode when that is not N, so nobody runs at the
+// wrong DPI unknowingly.
 constexpr char kDpiSwitch[] = "--dpi";
-constexpr char kDpiKey[] = "Software\\Fonts"; // under HKEY_CURRENT_CONFIG
+constexpr char kDpiKey[] = "Control Panel\\Desktop"; // under HKEY_CURRENT_USER
 constexpr char kDpiValue[] = "LogPixels";
 constexpr int kWrongDpiExitCode = 3;
 

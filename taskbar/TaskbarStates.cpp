@@ -64,11 +64,11 @@ HWND OpenFullScreen(HINSTANCE instance, const RECT& monitor, HWND taskbar)
     if (window == nullptr) {
         return nullptr;
     }
-    SetForegroundWindow(window);
     // As the shell does for a full-screen program: the taskbar goes behind it.
     const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     SetWindowPos(taskbar, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
-    SetWindowPos(taskbar, window, 0, 0, 0, 0, keep);
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(window);
     return window;
 }
 

@@ -8,7 +8,7 @@ namespace testkit {
 bool SessionDpi::Set(int dpi)
 {
     HKEY opened = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_CONFIG, kDpiKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &opened,
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kDpiKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &opened,
                         nullptr) != ERROR_SUCCESS) {
         return false;
     }
@@ -29,7 +29,7 @@ bool SessionDpi::Set(int dpi)
 void SessionDpi::Restore()
 {
     HKEY opened = nullptr;
-    if (!replaced_ || RegOpenKeyExA(HKEY_CURRENT_CONFIG, kDpiKey, 0, KEY_SET_VALUE, &opened) != ERROR_SUCCESS) {
+    if (!replaced_ || RegOpenKeyExA(HKEY_CURRENT_USER, kDpiKey, 0, KEY_SET_VALUE, &opened) != ERROR_SUCCESS) {
         return;
     }
     UniqueRegKey key(opened);
