@@ -92,7 +92,7 @@ public:
     // Puts another extension's pass-through procedure on top of the clock's.
     bool SubclassClockOnTop() const;
 
-    // Switches the theme as the system does: the value written, the taskbars
+    // Switches to the dark or light theme as the system does: the value written, the taskbars
     // repainted and WM_SETTINGCHANGE "ImmersiveColorSet" sent to every
     // top-level window (this thread's ones included) before it returns.
     bool SetTheme(TaskbarTheme theme) const;
