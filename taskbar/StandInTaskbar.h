@@ -51,3 +51,45 @@ constexpr char kRemoveTaskbarMessage[] = "HoralumeStandInRemoveTaskbar";
 // Sent to the primary: answers 1, then destroys every taskbar, creates as
 // many anew and broadcasts "TaskbarCreated", as a restarted shell does.
 constexpr char kRestartMessage[] = "HoralumeStandInRestart";
+
+// "--edge bottom|top|left|right": the edge of its monitor each taskbar lies
+// along. A vertical taskbar keeps its notification area and clock at its
+// bottom end.
+enum class TaskbarEdge { Bottom, Top, Left, Right };
+constexpr const char* kEdgeNames[] = {"bottom", "top", "left", "right"};
+constexpr char kEdgeSwitch[] = "--edge";
+
+// "--dpi N": the DPI the caller set up for the session before starting the
+// stand-in. Wine reads it once per process, at start, from the value below
+// (HKEY_CURRENT_CONFIG\Software\Fonts "LogPixels" only where this one is
+// absent). The stand-in scales its measures by the DPI it really has and
+// exits with kWrongDpiExitCode when that is not N, so nobody runs at the
+// wrong DPI unknowingly.
+constexpr char kDpiSwitch[] = "--dpi";
+constexpr char kDpiKey[] = "Control Panel\\Desktop"; // under HKEY_CURRENT_USER
+constexpr char kDpiValue[] = "LogPixels";
+constexpr int kWrongDpiExitCode = 3;
+
+// "--theme dark|light": the system's app theme, written at start (no switch:
+// the value is deleted and the taskbars keep the system's button face).
+enum class TaskbarTheme { System, Dark, Light };
+constexpr char kThemeSwitch[] = "--theme";
+constexpr const char* kThemeNames[] = {"system", "dark", "light"};
+constexpr char kThemeKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize"; // HKCU
+constexpr char kLightThemeValue[] = "SystemUsesLightTheme";
+constexpr unsigned long kDarkTaskbarColour = 0x00202020;  // RGB(32, 32, 32)
+constexpr unsigned long kLightTaskbarColour = 0x00F3F3F3; // RGB(243, 243, 243)
+
+// Sent to the primary, wParam 0 (dark) or 1 (light): writes the theme,
+// repaints every taskbar, then broadcasts WM_SETTINGCHANGE "ImmersiveColorSet"
+// as the system does, before it answers 1.
+constexpr char kSetThemeMessage[] = "HoralumeStandInSetTheme";
+// Sent to the primary, wParam 1 or 0: turns its auto-hide on (the primary is
+// hidden, as an auto-hidden taskbar is off the screen) or off; answers 1.
+constexpr char kSetAutoHideMessage[] = "HoralumeStandInSetAutoHide";
+// Sent to the primary, wParam 1 or 0: opens a full-screen window of its own
+// over the primary monitor, in the colour below, brought to the foreground
+// with the primary taskbar put behind it (no longer topmost), or closes it
+// and makes the taskbar topmost again. Answers the window (1 on closing).
+constexpr char kFullScreenMessage[] = "HoralumeStandInFullScreen";
+constexpr unsigned long kFullScreenColour = 0x0044AA11; // RGB(17, 170, 68)

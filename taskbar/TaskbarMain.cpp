@@ -2,11 +2,15 @@
 // be loaded and watched under Wine. A "Shell_TrayWnd" along the bottom of the
 // first monitor and a "Shell_SecondaryTrayWnd" along each other's, built as
 // the chosen shell builds them (see TaskbarLayout). Switches: /noclock (no
-// classic clock), /hiddenclock, --layout NAME, --monitors N. Messages to the
-// primary add, remove and re-create taskbars at run time.
+// classic clock), /hiddenclock, --layout NAME, --monitors N, --edge EDGE,
+// --dpi N, --theme dark|light. Messages to the primary add, remove and
+// re-create taskbars, switch the theme and auto-hide, and open a full-screen
+// program at run time.
 #include "HookApi.h"
 #include "StandInTaskbar.h"
 #include "TaskbarParts.h"
+#include "TaskbarPlaces.h"
+#include "TaskbarStates.h"
 #include "WindowBinding.h"
 
 #include <windows.h>
@@ -37,6 +41,8 @@ public:
 private:
     static const WNDPROC TrayProc;
     LRESULT HandleTrayMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool HandleStateMessage(UINT message, WPARAM wParam, LRESULT& answer);
+    void SwitchTheme(TaskbarTheme theme);
     HWND AddSecondary();
     bool RemoveSecondary();
     void Restart();
@@ -47,12 +53,16 @@ private:
     HWND tray_ = nullptr;
     Taskbar primary_;
     std::vector<Taskbar> secondaries_;
+    HWND fullScreen_ = nullptr;
     const UINT clockProcIntactMessage_;
     const UINT openMenuItemsMessage_;
     const UINT subclassClockMessage_;
     const UINT addTaskbarMessage_;
     const UINT removeTaskbarMessage_;
     const UINT restartMessage_;
+    const UINT setThemeMessage_;
+    const UINT setAutoHideMessage_;
+    const UINT fullScreenMessage_;
 };
 
 } // namespace
@@ -117,9 +127,12 @@ StandIn::StandIn(HINSTANCE instance, const TaskbarOptions& options)
       subclassClockMessage_(RegisterWindowMessageA(kSubclassClockMessage)),
       addTaskbarMessage_(RegisterWindowMessageA(kAddTaskbarMessage)),
       removeTaskbarMessage_(RegisterWindowMessageA(kRemoveTaskbarMessage)),
-      restartMessage_(RegisterWindowMessageA(kRestartMessage))
+      restartMessage_(RegisterWindowMessageA(kRestartMessage)),
+      setThemeMessage_(RegisterWindowMessageA(kSetThemeMessage)),
+      setAutoHideMessage_(RegisterWindowMessageA(kSetAutoHideMessage)),
+      fullScreenMessage_(RegisterWindowMessageA(kFullScreenMessage))
 {
-    RegisterTaskbarClasses(instance, TrayProc);
+    RegisterTaskbarClasses(instance, TrayProc, ThemeBrush(options.theme));
 }
 
 bool StandIn::Create(int count)
@@ -154,8 +167,13 @@ bool StandIn::RemoveSecondary()
     return true;
 }
 
+// A restart brings the taskbars back shown, without the full-screen program.
 void StandIn::DestroyAll()
 {
+    if (fullScreen_ != nullptr) {
+        CloseFullScreen(fullScreen_, primary_.window);
+        fullScreen_ = nullptr;
+    }
     while (RemoveSecondary()) {
     }
     DestroyWindow(primary_.window);
@@ -175,8 +193,47 @@ void StandIn::Restart()
     SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
 }
 
+void StandIn::SwitchTheme(TaskbarTheme theme)
+{
+    options_.theme = theme;
+    WriteTheme(theme);
+    PaintInTheme(primary_.window, theme);
+    for (const Taskbar& secondary : secondaries_) {
+        PaintInTheme(secondary.window, theme);
+    }
+    BroadcastThemeChange();
+}
+
+// The theme, auto-hide and full-screen requests; false for other messages.
+bool StandIn::HandleStateMessage(UINT message, WPARAM wParam, LRESULT& answer)
+{
+    answer = 1;
+    if (message == setThemeMessage_ && message != 0) {
+        SwitchTheme(wParam != 0 ? TaskbarTheme::Light : TaskbarTheme::Dark);
+    } else if (message == setAutoHideMessage_ && message != 0) {
+        ShowWindow(primary_.window, wParam != 0 ? SW_HIDE : SW_SHOWNOACTIVATE);
+    } else if (message == fullScreenMessage_ && message != 0 && wParam != 0) {
+        if (fullScreen_ == nullptr) {
+            fullScreen_ = OpenFullScreen(instance_, PrimaryMonitor(options_.monitors), primary_.window);
+        }
+        answer = reinterpret_cast<LRESULT>(fullScreen_);
+    } else if (message == fullScreenMessage_ && message != 0) {
+        if (fullScreen_ != nullptr) {
+            CloseFullScreen(fullScreen_, primary_.window);
+            fullScreen_ = nullptr;
+        }
+    } else {
+        return false;
+    }
+    return true;
+}
+
 LRESULT StandIn::HandleTrayMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    LRESULT answer = 0;
+    if (HandleStateMessage(message, wParam, answer)) {
+        return answer;
+    }
     if (message == clockProcIntactMessage_ && message != 0) {
         return primary_.clock != nullptr && primary_.clock->RunsOwnProcedure();
     }
@@ -232,24 +289,44 @@ static std::optional<std::string> SwitchValue(const char* commandLine, const cha
     return std::string(at, end);
 }
 
-// False for a layout or monitor count it does not know.
+// Sets choice to the index of the switch's value among the names; false
+// for a value not among them.
+template <typename Choice, size_t Count>
+static bool ReadChoice(const char* commandLine, const char* name, const char* const (&names)[Count], Choice& choice)
+{
+    const std::optional<std::string> value = SwitchValue(commandLine, name);
+    if (!value) {
+        return true;
+    }
+    size_t known = 0;
+    while (known < Count && *value != names[known]) {
+        ++known;
+    }
+    if (known == Count) {
+        return false;
+    }
+    choice = static_cast<Choice>(known);
+    return true;
+}
+
+// False for a layout, edge, theme, monitor count or DPI it does not know.
 static bool ReadOptions(const char* commandLine, TaskbarOptions& options)
 {
     options.withClock = std::strstr(commandLine, kNoClockSwitch) == nullptr;
     options.clockShown = std::strstr(commandLine, kHiddenClockSwitch) == nullptr;
-    if (const std::optional<std::string> layout = SwitchValue(commandLine, kLayoutSwitch)) {
-        const int count = static_cast<int>(std::size(kLayoutNames));
-        int known = 0;
-        while (known < count && *layout != kLayoutNames[known]) {
-            ++known;
-        }
-        if (known == count) {
-            return false;
-        }
-        options.layout = static_cast<TaskbarLayout>(known);
+    if (!ReadChoice(commandLine, kLayoutSwitch, kLayoutNames, options.layout) ||
+        !ReadChoice(commandLine, kEdgeSwitch, kEdgeNames, options.edge) ||
+        !ReadChoice(commandLine, kThemeSwitch, kThemeNames, options.theme)) {
+        return false;
     }
     if (const std::optional<std::string> monitors = SwitchValue(commandLine, kMonitorsSwitch)) {
         options.monitors = std::atoi(monitors->c_str());
+    }
+    if (const std::optional<std::string> dpi = SwitchValue(commandLine, kDpiSwitch)) {
+        options.dpi = std::atoi(dpi->c_str());
+        if (options.dpi < 96) {
+            return false;
+        }
     }
     return options.monitors >= 1 && options.monitors <= kMaxMonitors;
 }
@@ -260,6 +337,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     if (!ReadOptions(commandLine, options)) {
         return 2;
     }
+    const int dpi = DeclareDpiAwareness();
+    if (options.dpi != 0 && options.dpi != dpi) {
+        return kWrongDpiExitCode;
+    }
+    options.dpi = dpi;
+    WriteTheme(options.theme);
     StandIn standIn(instance, options);
     if (!standIn.Create(options.monitors)) {
         return 1;

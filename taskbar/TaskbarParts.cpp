@@ -1,14 +1,10 @@
 #include "TaskbarParts.h"
 
 #include "HookApi.h"
+#include "TaskbarPlaces.h"
 #include "Win32Handles.h"
 #include "WindowBinding.h"
 
-constexpr int kTaskbarHeight = 40;
-constexpr int kNotifyWidth = 240;
-constexpr int kClockWidth = 80;
-constexpr int kClockButtonInset = 2;
-constexpr int kShowDesktopWidth = 12;
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT kAdjustCommand = 1;
 constexpr UINT kCloseCommand = 2;
@@ -125,10 +121,9 @@ static UINT UntilNextMinute()
 static void PaintFakeSystemClock(HWND bridge)
 {
     PaintDC dc(bridge);
-    RECT clock;
-    GetClientRect(bridge, &clock);
-    clock.right -= kShowDesktopWidth;
-    clock.left = clock.right - kClockWidth;
+    RECT area;
+    GetClientRect(bridge, &area);
+    RECT clock = FakeClockPlace(area, DpiOfWindow(bridge));
     UniqueBrush fill(CreateSolidBrush(kFakeSystemClockColour));
     FillRect(dc.Get(), &clock, fill.Get());
     SYSTEMTIME now;
@@ -166,28 +161,29 @@ static LRESULT CALLBACK BridgeProc(HWND bridge, UINT message, WPARAM wParam, LPA
     return DefWindowProcA(bridge, message, wParam, lParam);
 }
 
-static void RegisterWindowClass(HINSTANCE instance, const char* name, WNDPROC proc, UINT style)
+static void RegisterWindowClass(HINSTANCE instance, const char* name, WNDPROC proc, UINT style, HBRUSH background)
 {
     WNDCLASSA windowClass = {};
     windowClass.style = style;
     windowClass.lpfnWndProc = proc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.hbrBackground = background;
     windowClass.lpszClassName = name;
     RegisterClassA(&windowClass);
 }
 
-void RegisterTaskbarClasses(HINSTANCE instance, WNDPROC primaryProc)
+void RegisterTaskbarClasses(HINSTANCE instance, WNDPROC primaryProc, HBRUSH background)
 {
     const UINT redraw = CS_HREDRAW | CS_VREDRAW;
-    RegisterWindowClass(instance, hookapi::kTrayWindowClass, primaryProc, redraw);
-    RegisterWindowClass(instance, hookapi::kSecondaryTrayWindowClass, DefWindowProcA, redraw);
-    RegisterWindowClass(instance, hookapi::kNotifyWindowClass, DefWindowProcA, redraw);
+    RegisterWindowClass(instance, hookapi::kTrayWindowClass, primaryProc, redraw, background);
+    RegisterWindowClass(instance, hookapi::kSecondaryTrayWindowClass, DefWindowProcA, redraw, background);
+    RegisterWindowClass(instance, hookapi::kNotifyWindowClass, DefWindowProcA, redraw, background);
     // Like the shell's clocks, they are told of double clicks.
-    RegisterWindowClass(instance, hookapi::kClockWindowClass, PlainClock::Procedure, redraw | CS_DBLCLKS);
-    RegisterWindowClass(instance, hookapi::kClockButtonClass, PlainClock::Procedure, redraw | CS_DBLCLKS);
-    RegisterWindowClass(instance, hookapi::kContentBridgeClass, BridgeProc, redraw);
+    RegisterWindowClass(instance, hookapi::kClockWindowClass, PlainClock::Procedure, redraw | CS_DBLCLKS, background);
+    RegisterWindowClass(instance, hookapi::kClockButtonClass, PlainClock::Procedure, redraw | CS_DBLCLKS, background);
+    RegisterWindowClass(instance, hookapi::kContentBridgeClass, BridgeProc, redraw, background);
+    RegisterWindowClass(instance, kFullScreenClass, DefWindowProcA, 0, CreateSolidBrush(kFullScreenColour));
 }
 
 static HWND CreateChild(HINSTANCE instance, const char* windowClass, HWND parent, const RECT& place,
@@ -211,9 +207,10 @@ static void AddPrimaryParts(HINSTANCE instance, const TaskbarOptions& options, T
         CreateClockBridge(instance, taskbar.window, inside);
         return;
     }
-    const RECT notifyPlace = {inside.right - kNotifyWidth, 2, inside.right - 2, inside.bottom - 2};
-    HWND notify =
-        CreateChild(instance, hookapi::kNotifyWindowClass, taskbar.window, notifyPlace, nullptr, WS_EX_STATICEDGE);
+    const bool vertical = IsVertical(options.edge);
+    const int dpi = DpiOfWindow(taskbar.window);
+    HWND notify = CreateChild(instance, hookapi::kNotifyWindowClass, taskbar.window, NotifyPlace(inside, vertical, dpi),
+                              nullptr, WS_EX_STATICEDGE);
     if (notify == nullptr) {
         return;
     }
@@ -223,45 +220,42 @@ static void AddPrimaryParts(HINSTANCE instance, const TaskbarOptions& options, T
         CreateClockBridge(instance, notify, area);
     } else if (options.withClock) {
         taskbar.clock = std::make_unique<PlainClock>(taskbar.window);
-        const RECT clockPlace = {area.right - kClockWidth, 0, area.right, area.bottom};
-        taskbar.clock->Create(instance, hookapi::kClockWindowClass, notify, clockPlace, options.clockShown);
+        taskbar.clock->Create(instance, hookapi::kClockWindowClass, notify, ClassicClockPlace(area, vertical, dpi),
+                              options.clockShown);
     }
 }
 
-static void AddSecondaryParts(HINSTANCE instance, TaskbarLayout layout, Taskbar& taskbar, HWND primary)
+static void AddSecondaryParts(HINSTANCE instance, const TaskbarOptions& options, Taskbar& taskbar, HWND primary)
 {
     RECT inside;
     GetClientRect(taskbar.window, &inside);
-    if (layout == TaskbarLayout::Win10) {
+    const bool vertical = IsVertical(options.edge);
+    const int dpi = DpiOfWindow(taskbar.window);
+    if (options.layout == TaskbarLayout::Win10) {
         taskbar.clock = std::make_unique<PlainClock>(primary);
-        const RECT place = {inside.right - kClockWidth - kClockButtonInset, kClockButtonInset,
-                            inside.right - kClockButtonInset, inside.bottom - kClockButtonInset};
-        taskbar.clock->Create(instance, hookapi::kClockButtonClass, taskbar.window, place, true);
-    } else if (layout == TaskbarLayout::Win11 || layout == TaskbarLayout::Win11Early) {
-        const RECT taskList = {0, 0, inside.right - kNotifyWidth, inside.bottom};
-        CreateChild(instance, hookapi::kContentBridgeClass, taskbar.window, taskList);
-        CreateClockBridge(instance, taskbar.window, {taskList.right, 0, inside.right, inside.bottom});
+        taskbar.clock->Create(instance, hookapi::kClockButtonClass, taskbar.window,
+                              ClockButtonPlace(inside, vertical, dpi), true);
+    } else if (options.layout == TaskbarLayout::Win11 || options.layout == TaskbarLayout::Win11Early) {
+        CreateChild(instance, hookapi::kContentBridgeClass, taskbar.window, TaskListPlace(inside, vertical, dpi));
+        CreateClockBridge(instance, taskbar.window, ClockBridgePlace(inside, vertical, dpi));
     }
 }
 
 Taskbar CreateTaskbar(HINSTANCE instance, const TaskbarOptions& options, int index, HWND primary, void* primaryObject)
 {
-    // Monitors side by side; taskbars beyond them stack upwards, on screen.
-    const int slotWidth = GetSystemMetrics(SM_CXSCREEN) / options.monitors;
-    const int x = (index % options.monitors) * slotWidth;
-    const int y = GetSystemMetrics(SM_CYSCREEN) - kTaskbarHeight * (1 + index / options.monitors);
+    const RECT place = TaskbarPlace(options.edge, options.monitors, index, options.dpi);
     Taskbar taskbar;
-    taskbar.window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
-                                     index == 0 ? hookapi::kTrayWindowClass : hookapi::kSecondaryTrayWindowClass, "",
-                                     WS_POPUP | WS_BORDER, x, y, slotWidth, kTaskbarHeight, nullptr, nullptr, instance,
-                                     index == 0 ? primaryObject : nullptr);
+    taskbar.window = CreateWindowExA(
+        WS_EX_TOOLWINDOW | WS_EX_TOPMOST, index == 0 ? hookapi::kTrayWindowClass : hookapi::kSecondaryTrayWindowClass,
+        "", WS_POPUP | WS_BORDER, place.left, place.top, place.right - place.left, place.bottom - place.top, nullptr,
+        nullptr, instance, index == 0 ? primaryObject : nullptr);
     if (taskbar.window == nullptr) {
         return taskbar;
     }
     if (index == 0) {
         AddPrimaryParts(instance, options, taskbar);
     } else {
-        AddSecondaryParts(instance, options.layout, taskbar, primary);
+        AddSecondaryParts(instance, options, taskbar, primary);
     }
     ShowWindow(taskbar.window, SW_SHOWNOACTIVATE);
     return taskbar;

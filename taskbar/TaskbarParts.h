@@ -40,7 +40,10 @@ private:
 
 struct TaskbarOptions {
     TaskbarLayout layout = TaskbarLayout::Classic;
+    TaskbarEdge edge = TaskbarEdge::Bottom;
+    TaskbarTheme theme = TaskbarTheme::System;
     int monitors = 1;
+    int dpi = 0;           // asked for with --dpi (0: any); then the system's
     bool withClock = true; // the primary's classic clock
     bool clockShown = true;
 };
@@ -51,8 +54,12 @@ struct Taskbar {
     std::unique_ptr<PlainClock> clock;
 };
 
-// Registers every window class once; the primary taskbar runs primaryProc.
-void RegisterTaskbarClasses(HINSTANCE instance, WNDPROC primaryProc);
+// The stand-in's own full-screen program, in kFullScreenColour.
+constexpr char kFullScreenClass[] = "HoralumeStandInFullScreen";
+
+// Registers every window class once, the taskbars' with the background given;
+// the primary taskbar runs primaryProc.
+void RegisterTaskbarClasses(HINSTANCE instance, WNDPROC primaryProc, HBRUSH background);
 
 // Creates the taskbar window of the given index (0: the primary, bound to
 // primaryObject) on its monitor slot, with the layout's children, and shows

@@ -30,6 +30,13 @@ static std::string CommandLine(const StandInOptions& options)
         commandLine += std::string(" ") + kHiddenClockSwitch;
     }
     commandLine += std::string(" ") + kLayoutSwitch + " " + kLayoutNames[static_cast<int>(options.layout)];
+    commandLine += std::string(" ") + kEdgeSwitch + " " + kEdgeNames[static_cast<int>(options.edge)];
+    if (options.theme != TaskbarTheme::System) {
+        commandLine += std::string(" ") + kThemeSwitch + " " + kThemeNames[static_cast<int>(options.theme)];
+    }
+    if (options.dpi != 0) {
+        commandLine += std::string(" ") + kDpiSwitch + " " + std::to_string(options.dpi);
+    }
     return commandLine + " " + kMonitorsSwitch + " " + std::to_string(options.monitors);
 }
 
@@ -43,6 +50,9 @@ bool StandInTaskbar::Start(ClockMode mode, DWORD timeoutMs)
 bool StandInTaskbar::Start(const StandInOptions& options, DWORD timeoutMs)
 {
     Stop();
+    if (options.dpi != 0 && !dpi_.Set(options.dpi)) {
+        return false;
+    }
     std::string commandLine = CommandLine(options);
     job_ = KillOnCloseJob();
     STARTUPINFOA startup = {};
@@ -112,6 +122,7 @@ bool StandInTaskbar::Stop(DWORD timeoutMs)
     thread_ = 0;
     tray_ = nullptr;
     clock_ = nullptr;
+    dpi_.Restore();
     return closedItself;
 }
 
@@ -126,11 +137,11 @@ std::vector<HWND> StandInTaskbar::Taskbars() const
 }
 
 // Sends one of the stand-in's own messages to its primary; its answer, or 0.
-static LRESULT Ask(HWND tray, const char* messageName)
+static LRESULT Ask(HWND tray, const char* messageName, WPARAM wParam = 0)
 {
     DWORD_PTR answer = 0;
     if (tray == nullptr ||
-        !SendMessageTimeoutA(tray, RegisterWindowMessageA(messageName), 0, 0, SMTO_NORMAL, 5000, &answer)) {
+        !SendMessageTimeoutA(tray, RegisterWindowMessageA(messageName), wParam, 0, SMTO_NORMAL, 5000, &answer)) {
         return 0;
     }
     return static_cast<LRESULT>(answer);
@@ -162,44 +173,19 @@ bool StandInTaskbar::SubclassClockOnTop() const
     return Ask(tray_, kSubclassClockMessage) == 1;
 }
 
-bool SystemClockShowsThrough(HWND taskbar)
+bool StandInTaskbar::SetTheme(TaskbarTheme theme) const
 {
-    HWND bridge = ClockBridgeOfTaskbar(taskbar);
-    RECT area;
-    if (bridge == nullptr || !GetWindowRect(bridge, &area)) {
-        return false;
-    }
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    BITMAPINFO format = {};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height; // top-down
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueBitmap shot(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-    UniqueMemoryDC memory(CreateCompatibleDC(nullptr));
-    WindowDC screen(nullptr);
-    if (!shot || !memory || !screen) {
-        return false;
-    }
-    {
-        DCSelection selected(memory.Get(), shot.Get());
-        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY);
-    }
-    GdiFlush();
-    // A 32-bit DIB pixel is blue, green, red from the lowest byte up.
-    const DWORD fake = (GetRValue(kFakeSystemClockColour) << 16) | (GetGValue(kFakeSystemClockColour) << 8) |
-                       GetBValue(kFakeSystemClockColour);
-    const DWORD* pixels = static_cast<const DWORD*>(bits);
-    for (int i = 0; i < width * height; ++i) {
-        if ((pixels[i] & 0x00FFFFFF) == fake) {
-            return true;
-        }
-    }
-    return false;
+    return theme != TaskbarTheme::System && Ask(tray_, kSetThemeMessage, theme == TaskbarTheme::Light) == 1;
+}
+
+bool StandInTaskbar::SetAutoHide(bool on) const
+{
+    return Ask(tray_, kSetAutoHideMessage, on) == 1;
+}
+
+bool StandInTaskbar::ShowFullScreenWindow(bool shown) const
+{
+    return Ask(tray_, kFullScreenMessage, shown) != 0;
 }
 
 } // namespace testkit

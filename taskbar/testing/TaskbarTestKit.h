@@ -19,11 +19,35 @@ namespace testkit {
 enum class ClockMode { Shown, Hidden, None };
 
 // How the stand-in taskbar starts: its layout, how many monitors it splits
-// the screen into (1 to 4, a taskbar on each) and its primary's classic clock.
+// the screen into (1 to 4, a taskbar on each), its primary's classic clock,
+// the edge its taskbars lie along, the theme it writes and paints in, and
+// the session's DPI (0: as it is), which Start sets for processes started
+// from then on and Stop puts back.
 struct StandInOptions {
     ClockMode clock = ClockMode::Shown;
     TaskbarLayout layout = TaskbarLayout::Classic;
     int monitors = 1;
+    TaskbarEdge edge = TaskbarEdge::Bottom;
+    TaskbarTheme theme = TaskbarTheme::System;
+    int dpi = 0;
+};
+
+// The session's DPI as Wine gives it to each process at its start. Set
+// remembers the value it replaces (the first time); Restore puts it back.
+class SessionDpi {
+public:
+    SessionDpi() = default;
+    SessionDpi(const SessionDpi&) = delete;
+    SessionDpi& operator=(const SessionDpi&) = delete;
+    ~SessionDpi() { Restore(); }
+
+    bool Set(int dpi);
+    void Restore();
+
+private:
+    bool replaced_ = false;
+    bool hadValue_ = false;
+    DWORD old_ = 0;
 };
 
 // The stand-in taskbar as a child process. Ends it (and anything it started)
@@ -68,6 +92,16 @@ public:
     // Puts another extension's pass-through procedure on top of the clock's.
     bool SubclassClockOnTop() const;
 
+    // Switches to the dark or light theme as the system does: the value written, the taskbars
+    // repainted and WM_SETTINGCHANGE "ImmersiveColorSet" sent to every
+    // top-level window (this thread's ones included) before it returns.
+    bool SetTheme(TaskbarTheme theme) const;
+    // Auto-hides the primary taskbar (it is then hidden) or shows it again.
+    bool SetAutoHide(bool on) const;
+    // Opens the stand-in's full-screen window (kFullScreenColour) over the
+    // primary monitor, the primary taskbar behind it, or closes it.
+    bool ShowFullScreenWindow(bool shown) const;
+
 private:
     bool WaitUntilBuilt(size_t count, HWND oldPrimary, DWORD timeoutMs);
 
@@ -77,11 +111,22 @@ private:
     DWORD thread_ = 0; // the stand-in's one UI thread
     HWND tray_ = nullptr;
     HWND clock_ = nullptr;
+    SessionDpi dpi_;
 };
+
+// Whether any pixel of the screen's rectangle has the colour.
+bool ScreenHasColour(const RECT& area, COLORREF colour);
 
 // Whether the fake system clock of a Windows 11 layout can be seen on the
 // screen over the taskbar's clock bridge (false without a bridge).
 bool SystemClockShowsThrough(HWND taskbar);
+
+// The screen rectangle of the window that shows the taskbar's clock (see
+// SurfaceText); empty without one.
+RECT ScreenRectOfSurface(HWND taskbar);
+// The screen rectangle of the component's open calendar; nothing when none
+// is open.
+std::optional<RECT> CalendarRect();
 
 // The text of the window that shows the taskbar's clock (the component's
 // overlay, or the shell's clock); empty without one.

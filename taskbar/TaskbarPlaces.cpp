@@ -1,0 +1,133 @@
+#include "TaskbarPlaces.h"
+
+#include "Win32Handles.h"
+
+constexpr int kTaskbarHeight = 40;
+constexpr int kVerticalTaskbarWidth = 62;
+constexpr int kNotifyLength = 240;
+constexpr int kNotifyInset = 2;
+constexpr int kClockWidth = 80;
+constexpr int kClockHeight = 40; // on a vertical taskbar
+constexpr int kClockButtonInset = 2;
+constexpr int kShowDesktopStrip = 12;
+
+static int Scaled(int measure, int dpi)
+{
+    return MulDiv(measure, dpi, 96);
+}
+
+static int SystemDpi()
+{
+    WindowDC screen(nullptr);
+    return screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
+}
+
+// Both functions came after the oldest Windows we build for.
+int DeclareDpiAwareness()
+{
+    HMODULE user = GetModuleHandleA("user32.dll");
+    using SetContext = BOOL(WINAPI*)(HANDLE);
+    using SetAware = BOOL(WINAPI*)();
+    auto setContext =
+        reinterpret_cast<SetContext>(reinterpret_cast<void*>(GetProcAddress(user, "SetProcessDpiAwarenessContext")));
+    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2, then the first version.
+    const bool perMonitor = setContext != nullptr && (setContext(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4))) ||
+                                                      setContext(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-3))));
+    auto setAware = reinterpret_cast<SetAware>(reinterpret_cast<void*>(GetProcAddress(user, "SetProcessDPIAware")));
+    if (!perMonitor && setAware != nullptr) {
+        setAware();
+    }
+    return SystemDpi();
+}
+
+int DpiOfWindow(HWND window)
+{
+    using GetDpi = UINT(WINAPI*)(HWND);
+    auto getDpi = reinterpret_cast<GetDpi>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    const UINT dpi = getDpi != nullptr ? getDpi(window) : 0;
+    return dpi != 0 ? static_cast<int>(dpi) : SystemDpi();
+}
+
+RECT PrimaryMonitor(int monitors)
+{
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN) / monitors, GetSystemMetrics(SM_CYSCREEN)};
+}
+
+RECT TaskbarPlace(TaskbarEdge edge, int monitors, int index, int dpi)
+{
+    RECT place = PrimaryMonitor(monitors);
+    const int slotWidth = place.right;
+    place.left += (index % monitors) * slotWidth;
+    place.right += (index % monitors) * slotWidth;
+    const int depth = Scaled(IsVertical(edge) ? kVerticalTaskbarWidth : kTaskbarHeight, dpi);
+    const int further = depth * (index / monitors);
+    switch (edge) {
+    case TaskbarEdge::Bottom:
+        place.bottom -= further;
+        place.top = place.bottom - depth;
+        break;
+    case TaskbarEdge::Top:
+        place.top += further;
+        place.bottom = place.top + depth;
+        break;
+    case TaskbarEdge::Left:
+        place.left += further;
+        place.right = place.left + depth;
+        break;
+    case TaskbarEdge::Right:
+        place.right -= further;
+        place.left = place.right - depth;
+        break;
+    }
+    return place;
+}
+
+// The part of length (along the taskbar) at the far end of the area, inset
+// across the taskbar and from the far end.
+static RECT FarEnd(const RECT& area, bool vertical, int length, int inset)
+{
+    if (vertical) {
+        return {area.left + inset, area.bottom - inset - length, area.right - inset, area.bottom - inset};
+    }
+    return {area.right - inset - length, area.top + inset, area.right - inset, area.bottom - inset};
+}
+
+RECT NotifyPlace(const RECT& inside, bool vertical, int dpi)
+{
+    const int inset = Scaled(kNotifyInset, dpi);
+    RECT place = FarEnd(inside, vertical, Scaled(kNotifyLength, dpi), inset);
+    // Its near end is not inset.
+    (vertical ? place.top : place.left) += inset;
+    return place;
+}
+
+RECT ClockButtonPlace(const RECT& inside, bool vertical, int dpi)
+{
+    return FarEnd(inside, vertical, Scaled(vertical ? kClockHeight : kClockWidth, dpi), Scaled(kClockButtonInset, dpi));
+}
+
+RECT ClassicClockPlace(const RECT& area, bool vertical, int dpi)
+{
+    return FarEnd(area, vertical, Scaled(vertical ? kClockHeight : kClockWidth, dpi), 0);
+}
+
+RECT ClockBridgePlace(const RECT& inside, bool vertical, int dpi)
+{
+    return FarEnd(inside, vertical, Scaled(kNotifyLength, dpi), 0);
+}
+
+RECT TaskListPlace(const RECT& inside, bool vertical, int dpi)
+{
+    RECT place = inside;
+    (vertical ? place.bottom : place.right) -= Scaled(kNotifyLength, dpi);
+    return place;
+}
+
+RECT FakeClockPlace(const RECT& bridge, int dpi)
+{
+    const bool vertical = bridge.bottom - bridge.top > bridge.right - bridge.left;
+    RECT clock = bridge;
+    (vertical ? clock.bottom : clock.right) -= Scaled(kShowDesktopStrip, dpi);
+    return FarEnd(clock, vertical, Scaled(vertical ? kClockHeight : kClockWidth, dpi), 0);
+}

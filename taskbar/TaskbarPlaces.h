@@ -1,0 +1,38 @@
+// Where a stand-in taskbar and its parts lie, for each edge and DPI. Measures
+// are given at 96 DPI and scaled to the DPI the taskbar is drawn at.
+#pragma once
+
+#include "StandInTaskbar.h"
+
+#include <windows.h>
+
+// Declares the process per-monitor DPI aware where the system knows how
+// (system aware otherwise); answers the system's DPI.
+int DeclareDpiAwareness();
+// The DPI a window is drawn at (the system's where it cannot be asked).
+int DpiOfWindow(HWND window);
+
+inline bool IsVertical(TaskbarEdge edge)
+{
+    return edge == TaskbarEdge::Left || edge == TaskbarEdge::Right;
+}
+
+// The primary monitor: the first of the slots the screen is split into.
+RECT PrimaryMonitor(int monitors);
+// The screen rectangle of the taskbar of that index: along the edge of
+// monitor slot index % monitors; taskbars beyond the monitors lie further in.
+RECT TaskbarPlace(TaskbarEdge edge, int monitors, int index, int dpi);
+
+// In the taskbar's client area (inside): the primary's notification area and
+// a Windows 10 secondary's clock button, at the taskbar's far end.
+RECT NotifyPlace(const RECT& inside, bool vertical, int dpi);
+RECT ClockButtonPlace(const RECT& inside, bool vertical, int dpi);
+// The classic clock at the far end of the notification area's client area.
+RECT ClassicClockPlace(const RECT& area, bool vertical, int dpi);
+// A Windows 11 secondary's clock bridge at the taskbar's far end; its task
+// list bridge takes the rest.
+RECT ClockBridgePlace(const RECT& inside, bool vertical, int dpi);
+RECT TaskListPlace(const RECT& inside, bool vertical, int dpi);
+// The system clock at the far end of its bridge's client area, before the
+// show-desktop strip; a bridge taller than wide lies on a vertical taskbar.
+RECT FakeClockPlace(const RECT& bridge, int dpi);

@@ -1,0 +1,79 @@
+#include "TaskbarStates.h"
+
+#include "RegKey.h"
+#include "TaskbarParts.h"
+
+void WriteTheme(TaskbarTheme theme)
+{
+    RegKeyWriter key;
+    if (!key.Create(HKEY_CURRENT_USER, kThemeKey)) {
+        return;
+    }
+    if (theme == TaskbarTheme::System) {
+        key.DeleteValue(kLightThemeValue);
+    } else {
+        key.WriteDword(kLightThemeValue, theme == TaskbarTheme::Light ? 1 : 0);
+    }
+}
+
+HBRUSH ThemeBrush(TaskbarTheme theme)
+{
+    static const HBRUSH dark = CreateSolidBrush(kDarkTaskbarColour);
+    static const HBRUSH light = CreateSolidBrush(kLightTaskbarColour);
+    switch (theme) {
+    case TaskbarTheme::Dark:
+        return dark;
+    case TaskbarTheme::Light:
+        return light;
+    case TaskbarTheme::System:
+        break;
+    }
+    return reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+}
+
+// Only windows of this program's classes: the component's overlay, a child
+// of the taskbar too, keeps its own background.
+static BOOL CALLBACK TakeBackground(HWND window, LPARAM brush)
+{
+    if (GetClassLongPtrA(window, GCLP_HMODULE) == reinterpret_cast<ULONG_PTR>(GetModuleHandleA(nullptr))) {
+        SetClassLongPtrA(window, GCLP_HBRBACKGROUND, brush);
+    }
+    return TRUE;
+}
+
+void PaintInTheme(HWND taskbar, TaskbarTheme theme)
+{
+    const LPARAM brush = reinterpret_cast<LPARAM>(ThemeBrush(theme));
+    TakeBackground(taskbar, brush);
+    EnumChildWindows(taskbar, TakeBackground, brush);
+    RedrawWindow(taskbar, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void BroadcastThemeChange()
+{
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("ImmersiveColorSet"),
+                        SMTO_ABORTIFHUNG, 2000, &ignored);
+}
+
+HWND OpenFullScreen(HINSTANCE instance, const RECT& monitor, HWND taskbar)
+{
+    HWND window = CreateWindowExA(0, kFullScreenClass, "", WS_POPUP | WS_VISIBLE, monitor.left, monitor.top,
+                                  monitor.right - monitor.left, monitor.bottom - monitor.top, nullptr, nullptr,
+                                  instance, nullptr);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    // As the shell does for a full-screen program: the taskbar goes behind it.
+    const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(taskbar, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(window);
+    return window;
+}
+
+void CloseFullScreen(HWND fullScreen, HWND taskbar)
+{
+    DestroyWindow(fullScreen);
+    SetWindowPos(taskbar, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
