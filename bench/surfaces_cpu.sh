@@ -3,7 +3,9 @@
 # in the same run: the stand-in taskbar with one monitor, then with three,
 # for each layout (a secondary's clock button on Windows 10, overlay clocks
 # on Windows 11), each measured over a stretch of seconds (60 by default)
-# with the component installed and its default format ticking every second.
+# alone and then with the component installed and its default format
+# ticking every second. The component's share is the difference: the
+# stand-in's own clocks and taskbars cost more with more monitors.
 # Run under Wine after a win64 build:
 #   scripts/with-wine.sh bench/surfaces_cpu.sh [seconds] [layout...]
 set -u
@@ -14,24 +16,25 @@ layouts=${*:-win10 win11}
 build=$PWD/build/win64
 dll=$build/clockhook/HORALUME.DLL
 clockctl=$build/taskbar/testing/clockctl.exe
-ticks=$(getconf CLK_TCK)
 
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# Nanoseconds on a CPU, all threads: finer than the clock ticks of /proc/PID/stat.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ sum += $1 } END { printf "%.0f", sum }'; }
 
 # Prints the share of one core the taskbar used, in per cent.
 measure() {
   local taskbar=$1 before after
-  before=$(cpu_ticks "$taskbar")
+  before=$(cpu_ns "$taskbar")
   sleep "$seconds"
-  after=$(cpu_ticks "$taskbar")
-  awk -v d=$((after - before)) -v t="$ticks" -v s="$seconds" 'BEGIN { printf "%.3f", 100 * d / t / s }'
+  after=$(cpu_ns "$taskbar")
+  awk -v a="$after" -v b="$before" -v s="$seconds" 'BEGIN { printf "%.3f", 100 * (a - b) / 1e9 / s }'
 }
 
 run() {
-  local layout=$1 monitors=$2 taskbar share
+  local layout=$1 monitors=$2 taskbar alone share
   wine "$build/taskbar/taskbar.exe" --layout "$layout" --monitors "$monitors" >/dev/null 2>&1 &
   taskbar=$!
   sleep 3
+  alone=$(measure "$taskbar")
   if ! wine "$clockctl" install "$dll"; then
     echo "$layout: install failed" >&2
     kill "$taskbar"
@@ -42,12 +45,12 @@ run() {
   wine "$clockctl" remove "$dll"
   kill "$taskbar" 2>/dev/null
   wait "$taskbar" 2>/dev/null
-  echo "$share"
+  awk -v a="$alone" -v s="$share" 'BEGIN { printf "%.3f", s - a }'
 }
 
 for layout in $layouts; do
   one=$(run "$layout" 1) || exit 1
   three=$(run "$layout" 3) || exit 1
   awk -v l="$layout" -v a="$one" -v b="$three" \
-    'BEGIN { printf "%-6s one surface %.3f%%, three surfaces %.3f%% of one core: %.2f times\n", l, a, b, (a > 0 ? b / a : 0) }'
+    'BEGIN { printf "%-6s component with one surface %.3f%%, with three %.3f%% of one core: %.2f times\n", l, a, b, (a > 0 ? b / a : 0) }'
 done

@@ -188,14 +188,10 @@ void Component::ArmTick()
 }
 
 // A tick: the readings, and with them every surface's text, lines and open
-// tooltip. Overlays look at their taskbar's layout too, for systems that do
-// not report windows moving.
+// tooltip.
 void Component::OnTick()
 {
     SampleReadings();
-    for (const std::unique_ptr<ClockSurface>& surface : surfaces_) {
-        surface->FollowTaskbar();
-    }
     ArmTick();
 }
 

@@ -55,7 +55,7 @@ constexpr char kRestartMessage[] = "HoralumeStandInRestart";
 // "--edge bottom|top|left|right": the edge of its monitor each taskbar lies
 // along. A vertical taskbar keeps its notification area and clock at its
 // bottom end.
-enum class TaskbarEdge { Bottom, Top, Left, Right };
+enum class StandInEdge { Bottom, Top, Left, Right };
 constexpr const char* kEdgeNames[] = {"bottom", "top", "left", "right"};
 constexpr char kEdgeSwitch[] = "--edge";
 
@@ -72,7 +72,7 @@ constexpr int kWrongDpiExitCode = 3;
 
 // "--theme dark|light": the system's app theme, written at start (no switch:
 // the value is deleted and the taskbars keep the system's button face).
-enum class TaskbarTheme { System, Dark, Light };
+enum class StandInTheme { System, Dark, Light };
 constexpr char kThemeSwitch[] = "--theme";
 constexpr const char* kThemeNames[] = {"system", "dark", "light"};
 constexpr char kThemeKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize"; // HKCU

@@ -42,7 +42,7 @@ private:
     static const WNDPROC TrayProc;
     LRESULT HandleTrayMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool HandleStateMessage(UINT message, WPARAM wParam, LRESULT& answer);
-    void SwitchTheme(TaskbarTheme theme);
+    void SwitchTheme(StandInTheme theme);
     HWND AddSecondary();
     bool RemoveSecondary();
     void Restart();
@@ -193,7 +193,7 @@ void StandIn::Restart()
     SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
 }
 
-void StandIn::SwitchTheme(TaskbarTheme theme)
+void StandIn::SwitchTheme(StandInTheme theme)
 {
     options_.theme = theme;
     WriteTheme(theme);
@@ -209,7 +209,7 @@ bool StandIn::HandleStateMessage(UINT message, WPARAM wParam, LRESULT& answer)
 {
     answer = 1;
     if (message == setThemeMessage_ && message != 0) {
-        SwitchTheme(wParam != 0 ? TaskbarTheme::Light : TaskbarTheme::Dark);
+        SwitchTheme(wParam != 0 ? StandInTheme::Light : StandInTheme::Dark);
     } else if (message == setAutoHideMessage_ && message != 0) {
         ShowWindow(primary_.window, wParam != 0 ? SW_HIDE : SW_SHOWNOACTIVATE);
     } else if (message == fullScreenMessage_ && message != 0 && wParam != 0) {

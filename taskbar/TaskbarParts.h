@@ -40,8 +40,8 @@ private:
 
 struct TaskbarOptions {
     TaskbarLayout layout = TaskbarLayout::Classic;
-    TaskbarEdge edge = TaskbarEdge::Bottom;
-    TaskbarTheme theme = TaskbarTheme::System;
+    StandInEdge edge = StandInEdge::Bottom;
+    StandInTheme theme = StandInTheme::System;
     int monitors = 1;
     int dpi = 0;           // asked for with --dpi (0: any); then the system's
     bool withClock = true; // the primary's classic clock

@@ -54,7 +54,7 @@ RECT PrimaryMonitor(int monitors)
     return {0, 0, GetSystemMetrics(SM_CXSCREEN) / monitors, GetSystemMetrics(SM_CYSCREEN)};
 }
 
-RECT TaskbarPlace(TaskbarEdge edge, int monitors, int index, int dpi)
+RECT TaskbarPlace(StandInEdge edge, int monitors, int index, int dpi)
 {
     RECT place = PrimaryMonitor(monitors);
     const int slotWidth = place.right;
@@ -63,19 +63,19 @@ RECT TaskbarPlace(TaskbarEdge edge, int monitors, int index, int dpi)
     const int depth = Scaled(IsVertical(edge) ? kVerticalTaskbarWidth : kTaskbarHeight, dpi);
     const int further = depth * (index / monitors);
     switch (edge) {
-    case TaskbarEdge::Bottom:
+    case StandInEdge::Bottom:
         place.bottom -= further;
         place.top = place.bottom - depth;
         break;
-    case TaskbarEdge::Top:
+    case StandInEdge::Top:
         place.top += further;
         place.bottom = place.top + depth;
         break;
-    case TaskbarEdge::Left:
+    case StandInEdge::Left:
         place.left += further;
         place.right = place.left + depth;
         break;
-    case TaskbarEdge::Right:
+    case StandInEdge::Right:
         place.right -= further;
         place.left = place.right - depth;
         break;

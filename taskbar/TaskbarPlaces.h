@@ -12,16 +12,16 @@ int DeclareDpiAwareness();
 // The DPI a window is drawn at (the system's where it cannot be asked).
 int DpiOfWindow(HWND window);
 
-inline bool IsVertical(TaskbarEdge edge)
+inline bool IsVertical(StandInEdge edge)
 {
-    return edge == TaskbarEdge::Left || edge == TaskbarEdge::Right;
+    return edge == StandInEdge::Left || edge == StandInEdge::Right;
 }
 
 // The primary monitor: the first of the slots the screen is split into.
 RECT PrimaryMonitor(int monitors);
 // The screen rectangle of the taskbar of that index: along the edge of
 // monitor slot index % monitors; taskbars beyond the monitors lie further in.
-RECT TaskbarPlace(TaskbarEdge edge, int monitors, int index, int dpi);
+RECT TaskbarPlace(StandInEdge edge, int monitors, int index, int dpi);
 
 // In the taskbar's client area (inside): the primary's notification area and
 // a Windows 10 secondary's clock button, at the taskbar's far end.

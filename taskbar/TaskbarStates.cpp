@@ -3,29 +3,29 @@
 #include "RegKey.h"
 #include "TaskbarParts.h"
 
-void WriteTheme(TaskbarTheme theme)
+void WriteTheme(StandInTheme theme)
 {
     RegKeyWriter key;
     if (!key.Create(HKEY_CURRENT_USER, kThemeKey)) {
         return;
     }
-    if (theme == TaskbarTheme::System) {
+    if (theme == StandInTheme::System) {
         key.DeleteValue(kLightThemeValue);
     } else {
-        key.WriteDword(kLightThemeValue, theme == TaskbarTheme::Light ? 1 : 0);
+        key.WriteDword(kLightThemeValue, theme == StandInTheme::Light ? 1 : 0);
     }
 }
 
-HBRUSH ThemeBrush(TaskbarTheme theme)
+HBRUSH ThemeBrush(StandInTheme theme)
 {
     static const HBRUSH dark = CreateSolidBrush(kDarkTaskbarColour);
     static const HBRUSH light = CreateSolidBrush(kLightTaskbarColour);
     switch (theme) {
-    case TaskbarTheme::Dark:
+    case StandInTheme::Dark:
         return dark;
-    case TaskbarTheme::Light:
+    case StandInTheme::Light:
         return light;
-    case TaskbarTheme::System:
+    case StandInTheme::System:
         break;
     }
     return reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -41,7 +41,7 @@ static BOOL CALLBACK TakeBackground(HWND window, LPARAM brush)
     return TRUE;
 }
 
-void PaintInTheme(HWND taskbar, TaskbarTheme theme)
+void PaintInTheme(HWND taskbar, StandInTheme theme)
 {
     const LPARAM brush = reinterpret_cast<LPARAM>(ThemeBrush(theme));
     TakeBackground(taskbar, brush);

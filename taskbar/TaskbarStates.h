@@ -7,13 +7,13 @@
 #include <windows.h>
 
 // Writes the theme into the user's settings; System deletes the value.
-void WriteTheme(TaskbarTheme theme);
+void WriteTheme(StandInTheme theme);
 // The taskbars' background in the theme (System: the button face). Shared,
 // never to be deleted.
-HBRUSH ThemeBrush(TaskbarTheme theme);
+HBRUSH ThemeBrush(StandInTheme theme);
 // Gives the taskbar and its children of this program's classes the theme's
 // background and repaints them.
-void PaintInTheme(HWND taskbar, TaskbarTheme theme);
+void PaintInTheme(HWND taskbar, StandInTheme theme);
 // Tells every top-level window that the theme changed, as the system does.
 void BroadcastThemeChange();
 

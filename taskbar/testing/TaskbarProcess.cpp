@@ -31,7 +31,7 @@ static std::string CommandLine(const StandInOptions& options)
     }
     commandLine += std::string(" ") + kLayoutSwitch + " " + kLayoutNames[static_cast<int>(options.layout)];
     commandLine += std::string(" ") + kEdgeSwitch + " " + kEdgeNames[static_cast<int>(options.edge)];
-    if (options.theme != TaskbarTheme::System) {
+    if (options.theme != StandInTheme::System) {
         commandLine += std::string(" ") + kThemeSwitch + " " + kThemeNames[static_cast<int>(options.theme)];
     }
     if (options.dpi != 0) {
@@ -173,9 +173,9 @@ bool StandInTaskbar::SubclassClockOnTop() const
     return Ask(tray_, kSubclassClockMessage) == 1;
 }
 
-bool StandInTaskbar::SetTheme(TaskbarTheme theme) const
+bool StandInTaskbar::SetTheme(StandInTheme theme) const
 {
-    return theme != TaskbarTheme::System && Ask(tray_, kSetThemeMessage, theme == TaskbarTheme::Light) == 1;
+    return theme != StandInTheme::System && Ask(tray_, kSetThemeMessage, theme == StandInTheme::Light) == 1;
 }
 
 bool StandInTaskbar::SetAutoHide(bool on) const

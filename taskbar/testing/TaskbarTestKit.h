@@ -27,8 +27,8 @@ struct StandInOptions {
     ClockMode clock = ClockMode::Shown;
     TaskbarLayout layout = TaskbarLayout::Classic;
     int monitors = 1;
-    TaskbarEdge edge = TaskbarEdge::Bottom;
-    TaskbarTheme theme = TaskbarTheme::System;
+    StandInEdge edge = StandInEdge::Bottom;
+    StandInTheme theme = StandInTheme::System;
     int dpi = 0;
 };
 
@@ -95,7 +95,7 @@ public:
     // Switches to the dark or light theme as the system does: the value written, the taskbars
     // repainted and WM_SETTINGCHANGE "ImmersiveColorSet" sent to every
     // top-level window (this thread's ones included) before it returns.
-    bool SetTheme(TaskbarTheme theme) const;
+    bool SetTheme(StandInTheme theme) const;
     // Auto-hides the primary taskbar (it is then hidden) or shows it again.
     bool SetAutoHide(bool on) const;
     // Opens the stand-in's full-screen window (kFullScreenColour) over the

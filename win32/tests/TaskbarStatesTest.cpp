@@ -27,9 +27,9 @@ std::string Describe(const RECT& rect)
            std::to_string(rect.bottom);
 }
 
-bool IsVertical(TaskbarEdge edge)
+bool IsVertical(StandInEdge edge)
 {
-    return edge == TaskbarEdge::Left || edge == TaskbarEdge::Right;
+    return edge == StandInEdge::Left || edge == StandInEdge::Right;
 }
 
 // Where the clock is: the last stretch of the taskbar towards its right end,
@@ -54,7 +54,7 @@ TEST(TaskbarStatesTest, TaskbarsLieAlongEachEdgeWithTheClockAtTheFarEnd)
 {
     const int half = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int height = GetSystemMetrics(SM_CYSCREEN);
-    for (TaskbarEdge edge : {TaskbarEdge::Bottom, TaskbarEdge::Top, TaskbarEdge::Left, TaskbarEdge::Right}) {
+    for (StandInEdge edge : {StandInEdge::Bottom, StandInEdge::Top, StandInEdge::Left, StandInEdge::Right}) {
         for (TaskbarLayout layout : {TaskbarLayout::Win10, TaskbarLayout::Win11Early, TaskbarLayout::Win11}) {
             SCOPED_TRACE(std::string(kEdgeNames[static_cast<int>(edge)]) + " " +
                          kLayoutNames[static_cast<int>(layout)]);
@@ -70,10 +70,10 @@ TEST(TaskbarStatesTest, TaskbarsLieAlongEachEdgeWithTheClockAtTheFarEnd)
             for (int monitor = 0; monitor < 2; ++monitor) {
                 const RECT bar = RectOf(taskbars[monitor]);
                 const RECT screen = {monitor * half, 0, (monitor + 1) * half, height};
-                const RECT expected = {edge == TaskbarEdge::Right ? screen.right - 62 : screen.left,
-                                       edge == TaskbarEdge::Bottom ? screen.bottom - 40 : screen.top,
-                                       edge == TaskbarEdge::Left ? screen.left + 62 : screen.right,
-                                       edge == TaskbarEdge::Top ? screen.top + 40 : screen.bottom};
+                const RECT expected = {edge == StandInEdge::Right ? screen.right - 62 : screen.left,
+                                       edge == StandInEdge::Bottom ? screen.bottom - 40 : screen.top,
+                                       edge == StandInEdge::Left ? screen.left + 62 : screen.right,
+                                       edge == StandInEdge::Top ? screen.top + 40 : screen.bottom};
                 EXPECT_TRUE(EqualRect(&bar, &expected)) << Describe(bar) << " on monitor " << monitor;
                 if (layout == TaskbarLayout::Win10) {
                     const RECT clock = RectOf(ShellClockOfTaskbar(taskbars[monitor]));
@@ -139,7 +139,7 @@ TEST(TaskbarStatesTest, SwitchingTheThemeWritesPaintsAndBroadcastsIt)
     SetWindowLongPtrA(listener, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&seen));
 
     StandInOptions options;
-    options.theme = TaskbarTheme::Dark;
+    options.theme = StandInTheme::Dark;
     StandInTaskbar taskbar;
     ASSERT_TRUE(taskbar.Start(options));
     // Clear of the clock, whose smoothed text could hold any grey.
@@ -148,7 +148,7 @@ TEST(TaskbarStatesTest, SwitchingTheThemeWritesPaintsAndBroadcastsIt)
     EXPECT_EQ(LightThemeValue(), 0);
     EXPECT_TRUE(WaitUntil([&] { return ScreenHasColour(bar, kDarkTaskbarColour); }));
 
-    ASSERT_TRUE(taskbar.SetTheme(TaskbarTheme::Light));
+    ASSERT_TRUE(taskbar.SetTheme(StandInTheme::Light));
     EXPECT_EQ(LightThemeValue(), 1);
     EXPECT_NE(std::find(seen.begin(), seen.end(), "ImmersiveColorSet"), seen.end()) << "told before it answered";
     EXPECT_TRUE(WaitUntil([&] { return !ScreenHasColour(bar, kDarkTaskbarColour); }));
