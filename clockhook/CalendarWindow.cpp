@@ -153,7 +153,7 @@ static void PlaceWindow(HWND clock)
     RECT clockRect;
     GetWindowRect(clock, &clockRect);
     const Box area = MonitorBoxOf(clock, true);
-    Spot spot = PopupBeside(BoxOf(clockRect), width, height, EdgeOfClock(clock), area, 0);
+    Spot spot = PopupBeside(BoxOf(clockRect), TaskbarBoxOf(clock), width, height, EdgeOfClock(clock), area, 0);
     if ((g_calendar.settings.calendarFlags & CalendarFlag::SaveWindow) && g_calendar.haveSavedPosition) {
         spot = KeepWithin({g_calendar.savedPosition.x, g_calendar.savedPosition.y}, width, height, area);
     }

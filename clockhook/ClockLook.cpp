@@ -106,7 +106,7 @@ static void DrawLines(HDC dc, int width, int height, const ClockLook& look, cons
 }
 
 void PaintClock(HWND window, HDC target, const ClockLook& look, const std::vector<RenderedLine>& lines,
-                const MonitorLines& monitorLines)
+                const MonitorLines& monitorLines, BackBuffer& buffer)
 {
     RECT client;
     GetClientRect(window, &client);
@@ -118,8 +118,12 @@ void PaintClock(HWND window, HDC target, const ClockLook& look, const std::vecto
 
     // Drawn off screen first, so the clock never flickers on its tick.
     UniqueMemoryDC dc(CreateCompatibleDC(target));
-    UniqueBitmap bitmap(CreateCompatibleBitmap(target, width, height));
-    DCSelection selectedBitmap(dc.Get(), bitmap.Get());
+    if (!buffer.bitmap || buffer.width != width || buffer.height != height) {
+        buffer.bitmap.Reset(CreateCompatibleBitmap(target, width, height));
+        buffer.width = width;
+        buffer.height = height;
+    }
+    DCSelection selectedBitmap(dc.Get(), buffer.bitmap.Get());
     DCSelection selectedFont(dc.Get(), look.Font());
     UniqueBrush background(CreateSolidBrush(look.BackgroundColour()));
     FillRect(dc.Get(), &client, background.Get());

@@ -53,7 +53,15 @@ int WindowDpi(HWND window);
 int RenderedWidth(HWND window, const ClockLook& look, const std::vector<RenderedLine>& lines);
 int RenderedHeight(HWND window, const ClockLook& look, const std::vector<RenderedLine>& lines);
 
+// Where a clock is drawn before it goes on the screen, kept between paints:
+// making one each second costs more than the drawing.
+struct BackBuffer {
+    UniqueBitmap bitmap;
+    int width = 0;
+    int height = 0;
+};
+
 // Paints the lines centred vertically, each aligned as it asks (all centred
 // when the look says so), and the monitor lines over them.
 void PaintClock(HWND window, HDC target, const ClockLook& look, const std::vector<RenderedLine>& lines,
-                const MonitorLines& monitorLines);
+                const MonitorLines& monitorLines, BackBuffer& buffer);

@@ -252,7 +252,7 @@ void ClockSurface::Redraw(bool textChanged)
 void ClockSurface::Paint()
 {
     PaintDC dc(window_);
-    PaintClock(window_, dc.Get(), look_, lines_, monitorLines_);
+    PaintClock(window_, dc.Get(), look_, lines_, monitorLines_, backBuffer_);
 }
 
 LRESULT CALLBACK ClockSurface::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -109,6 +109,7 @@ private:
     std::vector<RenderedLine> lines_;
     std::string text_; // the lines joined by "\n": the window's text
     MonitorLines monitorLines_;
+    BackBuffer backBuffer_;
     ClockTooltip tooltip_;
     ClockClicks clicks_;
 };

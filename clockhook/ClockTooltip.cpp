@@ -85,7 +85,7 @@ void ClockTooltip::Place()
     const Box screen = MonitorBoxOf(clock_, false);
     const TaskbarEdge edge = EdgeOfClock(clock_);
     const int gap = MulDiv(2, WindowDpi(clock_), 96);
-    Spot spot = PopupBeside(BoxOf(clock), width, height, edge, screen, gap);
+    Spot spot = PopupBeside(BoxOf(clock), TaskbarBoxOf(clock_), width, height, edge, screen, gap);
     if (!IsVertical(edge)) {
         spot = KeepWithin({anchorX_ - width / 2, spot.y}, width, height, screen);
     }

@@ -20,6 +20,7 @@ bool HubWindow::Create(HubHandler& handler)
         return false;
     }
     handler_ = &handler;
+    theme_ = ReadTaskbarTheme();
     // Top-level, so that broadcasts reach it; never shown.
     if (CreateWindowExA(WS_EX_TOOLWINDOW, kHubWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, ThisModule(),
                         this) == nullptr) {
@@ -65,13 +66,17 @@ LRESULT HubWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case kDpiChangedMessage:
         ScheduleScan();
         break;
-    case WM_SETTINGCHANGE:
-        if (IsThemeChange(lParam)) {
+    case WM_SETTINGCHANGE: {
+        // The theme read again as well: Wine garbles a broadcast's text.
+        const TaskbarTheme theme = ReadTaskbarTheme();
+        if (IsThemeChange(lParam) || theme != theme_) {
+            theme_ = theme;
             handler_->OnLookChanged();
             break;
         }
         handler_->OnTick(); // the time zone among others
         break;
+    }
     case WM_THEMECHANGED:
     case WM_SYSCOLORCHANGE:
         handler_->OnLookChanged();

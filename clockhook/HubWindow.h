@@ -4,6 +4,8 @@
 // an overlay clock, being a child window, never does.
 #pragma once
 
+#include "TaskbarTheme.h"
+
 #include <windows.h>
 
 class HubHandler {
@@ -42,4 +44,5 @@ private:
 
     HWND window_ = nullptr;
     HubHandler* handler_ = nullptr;
+    TaskbarTheme theme_ = TaskbarTheme::System; // the one the clocks show
 };

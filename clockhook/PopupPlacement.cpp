@@ -8,10 +8,14 @@ Box MonitorBoxOf(HWND window, bool workArea)
     return BoxOf(workArea ? monitor.rcWork : monitor.rcMonitor);
 }
 
+Box TaskbarBoxOf(HWND clock)
+{
+    RECT rect;
+    GetWindowRect(GetAncestor(clock, GA_ROOT), &rect);
+    return BoxOf(rect);
+}
+
 TaskbarEdge EdgeOfClock(HWND clock)
 {
-    HWND taskbar = GetAncestor(clock, GA_ROOT);
-    RECT rect;
-    GetWindowRect(taskbar, &rect);
-    return EdgeOf(BoxOf(rect), MonitorBoxOf(taskbar, false));
+    return EdgeOf(TaskbarBoxOf(clock), MonitorBoxOf(GetAncestor(clock, GA_ROOT), false));
 }

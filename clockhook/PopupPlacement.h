@@ -9,6 +9,9 @@
 // window) lies.
 TaskbarEdge EdgeOfClock(HWND clock);
 
+// The screen rectangle of the clock's taskbar.
+Box TaskbarBoxOf(HWND clock);
+
 // The monitor's work area, or the whole monitor, that holds the window.
 Box MonitorBoxOf(HWND window, bool workArea);
 

@@ -17,21 +17,22 @@ Spot KeepWithin(Spot spot, int width, int height, const Box& area)
     return spot;
 }
 
-Spot PopupBeside(const Box& clock, int width, int height, TaskbarEdge edge, const Box& area, int gap)
+Spot PopupBeside(const Box& clock, const Box& taskbar, int width, int height, TaskbarEdge edge, const Box& area,
+                 int gap)
 {
     Spot spot;
     switch (edge) {
     case TaskbarEdge::Bottom:
-        spot = {clock.right - width, clock.top - gap - height};
+        spot = {clock.right - width, taskbar.top - gap - height};
         break;
     case TaskbarEdge::Top:
-        spot = {clock.right - width, clock.bottom + gap};
+        spot = {clock.right - width, taskbar.bottom + gap};
         break;
     case TaskbarEdge::Left:
-        spot = {clock.right + gap, clock.bottom - height};
+        spot = {taskbar.right + gap, clock.bottom - height};
         break;
     case TaskbarEdge::Right:
-        spot = {clock.left - gap - width, clock.bottom - height};
+        spot = {taskbar.left - gap - width, clock.bottom - height};
         break;
     }
     return KeepWithin(spot, width, height, area);

@@ -27,9 +27,10 @@ struct Spot {
 };
 
 // The top-left corner of a popup of the given size beside the clock, gap
-// pixels away from it on the screen's side of the bar, its far edge in line
-// with the clock's; kept within the area.
-Spot PopupBeside(const Box& clock, int width, int height, TaskbarEdge edge, const Box& area, int gap);
+// pixels off the taskbar on the screen's side, its far edge in line with
+// the clock's; kept within the area.
+Spot PopupBeside(const Box& clock, const Box& taskbar, int width, int height, TaskbarEdge edge, const Box& area,
+                 int gap);
 
 // Pulls the corner of a popup of the given size into the area (its top-left
 // corner wins where the popup is larger).

@@ -19,17 +19,18 @@ TEST(TaskbarEdge, PopupsOpenOntoTheScreenAwayFromEveryEdge)
         TaskbarEdge edge;
     };
     const Case cases[] = {
-        {{0, 1040, 1920, 1080}, {1830, 1040, 1908, 1080}, TaskbarEdge::Bottom},
-        {{0, 0, 1920, 40}, {1830, 0, 1908, 40}, TaskbarEdge::Top},
-        {{0, 0, 62, 1080}, {0, 1000, 62, 1040}, TaskbarEdge::Left},
-        {{1858, 0, 1920, 1080}, {1858, 1000, 1920, 1040}, TaskbarEdge::Right},
+        // The clocks sit a little inside their bars, as the shell's do.
+        {{0, 1040, 1920, 1080}, {1830, 1042, 1908, 1078}, TaskbarEdge::Bottom},
+        {{0, 0, 1920, 40}, {1830, 2, 1908, 38}, TaskbarEdge::Top},
+        {{0, 0, 62, 1080}, {2, 1000, 60, 1040}, TaskbarEdge::Left},
+        {{1858, 0, 1920, 1080}, {1860, 1000, 1918, 1040}, TaskbarEdge::Right},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(EdgeOf(c.taskbar, screen), c.edge);
         // A calendar taller than the room above a clock near the bottom is pulled onto the screen.
         for (int height : {200, 1200}) {
             const int width = 300;
-            Spot spot = PopupBeside(c.clock, width, height, c.edge, screen, 4);
+            Spot spot = PopupBeside(c.clock, c.taskbar, width, height, c.edge, screen, 4);
             Box popup{spot.x, spot.y, spot.x + width, spot.y + height};
             EXPECT_GE(popup.left, 0);
             EXPECT_GE(popup.top, 0);
