@@ -41,10 +41,11 @@ static bool ItemName(HSZ item, char (&name)[kMaxElementNameLength + 2])
     if (length > kMaxElementNameLength) {
         return false;
     }
-    // A client may send no item at all: then nothing is written, and the
-    // name must not be read.
+    // A client may send no item at all: then nothing may be written, or (as
+    // Wine's DDEML does) an empty name counted as one character. Either way
+    // there is no name, and an empty one must not reach the element table.
     name[0] = '\0';
-    return DdeQueryStringA(g_server.instance.Get(), item, name, sizeof name, CP_WINANSI) > 0;
+    return DdeQueryStringA(g_server.instance.Get(), item, name, sizeof name, CP_WINANSI) > 0 && name[0] != '\0';
 }
 
 static HDDEDATA OnPoke(UINT format, HSZ item, HDDEDATA data)

@@ -9,6 +9,7 @@
 namespace {
 
 constexpr DWORD kAnswerTimeoutMs = 1000;
+constexpr DWORD kAckAfterDataMs = 100;
 constexpr char kClassName[] = "StormRawDdeClient";
 constexpr UINT_PTR kAckBit = 0x8000; // DDEACK's fAck
 
@@ -56,6 +57,7 @@ void RawDdeClient::Request(UINT format, ATOM item, RawDdeCounts& counts)
 {
     ++counts.sent;
     answer_ = Answer::None;
+    ackAfterData_ = false;
     PostMessageA(server_, WM_DDE_REQUEST, reinterpret_cast<WPARAM>(window_), MAKELPARAM(format, item));
     Count(WaitForAnswer(), counts);
 }
@@ -87,11 +89,19 @@ void RawDdeClient::Disconnect()
     server_ = nullptr;
 }
 
+// Wine's server follows its WM_DDE_DATA with a positive WM_DDE_ACK; that
+// one is waited for briefly, so it is not taken for the next answer.
 RawDdeClient::Answer RawDdeClient::WaitForAnswer()
 {
     DWORD start = GetTickCount();
-    while (answer_ == Answer::None && GetTickCount() - start < kAnswerTimeoutMs) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    DWORD timeout = kAnswerTimeoutMs;
+    while (GetTickCount() - start < timeout &&
+           (answer_ == Answer::None || (answer_ == Answer::Data && !ackAfterData_))) {
+        if (answer_ == Answer::Data) {
+            timeout = kAckAfterDataMs;
+            start = GetTickCount();
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             DispatchMessageA(&message);
@@ -122,7 +132,11 @@ LRESULT RawDdeClient::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         UnpackDDElParam(WM_DDE_ACK, lParam, &low, &high);
         FreeDDElParam(WM_DDE_ACK, lParam);
         DeleteAtom(high);
-        answer_ = (low & kAckBit) != 0 ? Answer::Accepted : Answer::Refused;
+        if (answer_ == Answer::Data) {
+            ackAfterData_ = true;
+        } else {
+            answer_ = (low & kAckBit) != 0 ? Answer::Accepted : Answer::Refused;
+        }
         return 0;
     case WM_DDE_DATA: {
         UnpackDDElParam(WM_DDE_DATA, lParam, &low, &high);
@@ -135,7 +149,7 @@ LRESULT RawDdeClient::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             GlobalFree(memory);
         }
         DeleteAtom(high);
-        answer_ = Answer::Data;
+        answer_ = answer_ == Answer::None ? Answer::Data : answer_;
         return 0;
     }
     case WM_DDE_TERMINATE:

@@ -21,7 +21,8 @@ public:
 
     // WM_DDE_INITIATE for service and topic; false when no server answered.
     bool Connect(const char* service, const char* topic);
-    // A request or a poke of the item (atom 0: none), answered or timed out.
+    // A request or a poke of the item (atom 0: none; any other atom passes to
+    // the server), answered or timed out.
     void Request(UINT format, ATOM item, RawDdeCounts& counts);
     void Poke(UINT format, ATOM item, const char* text, RawDdeCounts& counts);
     // WM_DDE_TERMINATE, waiting for the server's.
@@ -38,4 +39,5 @@ private:
     HWND window_ = nullptr;
     HWND server_ = nullptr;
     Answer answer_ = Answer::None;
+    bool ackAfterData_ = false;
 };
