@@ -6,7 +6,8 @@
 #   scripts/with-wine.sh bench/storm.sh                    every storm, full counts
 #   scripts/with-wine.sh bench/storm.sh dde=2000 cycles=5  only these, smaller
 # Storms (and full counts): copydata=4096 (largest size), dde=100000
-# (transactions from four clients), cycles=200 (Horalume, then /U),
+# (transactions from four clients), raw=10000 (rounds of raw DDE messages
+# without an item name), cycles=200 (Horalume, then /U),
 # restarts=20 (of the taskbar, with Decitray running).
 set -u
 cd "$(dirname "$0")/.."
@@ -23,7 +24,7 @@ cp "$build/decitray/Decitray.exe" "$package/"
 cp "$build/horalume/loader/Horalume.exe" "$build/clockhook/HORALUME.DLL" "$package/Horalume/"
 
 storms=("$@")
-[ ${#storms[@]} -eq 0 ] && storms=(copydata=4096 dde=100000 cycles=200 restarts=20)
+[ ${#storms[@]} -eq 0 ] && storms=(copydata=4096 dde=100000 raw=10000 cycles=200 restarts=20)
 failed=0
 for storm in "${storms[@]}"; do
   name=${storm%%=*} count=${storm#*=}

@@ -12,12 +12,21 @@
 
 namespace {
 
+struct FreeDdeData {
+    void operator()(HDDEDATA data) const { DdeFreeDataHandle(data); }
+};
+using OwnedDdeData = UniqueWin32<HDDEDATA, FreeDdeData>;
+
 // DDEML calls back without a context, so the one server lives here.
 struct ServerState {
     ClockModel* model = nullptr;
     UniqueDdeInstance instance;
     DdeString service;
     DdeString topic;
+    // The last request's answer. It is the server's own: some DDEML
+    // implementations never free an answer handed to them, so each request
+    // would leak one; held here, it is freed at the next request or at stop.
+    OwnedDdeData answer;
 };
 
 } // namespace
@@ -32,10 +41,11 @@ static bool ItemName(HSZ item, char (&name)[kMaxElementNameLength + 2])
     if (length > kMaxElementNameLength) {
         return false;
     }
-    // A client may send no item at all: then nothing is written, and the
-    // name must not be read.
+    // A client may send no item at all: then nothing may be written, or (as
+    // Wine's DDEML does) an empty name counted as one character. Either way
+    // there is no name, and an empty one must not reach the element table.
     name[0] = '\0';
-    return DdeQueryStringA(g_server.instance.Get(), item, name, sizeof name, CP_WINANSI) > 0;
+    return DdeQueryStringA(g_server.instance.Get(), item, name, sizeof name, CP_WINANSI) > 0 && name[0] != '\0';
 }
 
 static HDDEDATA OnPoke(UINT format, HSZ item, HDDEDATA data)
@@ -65,8 +75,10 @@ static HDDEDATA OnRequest(UINT format, HSZ item)
     if (value == nullptr) {
         value = "";
     }
-    return DdeCreateDataHandle(g_server.instance.Get(), reinterpret_cast<LPBYTE>(const_cast<char*>(value)),
-                               static_cast<DWORD>(strlen(value) + 1), 0, item, CF_TEXT, 0);
+    g_server.answer.Reset(DdeCreateDataHandle(g_server.instance.Get(),
+                                              reinterpret_cast<LPBYTE>(const_cast<char*>(value)),
+                                              static_cast<DWORD>(strlen(value) + 1), 0, item, CF_TEXT, HDATA_APPOWNED));
+    return g_server.answer.Get();
 }
 
 static HDDEDATA CALLBACK ServerCallback(UINT type, UINT format, HCONV, HSZ topic, HSZ item, HDDEDATA data, ULONG_PTR,
@@ -129,6 +141,7 @@ void StopElementServer()
     if (g_server.instance && g_server.service) {
         DdeNameService(g_server.instance.Get(), g_server.service.Get(), nullptr, DNS_UNREGISTER);
     }
+    g_server.answer.Reset();
     g_server.service.Reset();
     g_server.topic.Reset();
     g_server.instance.Reset();

@@ -26,6 +26,15 @@ bool Start(const std::string& program, const std::string& arguments, DWORD flags
                           &startup, &info) != FALSE;
 }
 
+std::string ThisProgram()
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    return std::string(path, length < sizeof path ? length : 0);
+}
+
+} // namespace
+
 int WaitForExit(HANDLE process, DWORD timeoutMs)
 {
     DWORD code = static_cast<DWORD>(-1);
@@ -37,19 +46,19 @@ int WaitForExit(HANDLE process, DWORD timeoutMs)
     return static_cast<int>(code);
 }
 
-std::string ThisProgram()
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    return std::string(path, length < sizeof path ? length : 0);
-}
-
-} // namespace
-
-int RunAndWait(const std::string& program, const std::string& arguments)
+HANDLE StartInItsFolder(const std::string& program, const std::string& arguments)
 {
     PROCESS_INFORMATION info;
     if (!Start(program, arguments, 0, info))
+        return nullptr;
+    CloseHandle(info.hThread);
+    return info.hProcess;
+}
+
+int RunAndWait(const std::string& program, const std::string& arguments, DWORD flags)
+{
+    PROCESS_INFORMATION info;
+    if (!Start(program, arguments, flags, info))
         return -1;
     CloseHandle(info.hThread);
     return WaitForExit(info.hProcess, kProgramTimeoutMs);

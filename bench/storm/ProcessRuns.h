@@ -8,7 +8,13 @@
 
 // Runs the program (with the arguments) in its own directory and waits for
 // it; its exit code, or -1 when it did not start or end in time.
-int RunAndWait(const std::string& program, const std::string& arguments);
+int RunAndWait(const std::string& program, const std::string& arguments, DWORD creationFlags = 0);
+
+// Starts the program in its own directory; its process handle, or null.
+HANDLE StartInItsFolder(const std::string& program, const std::string& arguments);
+// Waits for the process and closes its handle; its exit code, or -1 (then
+// it is ended) when it did not end in time.
+int WaitForExit(HANDLE process, DWORD timeoutMs);
 
 // Starts the program in its own directory inside a job that ends it (and
 // what it started) when the job handle closes; null on failure.

@@ -2,7 +2,10 @@
 // checks the shell afterwards (bench/storm.sh runs every storm).
 //   storm copydata <package> [max size]     storm dde <package> [count] [clients]
 //   storm cycles <package> [count]          storm restarts <package> [count]
+//   storm raw <package> [rounds]
+//   storm soak <package> [minutes] [cycle every] [restart every] [flat from]
 #include "DdeStorm.h"
+#include "Soak.h"
 #include "Storms.h"
 
 #include <cstdio>
@@ -25,12 +28,21 @@ int main(int argc, char** argv)
         ok = CopyDataStorm(package, Argument(argc, argv, 3, 4096));
     else if (storm == "dde")
         ok = DdeStorm(package, Argument(argc, argv, 3, 100000), Argument(argc, argv, 4, 4));
+    else if (storm == "raw")
+        ok = RawDdeStorm(package, Argument(argc, argv, 3, 10000));
     else if (storm == "cycles")
         ok = InstallCycles(package, Argument(argc, argv, 3, 200));
     else if (storm == "restarts")
         ok = TaskbarRestarts(package, Argument(argc, argv, 3, 20));
-    else {
-        std::fprintf(stderr, "usage: storm copydata|dde|cycles|restarts <package> [count] [clients]\n");
+    else if (storm == "soak") {
+        SoakSchedule schedule;
+        schedule.minutes = Argument(argc, argv, 3, schedule.minutes);
+        schedule.cycleEvery = Argument(argc, argv, 4, schedule.cycleEvery);
+        schedule.restartEvery = Argument(argc, argv, 5, schedule.restartEvery);
+        schedule.flatFrom = Argument(argc, argv, 6, schedule.flatFrom);
+        ok = Soak(package, schedule);
+    } else {
+        std::fprintf(stderr, "usage: storm copydata|dde|raw|cycles|restarts|soak <package> [count] [clients]\n");
         return 2;
     }
     return ok ? 0 : 1;

@@ -3,6 +3,7 @@
 #include "ClockDefaults.h"
 #include "HookApi.h"
 #include "ProcessRuns.h"
+#include "RawDde.h"
 #include "ShellHealth.h"
 #include "TaskbarTestKit.h"
 
@@ -55,7 +56,57 @@ bool CheckAndRemove(const Package& package, std::string& report)
     return bounded;
 }
 
+// Wine's DDEML keeps about 57 bytes of every request it answers, so the
+// rounds name an item only now and then.
+constexpr unsigned kRoundsPerNamedCheck = 50;
+
+// Requests and pokes without an item name, in CF_TEXT and in other formats;
+// every so often a named poke and request that must still be served. Each
+// message carries an atom of its own: the answer's atom is the client's to
+// delete.
+void RawRounds(RawDdeClient& client, unsigned rounds, std::mt19937& random, RawDdeCounts& nameless, RawDdeCounts& named)
+{
+    for (unsigned i = 0; i < rounds; ++i) {
+        UINT format = random() % 2 ? CF_TEXT : random() % 0x10000;
+        client.Request(format, 0, nameless);
+        client.Poke(format, 0, "nameless", nameless);
+        if (i % kRoundsPerNamedCheck == 0) {
+            client.Poke(CF_TEXT, GlobalAddAtomA("RAW"), std::to_string(i).c_str(), named);
+            client.Request(CF_TEXT, GlobalAddAtomA("RAW"), named);
+        }
+    }
+}
+
 } // namespace
+
+bool RawDdeStorm(const Package& package, unsigned rounds)
+{
+    testkit::StandInTaskbar taskbar;
+    RawDdeClient client;
+    if (!StartWithComponent(taskbar, package) || !client.Connect(hookapi::kServiceName, hookapi::kTopicName)) {
+        std::printf("raw: no conversation with the component\n");
+        return false;
+    }
+    std::mt19937 random(0);
+    RawDdeCounts nameless, named;
+    RawRounds(client, rounds / 100 + 1, random, nameless, named); // warm-up
+    ShellHealth before = MeasureProcess(taskbar.Process(), taskbar.ClockWindow());
+    nameless = named = RawDdeCounts();
+    RawRounds(client, rounds, random, nameless, named);
+    ShellHealth after = MeasureProcess(taskbar.Process(), taskbar.ClockWindow());
+    client.Disconnect();
+
+    std::string report;
+    bool served = named.accepted + named.data == named.sent;
+    bool ok = CheckAndRemove(package, report) && nameless.refused == nameless.sent && served;
+    std::string line = std::to_string(nameless.sent) + " requests and pokes without an item name, " +
+                       std::to_string(nameless.refused) + " refused, " + std::to_string(nameless.accepted) +
+                       " accepted, " + std::to_string(nameless.data) + " answered with data, " +
+                       std::to_string(nameless.silent) +
+                       " unanswered; named: " + std::to_string(named.accepted + named.data) + " of " +
+                       std::to_string(named.sent) + " served";
+    return ReportHealth("raw", line, before, after, ok, report);
+}
 
 bool CopyDataStorm(const Package& package, unsigned maxSize)
 {

@@ -11,6 +11,7 @@ struct Package {
     std::string Dll() const { return dir + "\\Horalume\\HORALUME.DLL"; }
     std::string Horalume() const { return dir + "\\Horalume\\Horalume.exe"; }
     std::string Decitray() const { return dir + "\\Decitray.exe"; }
+    std::string Horaset() const { return dir + "\\Horalume\\horaset.exe"; }
 };
 
 // WM_COPYDATA of every size from 0 to maxSize, random content, each size
@@ -19,6 +20,9 @@ bool CopyDataStorm(const Package& package, unsigned maxSize);
 // count random DDE transactions from `clients` processes at once (copies of
 // this program running RunDdeClient).
 bool DdeStorm(const Package& package, unsigned count, unsigned clients);
+// Raw DDE messages (no DDEML): rounds of requests and pokes without an item
+// name, which must all be refused, each followed by a named poke and request.
+bool RawDdeStorm(const Package& package, unsigned rounds);
 // Horalume started count times (a silent install), each followed by "/U".
 bool InstallCycles(const Package& package, unsigned count);
 // The taskbar closed and started count times with Decitray running, the
