@@ -146,6 +146,7 @@ TEST_F(ClockComponent, RefusedPokesLeaveTheValue)
     std::string longName(kMaxElementNameLength + 1, 'N');
     PokeElement(longName, "x");
     EXPECT_EQ(RequestElement(longName.substr(0, kMaxElementNameLength)), "") << "name too long";
+    EXPECT_FALSE(RequestElement("").has_value()) << "no name is no element";
 
     std::string longestValue(kMaxElementValueLength, 'y');
     EXPECT_TRUE(PokeElement("V", longestValue));
