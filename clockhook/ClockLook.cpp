@@ -3,6 +3,7 @@
 #include "TaskbarTheme.h"
 
 #include <cstring>
+#include <utility>
 
 static_assert(sizeof(LOGFONTA) == sizeof(FontRecord), "the record's fonts are LOGFONTA blocks");
 
@@ -58,14 +59,39 @@ void ClockLook::Apply(const ClockSettings& settings, HFONT taskbarFont, int dpi)
     backgroundColour_ = colours.background;
 }
 
-int RenderedWidth(HWND window, const ClockLook& look, const std::vector<RenderedLine>& lines)
+HDC BackBuffer::Dc()
 {
-    WindowDC dc(window);
-    DCSelection font(dc.Get(), look.Font());
+    if (!dc_) {
+        dc_.Reset(CreateCompatibleDC(nullptr));
+    }
+    return dc_.Get();
+}
+
+HDC BackBuffer::Sized(HDC target, int width, int height)
+{
+    if (Dc() == nullptr) {
+        return nullptr;
+    }
+    if (!bitmap_ || width != width_ || height != height_) {
+        UniqueBitmap bitmap(CreateCompatibleBitmap(target, width, height));
+        if (!bitmap) {
+            return nullptr;
+        }
+        SelectObject(dc_.Get(), bitmap.Get()); // the old one is free to go
+        bitmap_ = std::move(bitmap);
+        width_ = width;
+        height_ = height;
+    }
+    return dc_.Get();
+}
+
+int RenderedWidth(BackBuffer& buffer, const ClockLook& look, const std::vector<RenderedLine>& lines)
+{
+    DCSelection font(buffer.Dc(), look.Font());
     int widest = 0;
     for (const RenderedLine& line : lines) {
         SIZE size;
-        if (GetTextExtentPoint32A(dc.Get(), line.text.data(), static_cast<int>(line.text.size()), &size) &&
+        if (GetTextExtentPoint32A(buffer.Dc(), line.text.data(), static_cast<int>(line.text.size()), &size) &&
             size.cx > widest) {
             widest = size.cx;
         }
@@ -73,12 +99,11 @@ int RenderedWidth(HWND window, const ClockLook& look, const std::vector<Rendered
     return widest + 2 * look.Scaled(kMargin);
 }
 
-int RenderedHeight(HWND window, const ClockLook& look, const std::vector<RenderedLine>& lines)
+int RenderedHeight(BackBuffer& buffer, const ClockLook& look, const std::vector<RenderedLine>& lines)
 {
-    WindowDC dc(window);
-    DCSelection font(dc.Get(), look.Font());
+    DCSelection font(buffer.Dc(), look.Font());
     TEXTMETRICA metrics;
-    GetTextMetricsA(dc.Get(), &metrics);
+    GetTextMetricsA(buffer.Dc(), &metrics);
     return metrics.tmHeight * static_cast<int>(lines.size()) + 2 * look.Scaled(kMargin);
 }
 
@@ -117,19 +142,16 @@ void PaintClock(HWND window, HDC target, const ClockLook& look, const std::vecto
     }
 
     // Drawn off screen first, so the clock never flickers on its tick.
-    UniqueMemoryDC dc(CreateCompatibleDC(target));
-    if (!buffer.bitmap || buffer.width != width || buffer.height != height) {
-        buffer.bitmap.Reset(CreateCompatibleBitmap(target, width, height));
-        buffer.width = width;
-        buffer.height = height;
+    HDC dc = buffer.Sized(target, width, height);
+    if (dc == nullptr) {
+        return;
     }
-    DCSelection selectedBitmap(dc.Get(), buffer.bitmap.Get());
-    DCSelection selectedFont(dc.Get(), look.Font());
+    DCSelection selectedFont(dc, look.Font());
     UniqueBrush background(CreateSolidBrush(look.BackgroundColour()));
-    FillRect(dc.Get(), &client, background.Get());
-    SetBkMode(dc.Get(), TRANSPARENT);
-    SetTextColor(dc.Get(), look.TextColour());
-    DrawLines(dc.Get(), width, height, look, lines);
-    DrawMonitorLines(dc.Get(), client, monitorLines);
-    BitBlt(target, 0, 0, width, height, dc.Get(), 0, 0, SRCCOPY);
+    FillRect(dc, &client, background.Get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, look.TextColour());
+    DrawLines(dc, width, height, look, lines);
+    DrawMonitorLines(dc, client, monitorLines);
+    BitBlt(target, 0, 0, width, height, dc, 0, 0, SRCCOPY);
 }

@@ -48,18 +48,26 @@ private:
 // cannot tell).
 int WindowDpi(HWND window);
 
-// Width and height in pixels the lines need in the look's font, margins
-// included.
-int RenderedWidth(HWND window, const ClockLook& look, const std::vector<RenderedLine>& lines);
-int RenderedHeight(HWND window, const ClockLook& look, const std::vector<RenderedLine>& lines);
+// Where a clock is drawn before it goes on the screen, and measured, kept
+// between paints: making them each second costs more than the drawing.
+class BackBuffer {
+public:
+    // A memory DC for the screen, made on first use; null if it cannot be.
+    HDC Dc();
+    // The DC with a bitmap of the size selected into it.
+    HDC Sized(HDC target, int width, int height);
 
-// Where a clock is drawn before it goes on the screen, kept between paints:
-// making one each second costs more than the drawing.
-struct BackBuffer {
-    UniqueBitmap bitmap;
-    int width = 0;
-    int height = 0;
+private:
+    UniqueBitmap bitmap_; // released after the DC it is selected into
+    UniqueMemoryDC dc_;
+    int width_ = 0;
+    int height_ = 0;
 };
+
+// Width and height in pixels the lines need in the look's font, margins
+// included, measured on the buffer's DC.
+int RenderedWidth(BackBuffer& buffer, const ClockLook& look, const std::vector<RenderedLine>& lines);
+int RenderedHeight(BackBuffer& buffer, const ClockLook& look, const std::vector<RenderedLine>& lines);
 
 // Paints the lines centred vertically, each aligned as it asks (all centred
 // when the look says so), and the monitor lines over them.

@@ -204,7 +204,7 @@ void ClockSurface::FitSize()
     if (!vertical_) {
         const ClockSettings& settings = model_.Settings();
         int width = (settings.displayFlags & DisplayFlag::FixedWidthOn) ? look_.Scaled(settings.fixedWidth)
-                                                                        : RenderedWidth(window_, look_, lines_);
+                                                                        : RenderedWidth(backBuffer_, look_, lines_);
         constexpr int kWidestClock = 2000;
         width = width < 1 ? 1 : (width > kWidestClock ? kWidestClock : width);
         if (overlay_ && width < look_.Scaled(kSystemClockWidth)) {
@@ -212,7 +212,7 @@ void ClockSurface::FitSize()
         }
         fitted.left = room.right - width > 0 ? room.right - width : 0;
     } else if (overlay_) {
-        int height = RenderedHeight(window_, look_, lines_);
+        int height = RenderedHeight(backBuffer_, look_, lines_);
         height = height > look_.Scaled(kSystemClockHeight) ? height : look_.Scaled(kSystemClockHeight);
         fitted.top = room.bottom - height > room.top ? room.bottom - height : room.top;
     }

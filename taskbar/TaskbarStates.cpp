@@ -2,16 +2,22 @@
 
 #include "RegKey.h"
 #include "TaskbarParts.h"
+#include "Win32Handles.h"
 
+// The system theme only takes the value away, never making the key: a
+// machine that never had one keeps its registry as it was.
 void WriteTheme(StandInTheme theme)
 {
-    RegKeyWriter key;
-    if (!key.Create(HKEY_CURRENT_USER, kThemeKey)) {
+    if (theme == StandInTheme::System) {
+        HKEY opened = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, kThemeKey, 0, KEY_SET_VALUE, &opened) == ERROR_SUCCESS) {
+            UniqueRegKey key(opened);
+            RegDeleteValueA(key.Get(), kLightThemeValue);
+        }
         return;
     }
-    if (theme == StandInTheme::System) {
-        key.DeleteValue(kLightThemeValue);
-    } else {
+    RegKeyWriter key;
+    if (key.Create(HKEY_CURRENT_USER, kThemeKey)) {
         key.WriteDword(kLightThemeValue, theme == StandInTheme::Light ? 1 : 0);
     }
 }
