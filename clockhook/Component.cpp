@@ -55,7 +55,10 @@ private:
     // passes everything through under another one.
     std::vector<std::unique_ptr<ClockSurface>> surfaces_;
     HubWindow hub_;
-    HWINEVENTHOOK windowEvents_ = nullptr;
+    // Windows of the shell's thread created, and moved: only those events,
+    // so the shell's many others never come here.
+    UniqueWinEventHook windowsCreated_;
+    UniqueWinEventHook windowsMoved_;
     ClockHotkey hotkey_;
     CpuTimes lastCpu_; // the previous CPU sample
     bool installed_ = false;
@@ -251,6 +254,14 @@ static void CALLBACK OnWindowEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG
         g_component.OnShellWindowEvent(event, window);
     }
 }
+
+// Out of context, for this thread only: the callback runs on the shell's
+// thread as it takes its messages.
+static HWINEVENTHOOK HookWindowEvent(DWORD event)
+{
+    return SetWinEventHook(event, event, nullptr, OnWindowEvent, GetCurrentProcessId(), GetCurrentThreadId(),
+                           WINEVENT_OUTOFCONTEXT);
+}
 // The surfaces, the hub and the window events, the primary taskbar first;
 // another taskbar that cannot show the clock is left as it is.
 bool Component::StartShowing(HWND primaryTaskbar)
@@ -263,9 +274,8 @@ bool Component::StartShowing(HWND primaryTaskbar)
             ShowOn(taskbar);
         }
     }
-    const DWORD thread = GetCurrentThreadId();
-    windowEvents_ = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_LOCATIONCHANGE, nullptr, OnWindowEvent,
-                                    GetCurrentProcessId(), thread, WINEVENT_OUTOFCONTEXT);
+    windowsCreated_.Reset(HookWindowEvent(EVENT_OBJECT_CREATE));
+    windowsMoved_.Reset(HookWindowEvent(EVENT_OBJECT_LOCATIONCHANGE));
     return true;
 }
 
@@ -327,10 +337,8 @@ void Component::Install()
 bool Component::LetGo()
 {
     installed_ = false;
-    if (windowEvents_ != nullptr) {
-        UnhookWinEvent(windowEvents_);
-        windowEvents_ = nullptr;
-    }
+    windowsCreated_.Reset();
+    windowsMoved_.Reset();
     StopElementServer();
     hotkey_.Release();
     CloseCalendar();

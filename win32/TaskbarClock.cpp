@@ -82,12 +82,15 @@ HWND ClockBridgeOfTaskbar(HWND taskbar)
 TaskbarClock FindLoaderClock()
 {
     TaskbarClock found = FindTaskbarClock();
+    if (found.clock != nullptr) {
+        return found;
+    }
     HWND tray = nullptr;
-    while (found.clock == nullptr && (tray = FindWindowExA(nullptr, tray, hookapi::kTrayWindowClass, nullptr))) {
+    while ((tray = FindWindowExA(nullptr, tray, hookapi::kTrayWindowClass, nullptr)) != nullptr) {
         if (ClockBridgeOfTaskbar(tray) != nullptr) {
             found = ClockOfTaskbar(tray);
             found.clock = FindWindowExA(tray, nullptr, hookapi::kOverlayClockClass, nullptr);
-            return found;
+            break;
         }
     }
     return found;

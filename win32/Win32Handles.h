@@ -67,6 +67,9 @@ struct Menu {
 struct RegistryKey {
     void operator()(HKEY key) const { RegCloseKey(key); }
 };
+struct WinEventHook {
+    void operator()(HWINEVENTHOOK hook) const { UnhookWinEvent(hook); }
+};
 } // namespace win32free
 
 using UniqueHandle = UniqueWin32<HANDLE, win32free::KernelHandle>;
@@ -82,6 +85,7 @@ using UniqueMemoryDC = UniqueWin32<HDC, win32free::MemoryDC>;
 // A menu that no window owns; a menu set on a window goes with the window.
 using UniqueMenu = UniqueWin32<HMENU, win32free::Menu>;
 using UniqueRegKey = UniqueWin32<HKEY, win32free::RegistryKey>;
+using UniqueWinEventHook = UniqueWin32<HWINEVENTHOOK, win32free::WinEventHook>;
 
 // A window's DC from GetDC, given back with ReleaseDC.
 class WindowDC {

@@ -44,6 +44,15 @@ void ShowClock(StandInTaskbar& taskbar, const StandInOptions& options, const Clo
     ASSERT_TRUE(PushSettings(settings));
 }
 
+// A Windows 11 taskbar in the dark theme, its clock showing the time.
+void ShowTimeOnDarkWindows11(StandInTaskbar& taskbar)
+{
+    StandInOptions options;
+    options.layout = TaskbarLayout::Win11;
+    options.theme = StandInTheme::Dark;
+    ShowClock(taskbar, options, SettingsWithFormat("HH:mm:ss"));
+}
+
 TEST(ClockStates, AlongEveryEdgeTheClockStaysInItsTaskbarAndTheCalendarOpensOntoTheScreen)
 {
     const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -57,7 +66,7 @@ TEST(ClockStates, AlongEveryEdgeTheClockStaysInItsTaskbarAndTheCalendarOpensOnto
             StandInOptions options;
             options.layout = layout;
             options.edge = edge;
-            ShowClock(taskbar, options, settings);
+            ASSERT_NO_FATAL_FAILURE(ShowClock(taskbar, options, settings));
             HWND primary = taskbar.Taskbars().at(0);
             RECT bar;
             GetWindowRect(primary, &bar);
@@ -78,10 +87,7 @@ TEST(ClockStates, AlongEveryEdgeTheClockStaysInItsTaskbarAndTheCalendarOpensOnto
 TEST(ClockStates, ColoursFollowTheTaskbarThemeAtOnce)
 {
     StandInTaskbar taskbar;
-    StandInOptions options;
-    options.layout = TaskbarLayout::Win11;
-    options.theme = StandInTheme::Dark;
-    ShowClock(taskbar, options, SettingsWithFormat("HH:mm:ss"));
+    ASSERT_NO_FATAL_FAILURE(ShowTimeOnDarkWindows11(taskbar));
     const RECT clock = ScreenRectOfSurface(taskbar.Taskbars().at(0));
     EXPECT_TRUE(WaitUntil([&] { return ScreenHasColour(clock, kDark) && ScreenHasColour(clock, RGB(255, 255, 255)); }))
         << "white on the dark taskbar's colour";
@@ -103,7 +109,7 @@ TEST(ClockStates, DefaultFontGrowsWithTheDpi)
         StandInOptions options;
         options.layout = TaskbarLayout::Win11;
         options.dpi = dpi;
-        ShowClock(taskbar, options, SettingsWithFormat("'HHHHHHHHHHHHHHHHHHHH'"));
+        ASSERT_NO_FATAL_FAILURE(ShowClock(taskbar, options, SettingsWithFormat("'HHHHHHHHHHHHHHHHHHHH'")));
         const RECT clock = ScreenRectOfSurface(taskbar.Taskbars().at(0));
         const int width = clock.right - clock.left;
         if (dpi == 96) {
@@ -118,10 +124,7 @@ TEST(ClockStates, DefaultFontGrowsWithTheDpi)
 TEST(ClockStates, OverlayGoesWithItsAutoHiddenTaskbarAndUnderAFullScreenProgram)
 {
     StandInTaskbar taskbar;
-    StandInOptions options;
-    options.layout = TaskbarLayout::Win11;
-    options.theme = StandInTheme::Dark;
-    ShowClock(taskbar, options, SettingsWithFormat("HH:mm:ss"));
+    ASSERT_NO_FATAL_FAILURE(ShowTimeOnDarkWindows11(taskbar));
     HWND primary = taskbar.Taskbars().at(0);
     HWND overlay = ClockSurfaceOfTaskbar(primary);
     const RECT clock = ScreenRectOfSurface(primary);
