@@ -119,12 +119,20 @@ void RegKeyReader::ReadBinary(const char* name, const void* defaultValue, void* 
     }
 }
 
+bool RegKeyWriter::Check(LONG result) const
+{
+    if (result != ERROR_SUCCESS && firstError_ == ERROR_SUCCESS) {
+        firstError_ = result;
+    }
+    return result == ERROR_SUCCESS;
+}
+
 bool RegKeyWriter::Create(HKEY root, const char* path, const char* subkey)
 {
     Close();
     HKEY key = nullptr;
-    if (RegCreateKeyExA(root, JoinKeyPath(path, subkey).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                        nullptr, &key, nullptr) == ERROR_SUCCESS) {
+    if (Check(RegCreateKeyExA(root, JoinKeyPath(path, subkey).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                              KEY_ALL_ACCESS, nullptr, &key, nullptr))) {
         key_.Reset(key);
     }
     return IsOpen();
@@ -133,8 +141,7 @@ bool RegKeyWriter::Create(HKEY root, const char* path, const char* subkey)
 bool RegKeyWriter::WriteDword(const char* name, std::int32_t value) const
 {
     DWORD data = static_cast<DWORD>(value);
-    return key_ && RegSetValueExA(key_.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data) ==
-                       ERROR_SUCCESS;
+    return WriteBinaryAs(name, REG_DWORD, &data, sizeof data);
 }
 
 bool RegKeyWriter::WriteBool(const char* name, bool flag) const
@@ -144,23 +151,34 @@ bool RegKeyWriter::WriteBool(const char* name, bool flag) const
 
 bool RegKeyWriter::WriteString(const char* name, const char* text) const
 {
-    if (!key_ || !text) {
-        return false;
+    if (!text) {
+        return Check(ERROR_INVALID_PARAMETER);
     }
-    auto size = static_cast<DWORD>(std::strlen(text) + 1);
-    return RegSetValueExA(key_.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), size) == ERROR_SUCCESS;
+    return WriteBinaryAs(name, REG_SZ, text, std::strlen(text) + 1);
 }
 
 bool RegKeyWriter::WriteBinary(const char* name, const void* data, int size) const
 {
-    if (!key_ || !data || size < 0) {
-        return false;
+    if (!data || size < 0) {
+        return Check(ERROR_INVALID_PARAMETER);
     }
-    return RegSetValueExA(key_.Get(), name, 0, REG_BINARY, static_cast<const BYTE*>(data), static_cast<DWORD>(size)) ==
-           ERROR_SUCCESS;
+    return WriteBinaryAs(name, REG_BINARY, data, static_cast<std::size_t>(size));
+}
+
+bool RegKeyWriter::WriteBinaryAs(const char* name, DWORD type, const void* data, std::size_t size) const
+{
+    if (!key_) {
+        // The group's key could not be created: its failure is already kept.
+        return Check(ERROR_INVALID_HANDLE);
+    }
+    return Check(RegSetValueExA(key_.Get(), name, 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(size)));
 }
 
 bool RegKeyWriter::DeleteValue(const char* name) const
 {
-    return key_ && RegDeleteValueA(key_.Get(), name) == ERROR_SUCCESS;
+    if (!key_) {
+        return Check(ERROR_INVALID_HANDLE);
+    }
+    LONG result = RegDeleteValueA(key_.Get(), name);
+    return Check(result == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : result) && result == ERROR_SUCCESS;
 }

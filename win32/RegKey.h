@@ -34,13 +34,24 @@ protected:
     UniqueRegKey key_;
 };
 
+// Remembers the first failure of its creates and writes, so that a caller can
+// write a whole group and then tell the user once why it was not saved.
 class RegKeyWriter : public RegKeyReader {
 public:
     bool Create(HKEY root, const char* path, const char* subkey = nullptr);
+    // ERROR_SUCCESS, or the system error of the first create or write that failed.
+    LONG FirstError() const { return firstError_; }
 
     bool WriteDword(const char* name, std::int32_t value) const;
     bool WriteBool(const char* name, bool flag) const;
     bool WriteString(const char* name, const char* text) const;
     bool WriteBinary(const char* name, const void* data, int size) const;
+    // An absent value counts as deleted, not as a failure.
     bool DeleteValue(const char* name) const;
+
+private:
+    bool Check(LONG result) const;
+    bool WriteBinaryAs(const char* name, DWORD type, const void* data, std::size_t size) const;
+
+    mutable LONG firstError_ = ERROR_SUCCESS;
 };

@@ -5,3 +5,5 @@
 
 // Returns MessageBoxA's answer.
 int ShowLoaderMessage(HINSTANCE instance, HWND owner, UINT textId, UINT captionId, UINT type);
+// A warning box: the text from the string table, then the system's words for error.
+void ShowLoaderError(HINSTANCE instance, HWND owner, UINT textId, UINT captionId, DWORD error);

@@ -8,9 +8,9 @@ bool SettingsSession::Reload()
     return skipSheet;
 }
 
-void SettingsSession::Save() const
+LONG SettingsSession::Save() const
 {
-    SaveClockSettings(record, switches);
+    return SaveClockSettings(record, switches);
 }
 
 void SettingsSession::Push() const

@@ -10,8 +10,8 @@
 struct SettingsSession {
     // Record and switches as stored; true when "ShowProperties" is 0 (skip the sheet).
     bool Reload();
-    // Writes record and switches to the registry.
-    void Save() const;
+    // Writes record and switches to the registry; ERROR_SUCCESS or why not.
+    LONG Save() const;
     // Sends the record to the clock, which shows it at once.
     void Push() const;
 

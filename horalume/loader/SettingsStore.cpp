@@ -79,9 +79,8 @@ static std::string ModulePath()
     return std::string(path, length);
 }
 
-void SaveClockSettings(const ClockSettings& settings, const ProgramSwitches& switches)
+LONG SaveClockSettings(const ClockSettings& settings, const ProgramSwitches& switches)
 {
-
     RegKeyWriter key;
     key.Create(HKEY_CURRENT_USER, kHoralumeKey, kSettingsSubkey);
     key.WriteDword("ShowProperties", 0);
@@ -126,6 +125,7 @@ void SaveClockSettings(const ClockSettings& settings, const ProgramSwitches& swi
     } else {
         key.DeleteValue(kRunValue);
     }
+    return key.FirstError();
 }
 
 void PushClockSettings(HWND clockWindow, const ClockSettings& settings)

@@ -23,8 +23,9 @@ struct ProgramSwitches {
 
 // Fills settings from the registry; true when "ShowProperties" is 0 (skip the sheet).
 bool LoadClockSettings(ClockSettings& settings);
-// Writes the record and the autostart and applet switches.
-void SaveClockSettings(const ClockSettings& settings, const ProgramSwitches& switches);
+// Writes the record and the autostart and applet switches; ERROR_SUCCESS, or
+// the system error of the first write that failed (the others are still tried).
+LONG SaveClockSettings(const ClockSettings& settings, const ProgramSwitches& switches);
 // Sends the record to the clock (WM_COPYDATA, 536 bytes, dwData 0).
 void PushClockSettings(HWND clockWindow, const ClockSettings& settings);
 bool ReadAutostart();

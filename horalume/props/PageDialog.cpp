@@ -178,8 +178,8 @@ BOOL PageDialog::OnSheetNotify(const NMHDR* header)
         SetWindowLongPtrA(window_, DWLP_MSGRESULT, FALSE);
         return TRUE;
     case PSN_APPLY:
-        OnOk();
-        SetWindowLongPtrA(window_, DWLP_MSGRESULT, PSNRET_NOERROR);
+        // A failed save keeps the sheet open with the user's changes, so that nothing is lost unseen.
+        SetWindowLongPtrA(window_, DWLP_MSGRESULT, OnOk() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE);
         return TRUE;
     case PSN_RESET:
         OnCancel();
@@ -191,15 +191,20 @@ BOOL PageDialog::OnSheetNotify(const NMHDR* header)
     return FALSE;
 }
 
-void PageDialog::OnOk()
+bool PageDialog::OnOk()
 {
     if (state_.okDone) {
-        return;
+        return true;
+    }
+    const LONG error = state_.session.Save();
+    if (error != ERROR_SUCCESS) {
+        ShowLoaderError(state_.instance, GetParent(window_), IDS_SAVE_FAILED, IDS_HORALUME, static_cast<DWORD>(error));
+        return false;
     }
     state_.okDone = true;
-    state_.session.Save();
     WriteLastPage(state_.lastPage);
     CloseHelp(window_);
+    return true;
 }
 
 void PageDialog::OnCancel()

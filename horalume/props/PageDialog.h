@@ -26,7 +26,8 @@ private:
     void OnInitDialog();
     void WarnAboutResourceMeter();
     BOOL OnSheetNotify(const NMHDR* header);
-    void OnOk();
+    // False when the settings could not be saved; the user has been told why.
+    bool OnOk();
     void OnCancel();
     BOOL OnCommand(int control, int code);
 

@@ -175,6 +175,37 @@ TEST_F(WholeSheet, ChangesShowOnTheClockAndOkKeepsThemForTheNextStart)
     ASSERT_NE(horalume_.WaitForExit(10000), -1);
 }
 
+// A volatile key can hold no lasting subkey, so every write of OK really fails.
+void MakeTheSettingsUnwritable()
+{
+    ClearHoralumeRegistry();
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kHoralumeKey, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
+TEST_F(WholeSheet, OkThatCannotSaveSaysWhyAndKeepsTheSheetUntilCancel)
+{
+    OpenSheet();
+    ASSERT_NE(ShowPage(IDD_CLOCK_PAGE), nullptr);
+    Type(IDC_CLOCK_FORMAT, "'unsaved 'HH");
+    MakeTheSettingsUnwritable();
+
+    MessageBoxWatcher boxes({"Horalume"}, IDOK);
+    PostMessageA(sheet_, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    ASSERT_TRUE(boxes.WaitForCount(1, 10000));
+    EXPECT_NE(boxes.Seen()[0].text.find("could not be saved"), std::string::npos) << boxes.Seen()[0].text;
+    EXPECT_EQ(horalume_.WaitForExit(500), -1) << "the sheet closed on a failed save";
+    EXPECT_EQ(Text(IDC_CLOCK_FORMAT), "'unsaved 'HH");
+
+    PostMessageA(sheet_, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    EXPECT_NE(horalume_.WaitForExit(10000), -1);
+    EXPECT_EQ(boxes.Seen().size(), 1u);
+    ClearHoralumeRegistry();
+}
+
 TEST_F(WholeSheet, ExitGivesThePlainClockBackAndDropsUnsavedChanges)
 {
     OpenSheet();
