@@ -1,21 +1,15 @@
 #include "DecimalTime.h"
 
 #include <cstdio>
-#include <ctime>
-#include <limits>
 
 namespace {
 
 // Local midnight at the start of 2000-01-01; the conversion decides
 // whether daylight saving is in force there.
-std::int64_t DecimalEpoch()
+// A runtime that cannot convert it leaves the epoch at UTC midnight.
+Moment DecimalEpoch()
 {
-    std::tm local{};
-    local.tm_year = 100;
-    local.tm_mon = 0;
-    local.tm_mday = 1;
-    local.tm_isdst = -1;
-    return static_cast<std::int64_t>(std::mktime(&local));
+    return MomentOfLocal({2000, 1, 1, 0, 0, 0}).value_or(946684800);
 }
 
 struct Places {
@@ -52,23 +46,11 @@ std::string PlacesText(const Places& places)
 
 } // namespace
 
-Moment CurrentMoment()
-{
-    const std::time_t now = std::time(nullptr);
-    if (now > std::numeric_limits<Moment>::max()) {
-        return std::numeric_limits<Moment>::max();
-    }
-    if (now < 0) {
-        return 0;
-    }
-    return static_cast<Moment>(now);
-}
-
 std::int64_t DecimalSecondsSinceEpoch(Moment moment)
 {
-    const std::int64_t elapsed = static_cast<std::int64_t>(moment) - DecimalEpoch();
+    const std::int64_t elapsed = moment - DecimalEpoch();
     // A plain double product: the 32-bit build uses SSE2, so no wider
-    // intermediate precision can change the last bit. |elapsed| < 2^34 is
+    // intermediate precision can change the last bit. |elapsed| < 2^53 is
     // exact in a double and the product stays far inside the 64-bit range.
     const double product = static_cast<double>(elapsed) * kDecimalSecondsPerSecond;
     return static_cast<std::int64_t>(product);

@@ -2,24 +2,19 @@
 // 100,000 of them, counted from local midnight at the start of 2000-01-01.
 #pragma once
 
+#include "LocalCalendar.h"
+
 #include <cstdint>
 #include <string>
-
-// Calendar time: whole seconds since 1970-01-01 00:00:00 UTC.
-using Moment = std::int32_t;
 
 // The double nearest to 1 / 0.8661516, stored rather than computed: the
 // quotient computed in double arithmetic comes out one unit lower.
 constexpr double kDecimalSecondsPerSecond = 1.1545323012738187;
 
-// The current moment from the system clock. A system clock beyond the
-// 32-bit range reads as the last representable moment.
-Moment CurrentMoment();
-
 // Whole decimal seconds from the decimal epoch to the moment, truncated
-// toward zero (negative before the epoch). Every 32-bit moment gives an
-// exact count: the difference to the epoch is taken in 64 bits, so moments
-// before 1970 cannot overflow.
+// toward zero (negative before the epoch). Exact for every moment within
+// 2^53 seconds (some 285 million years) of the epoch, far beyond any clock
+// or calendar; the years place is unbounded.
 std::int64_t DecimalSecondsSinceEpoch(Moment moment);
 std::int64_t DecimalSecondsSinceEpoch();
 

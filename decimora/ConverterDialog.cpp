@@ -30,18 +30,6 @@ static LocalDateTime FromSystemTime(const SYSTEMTIME& time)
     return {time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
 }
 
-static SYSTEMTIME ToSystemTime(const LocalDateTime& local)
-{
-    SYSTEMTIME time{};
-    time.wYear = static_cast<WORD>(local.year);
-    time.wMonth = static_cast<WORD>(local.month);
-    time.wDay = static_cast<WORD>(local.day);
-    time.wHour = static_cast<WORD>(local.hour);
-    time.wMinute = static_cast<WORD>(local.minute);
-    time.wSecond = static_cast<WORD>(local.second);
-    return time;
-}
-
 static LocalDateTime PickerValue(HWND window, int id)
 {
     SYSTEMTIME time{};
@@ -119,7 +107,6 @@ BOOL ConverterDialog::OnInitDialog()
     CheckRadioButton(window_, IDC_METRIC_TO_STANDARD, IDC_STANDARD_TO_METRIC, IDC_METRIC_TO_STANDARD);
     // The change notification of this runs the first conversion.
     SetDlgItemTextA(window_, IDC_INPUT, kDefaultInputText);
-    LimitPickersToRepresentableMoments();
     UpdateMomentConversion();
     // The input field takes the focus itself: checking "Seconds" gave that
     // radio button WS_TABSTOP, so Wine's default choice would fall on it.
@@ -140,17 +127,6 @@ void ConverterDialog::AddAboutItemToSystemMenu()
     }
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT, text);
-}
-
-// The pickers start at the current moment; their limits keep the user from
-// choosing a moment that 32-bit calendar time cannot hold.
-void ConverterDialog::LimitPickersToRepresentableMoments()
-{
-    const SYSTEMTIME limits[2] = {ToSystemTime(FirstRepresentableLocalTime()),
-                                  ToSystemTime(LastRepresentableLocalTime())};
-    for (int picker : {IDC_DATE_PICKER, IDC_TIME_PICKER}) {
-        SendDlgItemMessageA(window_, picker, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(limits));
-    }
 }
 
 bool ConverterDialog::OnCommand(WORD id, WORD code)

@@ -29,7 +29,6 @@ private:
 
     BOOL OnInitDialog();
     void AddAboutItemToSystemMenu();
-    void LimitPickersToRepresentableMoments();
     bool OnCommand(WORD id, WORD code);
     bool OnSysCommand(WPARAM command);
     bool OnPaint();

@@ -31,33 +31,21 @@ TEST_F(MomentConversion, ReadsTheChosenDayAtTheChosenTime)
     EXPECT_EQ(Convert(2038, 1, 19, 3, 14, 7), "138::6::3\n6::10::56");
 }
 
-TEST_F(MomentConversion, ConvertsNothingOutsideTheRepresentableRange)
+// The pickers' own range (under Wine 1752-09-14 to 9999-12-31) lies far
+// outside the years the Microsoft C runtime converts (1970 to 3000). Texts
+// from Python's fractions, as in the decimal table.
+TEST_F(MomentConversion, ConvertsEveryDateOfThePickers)
 {
-    EXPECT_EQ(Convert(1969, 12, 31, 23, 59, 59), "");
-    EXPECT_EQ(Convert(2038, 1, 19, 3, 14, 8), "");
-    EXPECT_EQ(Convert(2100, 1, 1, 0, 0, 0), "");
-    // The date picker's time of day on the last day is past the last moment;
-    // only the moment put together counts.
-    EXPECT_EQ(MomentConversionText({2038, 1, 19, 23, 0, 0}, {2040, 1, 1, 3, 14, 7}), "138::6::3\n6::10::56");
-}
+    EXPECT_EQ(Convert(2038, 1, 19, 3, 14, 8), "138::6::3\n6::10::57");
+    EXPECT_EQ(Convert(2999, 12, 31, 23, 59, 59), "3643::3::5\n7::2::88");
+    EXPECT_EQ(Convert(9999, 12, 31, 23, 59, 59), "29146::8::1\n6::33::8");
+    EXPECT_EQ(Convert(1752, 9, 14, 0, 0, 0), "-900::-9::-8\n-6::-29::-38");
+    EXPECT_EQ(Convert(1601, 1, 1, 0, 0, 0), "-1453::-6::-8\n-9::-90::-83");
 
-bool operator==(const LocalDateTime& a, const LocalDateTime& b)
-{
-    return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour && a.minute == b.minute &&
-           a.second == b.second;
-}
-
-TEST_F(MomentConversion, RepresentableLimitsAreLocalReadings)
-{
-    EXPECT_TRUE(FirstRepresentableLocalTime() == (LocalDateTime{1970, 1, 1, 0, 0, 0}));
-    EXPECT_TRUE(LastRepresentableLocalTime() == (LocalDateTime{2038, 1, 19, 3, 14, 7}));
-
-    // Nine hours east of UTC the first moment reads 09:00 local; the hour before it is out.
+    // Nine hours east of UTC, and so is the epoch: the same readings.
     UseTimeZone("JST-9");
-    EXPECT_EQ(FirstRepresentableLocalTime().hour, 9);
-    EXPECT_EQ(LastRepresentableLocalTime().hour, 12);
-    EXPECT_EQ(Convert(1970, 1, 1, 8, 59, 59), "");
-    EXPECT_NE(Convert(1970, 1, 1, 9, 0, 0), "");
+    EXPECT_EQ(Convert(9999, 12, 31, 23, 59, 59), "29146::8::1\n6::33::8");
+    EXPECT_EQ(Convert(1601, 1, 1, 0, 0, 0), "-1453::-6::-8\n-9::-90::-83");
 }
 
 TEST_F(MomentConversion, FollowsTheZonesDaylightSaving)
@@ -69,8 +57,15 @@ TEST_F(MomentConversion, FollowsTheZonesDaylightSaving)
     // One summer hour less has elapsed than the wall clock suggests:
     // 2000-07-01 12:00 local is 182 days and 11 standard hours after the epoch.
     const std::string summer = Convert(2000, 7, 1, 12, 0, 0);
+    // The zone's rules hold in every year, whichever the C runtime takes.
+    const std::string farSummer = Convert(9999, 7, 1, 12, 0, 0);
+    const std::string farWinter = Convert(9999, 12, 1, 12, 0, 0);
+    const std::string earlySummer = Convert(1700, 7, 1, 12, 0, 0);
     UseTimeZone("UTC");
     EXPECT_EQ(summer, Convert(2000, 7, 1, 11, 0, 0));
+    EXPECT_EQ(farSummer, Convert(9999, 7, 1, 11, 0, 0));
+    EXPECT_EQ(farWinter, Convert(9999, 12, 1, 12, 0, 0));
+    EXPECT_EQ(earlySummer, Convert(1700, 7, 1, 11, 0, 0));
 }
 
 } // namespace
