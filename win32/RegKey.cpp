@@ -1,5 +1,7 @@
 #include "RegKey.h"
 
+#include "WidePath.h"
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -149,6 +151,16 @@ bool RegKeyWriter::WriteString(const char* name, const char* text) const
     }
     auto size = static_cast<DWORD>(std::strlen(text) + 1);
     return RegSetValueExA(key_.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), size) == ERROR_SUCCESS;
+}
+
+bool RegKeyWriter::WriteString(const char* name, const std::wstring& text) const
+{
+    if (!key_) {
+        return false;
+    }
+    auto size = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
+    return RegSetValueExW(key_.Get(), WidenAnsi(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                          size) == ERROR_SUCCESS;
 }
 
 bool RegKeyWriter::WriteBinary(const char* name, const void* data, int size) const

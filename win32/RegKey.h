@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class RegKeyReader {
 public:
@@ -41,6 +42,8 @@ public:
     bool WriteDword(const char* name, std::int32_t value) const;
     bool WriteBool(const char* name, bool flag) const;
     bool WriteString(const char* name, const char* text) const;
+    // REG_SZ through the wide call, so a path keeps every character.
+    bool WriteString(const char* name, const std::wstring& text) const;
     bool WriteBinary(const char* name, const void* data, int size) const;
     bool DeleteValue(const char* name) const;
 };
