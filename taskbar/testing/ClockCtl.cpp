@@ -4,6 +4,8 @@
 //   clockctl poke <name> <value>    clockctl text
 //   clockctl monitor [picture]      (both monitor lines on)
 //   clockctl tooltip <picture>      (a tooltip that stays)
+//   clockctl menu <item>            (chosen from the clock's right-click menu)
+//   clockctl window <class> <title> (succeeds while such a window shows)
 #include "TaskbarTestKit.h"
 
 #include "ClockDefaults.h"
@@ -53,13 +55,18 @@ int main(int argc, char** argv)
         ok = testkit::PushSettings(TooltipSettings(argv[2]));
     } else if (command == "poke" && argc == 4) {
         ok = testkit::PokeElement(argv[2], argv[3]);
+    } else if (command == "menu" && argc == 3) {
+        ok = testkit::ChooseClockMenuItem(argv[2]);
+    } else if (command == "window" && argc == 4) {
+        HWND window = FindWindowA(argv[2], argv[3]);
+        ok = window != nullptr && IsWindowVisible(window);
     } else if (command == "text") {
         std::printf("%s\n", testkit::ClockText().c_str());
         ok = true;
     } else {
         std::fprintf(stderr,
                      "usage: clockctl install|remove <dll> | format <picture> | poke <name> <value> | text | monitor"
-                     " | tooltip <picture>\n");
+                     " | tooltip <picture> | menu <item> | window <class> <title>\n");
         return 2;
     }
     return ok ? 0 : 1;
