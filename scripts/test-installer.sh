@@ -293,6 +293,12 @@ properties_from_clock_menu() {
   wine "$clockctl" menu "Horalume Properties" >/dev/null 2>&1 &&
     wait_for 20 wine "$clockctl" window '#32770' 'Horalume Properties'
 }
+# The sheet's Advanced page: "Load automatically when Windows starts" (2149 on
+# page 2002), then OK, which writes Horalume's own start-up value.
+horalume_start_up_value_ok() {
+  wine "$clockctl" sheet-ok 2002 2149 >/dev/null 2>&1 &&
+    wait_for 10 eval '[ "$(reg_string "$run_key" Horalume)" = "$inst_win\\Horalume\\Horalume.exe" ]'
+}
 
 wine "$root/build/win64/taskbar/taskbar.exe" >/dev/null 2>&1 &
 taskbar_pid=$!
@@ -305,8 +311,9 @@ check "... and the sign-in value names the folder" sign_in_value_ok
 wine reg add "$settings_key" /v ShowProperties /t REG_DWORD /d 0 /f >/dev/null 2>&1 # no sheet over the start
 check "Decitray started as at sign-in from that folder shows decimal time" start_as_at_sign_in
 check "the clock menu's \"Horalume Properties\" starts Horalume from that folder" properties_from_clock_menu
+check "Horalume's start-up value, written from its sheet, names that folder" horalume_start_up_value_ok
 check "silent uninstall with /RemoveSettings from that folder" uninstall /S /RemoveSettings
 check "... stopped Decitray and took the component out" stopped
 restart_windows
-check "... left HKCU as before" same_hkcu before ''
+check "... left HKCU as before (no start-up value either)" same_hkcu before ''
 check "... and the file tree" same_tree before
