@@ -37,10 +37,10 @@ bool ClockMenuAtTop(const ClockSettings& settings)
     return (settings.displayFlags & DisplayFlag::NewItemsAtBottom) == 0;
 }
 
-std::string SiblingPath(const std::string& modulePath, const char* fileName)
+std::wstring SiblingPath(const std::wstring& modulePath, const wchar_t* fileName)
 {
-    std::string::size_type slash = modulePath.find_last_of("\\/");
-    if (slash == std::string::npos) {
+    std::wstring::size_type slash = modulePath.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) {
         return fileName;
     }
     return modulePath.substr(0, slash + 1) + fileName;

@@ -27,6 +27,7 @@ bool ClockMenuAtTop(const ClockSettings& settings);
 
 // A file beside the module: the directory of modulePath (up to its last '\'
 // or '/') followed by fileName; just fileName when the path has no directory.
-std::string SiblingPath(const std::string& modulePath, const char* fileName);
+// Paths are UTF-16, as the system holds them.
+std::wstring SiblingPath(const std::wstring& modulePath, const wchar_t* fileName);
 
-constexpr char kPropertiesProgram[] = "Horalume.exe";
+constexpr wchar_t kPropertiesProgram[] = L"Horalume.exe";

@@ -6,6 +6,7 @@
 #include "ClockIds.h"
 #include "ModuleOf.h"
 #include "StartProgram.h"
+#include "WidePath.h"
 
 #include <string>
 
@@ -13,14 +14,13 @@
 // already installed, starting it opens the properties sheet.
 static void StartProperties()
 {
-    char modulePath[MAX_PATH];
-    DWORD length = GetModuleFileNameA(ThisModule(), modulePath, sizeof modulePath);
-    if (length == 0 || length >= sizeof modulePath) {
+    const std::wstring modulePath = ModulePath(ThisModule());
+    if (modulePath.empty()) {
         return;
     }
-    std::string program = SiblingPath(modulePath, kPropertiesProgram);
-    std::string directory = SiblingPath(modulePath, "");
-    std::string commandLine = "\"" + program + "\"";
+    const std::wstring program = SiblingPath(modulePath, kPropertiesProgram);
+    const std::wstring directory = SiblingPath(modulePath, L"");
+    const std::wstring commandLine = L"\"" + program + L"\"";
     DWORD process = StartProgram(program.c_str(), commandLine.c_str(), directory.c_str());
     if (process != 0) {
         AllowSetForegroundWindow(process); // the sheet may come up in front of the taskbar

@@ -8,7 +8,7 @@
 #include "resource.h"
 
 static const char kInstanceMutex[] = "Decitray-BEBDF92B-D7FF-4062-8778-36CB1F946679";
-static const char kLoaderPath[] = "Horalume\\Horalume.exe";
+static const wchar_t kLoaderPath[] = L"Horalume\\Horalume.exe";
 static const char kClockItem[] = "DC";
 static const char kDateItem[] = "DD";
 static const UINT kTrayCallbackMessage = WM_APP + 10;

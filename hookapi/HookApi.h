@@ -10,7 +10,7 @@ constexpr char kTopicName[] = "UserElement";
 constexpr unsigned kPokeTimeoutMs = 1000;
 
 // Installation hand-shake.
-constexpr char kLibraryName[] = "HORALUME.DLL";
+constexpr wchar_t kLibraryName[] = L"HORALUME.DLL";
 constexpr char kHookProcName[] = "HoralumeHookProc";
 constexpr char kUnhookProcName[] = "HoralumeUnhookProc";
 constexpr char kHookCompleteEvent[] = "HoralumeHookComplete";

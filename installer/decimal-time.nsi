@@ -22,6 +22,8 @@ ManifestDPIAware true
 !define LOADER_MUTEX "HoralumeRunning"
 !define COMPONENT_MUTEX "HoralumeDllInstalled"
 !define CLOSE_DECITRAY 105 ; the tray menu's "&Close Decitray"
+; A clock format with the decimal clock and date that Decitray feeds in.
+!define DECIMAL_FORMAT "HH:mm:ss|%DC%  %DD%"
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -109,6 +111,17 @@ Section "Start Decitray at sign-in" SecSignIn
   WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\StartDecitray.exe"'
 SectionEnd
 
+Section "Show decimal time in the taskbar clock" SecDecimalClock
+  ; Only for a user new to Horalume, who has no clock format yet (Horalume
+  ; would show its default); settings that exist are the user's.
+  ClearErrors
+  ReadRegStr $0 HKCU "${SETTINGS_KEY}\Settings" "ClockFormatString"
+  ${If} ${Errors}
+  ${AndIf} $0 == ""
+    WriteRegStr HKCU "${SETTINGS_KEY}\Settings" "ClockFormatString" "${DECIMAL_FORMAT}"
+  ${EndIf}
+SectionEnd
+
 Section "-Registration"
   ${IfNot} ${SectionIsSelected} ${SecSignIn}
     DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
@@ -168,6 +181,14 @@ Function .onInit
     Abort
   ${EndIf}
 !endif
+  ; /NoDecimalClock clears "Show decimal time in the taskbar clock", for
+  ; silent installs.
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/NoDecimalClock" $1
+  ${IfNot} ${Errors}
+    SectionSetFlags ${SecDecimalClock} 0
+  ${EndIf}
   ReadRegStr $PreviousLocation HKCU "${UNINSTALL_KEY}" "InstallLocation"
   ; An upgrade keeps the user's earlier choice about starting at sign-in.
   ${If} $PreviousLocation != ""

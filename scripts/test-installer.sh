@@ -2,7 +2,8 @@
 # The release packages as a user meets them, under Wine: builds them signed with
 # a throwaway certificate, then drives the 64-bit installer (silent install,
 # the installed Decitray showing decimal time in the stand-in taskbar, an
-# upgrade while it runs, uninstalls compared with the state before). The 32-bit
+# upgrade while it runs, uninstalls compared with the state before, then a
+# folder outside the ANSI code page and a user new to Horalume). The 32-bit
 # packages cannot run here and are checked as files. Ends with
 # "N passed, N failed". Needs the win64 build and a Wine environment:
 #   flock /tmp/hora-wine.lock scripts/with-wine.sh scripts/test-installer.sh
@@ -99,6 +100,19 @@ wait_for() {
 }
 clock_shows() { wine "$clockctl" text 2>/dev/null | grep -Eq "$1"; }
 reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^    $2    REG_[A-Z_]*    //p"; }
+# A string value with every character ("reg query" prints in the console's
+# code page): read from an export of its key, which has no subkeys.
+reg_string() {
+  wine reg export "$1" "$tmp/value.reg" /y >/dev/null 2>&1 || return 0
+  iconv -f UTF-16 -t UTF-8 "$tmp/value.reg" | tr -d '\r' | NAME=$2 python3 -c '
+import os, re, sys
+start = "\"%s\"=\"" % os.environ["NAME"]
+for line in sys.stdin:
+    line = line.rstrip("\n")
+    if line.startswith(start) and line.endswith("\""):
+        print(re.sub(r"\\(.)", r"\1", line[len(start):-1]))
+        break'
+}
 # This prefix's processes running the named program.
 pids_of() {
   local pid
@@ -185,7 +199,7 @@ install_registry_ok() {
 # Runs the start-up value as the system does at sign-in, from the system folder.
 start_as_at_sign_in() {
   local command
-  command=$(reg_value "$run_key" Decitray)
+  command=$(reg_string "$run_key" Decitray)
   (cd "$drive_c/windows/system32" && wine "${command//\"/}" >/dev/null 2>&1)
   wait_for 30 clock_shows "$decimal"
 }
@@ -208,7 +222,9 @@ restart_windows() {
 # The installer takes /D= last and unquoted, as cmd passes it on; cmd may
 # return before the installer, a GUI program, has finished.
 install_into() {
-  wine cmd /c "$(winepath -w "$setup64") /S /D=$1" >/dev/null 2>&1
+  local folder=$1
+  shift
+  wine cmd /c "$(winepath -w "$setup64") /S $* /D=$folder" >/dev/null 2>&1
   wait_for 60 eval '[ -z "$(pids_of "win64-setup\.exe")" ]'
 }
 uninstall() {
@@ -217,7 +233,8 @@ uninstall() {
   wait_for 30 eval '[ ! -e "$inst/Uninstall.exe" ] && [ -z "$(pids_of "Un_A\.exe")" ]'
 }
 stopped() { [ -z "$(pids_of 'Decitray\.exe')" ] && ! clock_shows "$decimal"; }
-clock_format_kept() { [ "$(reg_value 'HKCU\Software\Horalume\Settings' ClockFormatString)" = 'HH:mm:ss|%DC%  %DD%' ]; }
+user_format='%DC%|%DD%'
+clock_format_kept() { [ "$(reg_value 'HKCU\Software\Horalume\Settings' ClockFormatString)" = "$user_format" ]; }
 
 mkdir -p "$drive_c/hora-test" # the folder the user picks a new folder in
 wine reg delete 'HKCU\Software\Horalume' /f >/dev/null 2>&1 # a user new to the programs
@@ -226,10 +243,11 @@ wine "$root/build/win64/taskbar/taskbar.exe" >/dev/null 2>&1 &
 taskbar_pid=$!
 wait_for 20 clock_shows '.'
 # A user's saved settings: the decimal clock and date, no sheet on install.
-wine reg add 'HKCU\Software\Horalume\Settings' /v ClockFormatString /t REG_SZ /d 'HH:mm:ss|%DC%  %DD%' /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Horalume\Settings' /v ClockFormatString /t REG_SZ /d "$user_format" /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Horalume\Settings' /v ShowProperties /t REG_DWORD /d 0 /f >/dev/null 2>&1
 
 check "silent install" install_into "$inst_win"
+check "the install kept the user's clock format" clock_format_kept
 check "the installed tree is the zip's, with the uninstaller" diff <( (tree "$tmp/zip-win64"; echo ./Uninstall.exe) | sort) <(tree "$inst")
 check "the installed files are the zip's" same_files "$tmp/zip-win64" "$inst"
 check "the uninstaller is signed" verifies "$inst/Uninstall.exe"
@@ -259,4 +277,43 @@ check "the uninstall kept the settings" clock_format_kept
 check "silent install again" install_into "$inst_win"
 check "silent uninstall with /RemoveSettings" uninstall /S /RemoveSettings
 check "the uninstall with /RemoveSettings left HKCU as before" same_hkcu before ''
+check "... and the file tree" same_tree before
+
+# --- A folder outside the ANSI code page, a user new to Horalume --------------
+# The default folder holds the user's name, which may be in a script that the
+# system's code page (1252 here) cannot hold: Chinese characters.
+inst_win='C:\hora-test\十进制时间'
+inst=$drive_c/hora-test/十进制时间
+settings_key='HKCU\Software\Horalume\Settings'
+no_clock_format() { [ -z "$(reg_string "$settings_key" ClockFormatString)" ]; }
+decimal_format_written() { [ "$(reg_string "$settings_key" ClockFormatString)" = 'HH:mm:ss|%DC%  %DD%' ]; }
+sign_in_value_ok() { [ "$(reg_string "$run_key" Decitray)" = "\"$inst_win\\StartDecitray.exe\"" ]; }
+# The component starts Horalume from its own folder, which opens the sheet.
+properties_from_clock_menu() {
+  wine "$clockctl" menu "Horalume Properties" >/dev/null 2>&1 &&
+    wait_for 20 wine "$clockctl" window '#32770' 'Horalume Properties'
+}
+# The sheet's Advanced page: "Load automatically when Windows starts" (2149 on
+# page 2002), then OK, which writes Horalume's own start-up value.
+horalume_start_up_value_ok() {
+  wine "$clockctl" sheet-ok 2002 2149 >/dev/null 2>&1 &&
+    wait_for 10 eval '[ "$(reg_string "$run_key" Horalume)" = "$inst_win\\Horalume\\Horalume.exe" ]'
+}
+
+wine "$root/build/win64/taskbar/taskbar.exe" >/dev/null 2>&1 &
+taskbar_pid=$!
+wait_for 20 clock_shows '.'
+check "silent install with /NoDecimalClock into a folder outside the code page" install_into "$inst_win" /NoDecimalClock
+check "... writes no clock format" no_clock_format
+check "silent install again, with the decimal time option" install_into "$inst_win"
+check "... writes the decimal clock format, there being none" decimal_format_written
+check "... and the sign-in value names the folder" sign_in_value_ok
+wine reg add "$settings_key" /v ShowProperties /t REG_DWORD /d 0 /f >/dev/null 2>&1 # no sheet over the start
+check "Decitray started as at sign-in from that folder shows decimal time" start_as_at_sign_in
+check "the clock menu's \"Horalume Properties\" starts Horalume from that folder" properties_from_clock_menu
+check "Horalume's start-up value, written from its sheet, names that folder" horalume_start_up_value_ok
+check "silent uninstall with /RemoveSettings from that folder" uninstall /S /RemoveSettings
+check "... stopped Decitray and took the component out" stopped
+restart_windows
+check "... left HKCU as before (no start-up value either)" same_hkcu before ''
 check "... and the file tree" same_tree before

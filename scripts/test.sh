@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The whole test run: setup, the three builds, the native tests, the 64-bit
-# tests under Wine, the formatting check; ends with "N passed, N failed".
+# tests under Wine, the link and formatting checks; ends with "N passed, N failed".
 set -u
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -91,6 +91,12 @@ wine_env_start own-display
 run_installer_tests
 wine_env_stop
 trap - EXIT
+
+if scripts/check-links.sh; then
+  step_ok
+else
+  step_failed "README and docs link files that git does not hold"
+fi
 
 if git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' '*.c' | xargs -r clang-format --dry-run --Werror; then
   step_ok

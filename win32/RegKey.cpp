@@ -1,5 +1,7 @@
 #include "RegKey.h"
 
+#include "WidePath.h"
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -155,6 +157,16 @@ bool RegKeyWriter::WriteString(const char* name, const char* text) const
         return Check(ERROR_INVALID_PARAMETER);
     }
     return WriteBinaryAs(name, REG_SZ, text, std::strlen(text) + 1);
+}
+
+bool RegKeyWriter::WriteString(const char* name, const std::wstring& text) const
+{
+    if (!key_) {
+        return Check(ERROR_INVALID_HANDLE);
+    }
+    auto size = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
+    return Check(RegSetValueExW(key_.Get(), WidenAnsi(name).c_str(), 0, REG_SZ,
+                                reinterpret_cast<const BYTE*>(text.c_str()), size));
 }
 
 bool RegKeyWriter::WriteBinary(const char* name, const void* data, int size) const

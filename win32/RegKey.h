@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class RegKeyReader {
 public:
@@ -45,6 +46,8 @@ public:
     bool WriteDword(const char* name, std::int32_t value) const;
     bool WriteBool(const char* name, bool flag) const;
     bool WriteString(const char* name, const char* text) const;
+    // REG_SZ through the wide call, so a path keeps every character.
+    bool WriteString(const char* name, const std::wstring& text) const;
     bool WriteBinary(const char* name, const void* data, int size) const;
     // An absent value counts as deleted, not as a failure.
     bool DeleteValue(const char* name) const;

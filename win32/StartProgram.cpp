@@ -5,17 +5,17 @@
 #include <string>
 
 #if defined(_WIN32) && !defined(_WIN64)
-static_assert(sizeof(STARTUPINFOA) == 68, "STARTUPINFO is 68 bytes on 32-bit Windows");
+static_assert(sizeof(STARTUPINFOW) == 68, "STARTUPINFO is 68 bytes on 32-bit Windows");
 #endif
 
-DWORD StartProgram(const char* program, const char* commandLine, const char* directory)
+DWORD StartProgram(const wchar_t* program, const wchar_t* commandLine, const wchar_t* directory)
 {
-    // CreateProcessA may write into the command line, so it gets a copy.
-    std::string line = commandLine ? commandLine : "";
-    STARTUPINFOA startup = {};
+    // CreateProcessW may write into the command line, so it gets a copy.
+    std::wstring line = commandLine ? commandLine : L"";
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(program, commandLine ? &line[0] : nullptr, nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
+    if (!CreateProcessW(program, commandLine ? &line[0] : nullptr, nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
                         nullptr, directory, &startup, &process)) {
         return 0;
     }

@@ -55,9 +55,9 @@ TEST(ClockMenuEntries, FollowBoothModeAndBanner)
 
 TEST(SiblingPath, ReplacesTheFileName)
 {
-    EXPECT_EQ(SiblingPath("C:\\Program Files\\Horalume\\HORALUME.DLL", "Horalume.exe"),
-              "C:\\Program Files\\Horalume\\Horalume.exe");
-    EXPECT_EQ(SiblingPath("/tmp/x/HORALUME.DLL", "Horalume.exe"), "/tmp/x/Horalume.exe");
-    EXPECT_EQ(SiblingPath("HORALUME.DLL", "Horalume.exe"), "Horalume.exe");
-    EXPECT_EQ(SiblingPath("C:\\dir\\a.dll", ""), "C:\\dir\\");
+    EXPECT_EQ(SiblingPath(L"C:\\Program Files\\Horalume\\HORALUME.DLL", L"Horalume.exe"),
+              L"C:\\Program Files\\Horalume\\Horalume.exe");
+    EXPECT_EQ(SiblingPath(L"/tmp/x/HORALUME.DLL", L"Horalume.exe"), L"/tmp/x/Horalume.exe");
+    EXPECT_EQ(SiblingPath(L"HORALUME.DLL", L"Horalume.exe"), L"Horalume.exe");
+    EXPECT_EQ(SiblingPath(L"C:\\dir\\a.dll", L""), L"C:\\dir\\");
 }

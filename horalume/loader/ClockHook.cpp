@@ -10,6 +10,9 @@
 #include "TaskbarClock.h"
 #include "Win32Handles.h"
 
+// A shell that does not take the trigger within this time is taken for hung.
+constexpr UINT kTriggerTimeoutMs = 5000;
+
 bool FindClockWindow(LoaderState& state)
 {
     const TaskbarClock found = FindLoaderClock();
@@ -69,7 +72,7 @@ static UINT AwaitCompletion(HINSTANCE instance, HANDLE completed, bool install)
 // obtains is released on return: hook first, then event, then library.
 static UINT RunHandshake(const LoaderState& state, bool install)
 {
-    UniqueLibrary library(LoadLibraryA(hookapi::kLibraryName));
+    UniqueLibrary library(LoadLibraryW(hookapi::kLibraryName));
     if (!library) {
         return IDS_NO_LIBRARY;
     }
@@ -92,8 +95,14 @@ static UINT RunHandshake(const LoaderState& state, bool install)
     if (!hook) {
         return IDS_CANNOT_HOOK;
     }
-    // The taskbar and its clock share the shell's thread, so the hook runs there.
-    SendMessageA(state.trayWindow, WM_WININICHANGE, 0, 0);
+    // The taskbar and its clock share the shell's thread, so the hook runs
+    // there. A hung shell would hold us for good: that counts as a request
+    // that did not complete.
+    DWORD_PTR answer = 0;
+    if (SendMessageTimeoutA(state.trayWindow, WM_WININICHANGE, 0, 0, SMTO_ABORTIFHUNG, kTriggerTimeoutMs, &answer) ==
+        0) {
+        return install ? IDS_CANNOT_HOOK : IDS_UNLOAD_TIMEOUT;
+    }
     return AwaitCompletion(state.instance, completed.Get(), install);
 }
 

@@ -3,6 +3,7 @@
 #include "ClockDefaults.h"
 #include "HookApi.h"
 #include "RegKey.h"
+#include "WidePath.h"
 
 #include <cstring>
 #include <string>
@@ -68,17 +69,6 @@ bool LoadClockSettings(ClockSettings& settings)
     return skipSheet;
 }
 
-// The full path of the running program, or empty when it does not fit.
-static std::string ModulePath()
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    if (length == 0 || length >= sizeof path) {
-        return std::string();
-    }
-    return std::string(path, length);
-}
-
 LONG SaveClockSettings(const ClockSettings& settings, const ProgramSwitches& switches)
 {
     RegKeyWriter key;
@@ -118,9 +108,9 @@ LONG SaveClockSettings(const ClockSettings& settings, const ProgramSwitches& swi
 
     key.Create(HKEY_CURRENT_USER, kRunKey);
     if (switches.autostart) {
-        std::string modulePath = ModulePath();
+        const std::wstring modulePath = ModulePath(nullptr);
         if (!modulePath.empty()) {
-            key.WriteString(kRunValue, modulePath.c_str());
+            key.WriteString(kRunValue, modulePath);
         }
     } else {
         key.DeleteValue(kRunValue);

@@ -33,7 +33,7 @@ static void ShowRunningSheet(HINSTANCE instance)
 // The resource meter library of Windows 9x is only probed for here.
 static bool ProbeResourceMeter()
 {
-    UniqueLibrary library(LoadLibraryA("RSRC32.DLL"));
+    UniqueLibrary library(LoadLibraryW(L"RSRC32.DLL"));
     return static_cast<bool>(library);
 }
 

@@ -4,11 +4,18 @@
 //   clockctl poke <name> <value>    clockctl text
 //   clockctl monitor [picture]      (both monitor lines on)
 //   clockctl tooltip <picture>      (a tooltip that stays)
+//   clockctl menu <item>            (chosen from the clock's right-click menu)
+//   clockctl window <class> <title> (succeeds while such a window shows)
+//   clockctl sheet-ok <page> <control>  (in the open properties sheet: shows
+//                                   the page, clicks the control, presses OK)
 #include "TaskbarTestKit.h"
 
 #include "ClockDefaults.h"
 
+#include <prsht.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -37,6 +44,23 @@ static ClockSettings TooltipSettings(const char* format)
     return settings;
 }
 
+// The properties sheet as a user would use it: a page, a control, OK.
+static bool ClickAndPressOk(int pageId, int controlId)
+{
+    HWND sheet = FindWindowA("#32770", "Horalume Properties");
+    if (sheet == nullptr) {
+        return false;
+    }
+    SendMessageA(sheet, PSM_SETCURSELID, 0, pageId);
+    auto page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    HWND control = page != nullptr ? GetDlgItem(page, controlId) : nullptr;
+    if (control == nullptr) {
+        return false;
+    }
+    SendMessageA(control, BM_CLICK, 0, 0);
+    return PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0) != 0;
+}
+
 int main(int argc, char** argv)
 {
     std::string command = argc > 1 ? argv[1] : "";
@@ -53,13 +77,20 @@ int main(int argc, char** argv)
         ok = testkit::PushSettings(TooltipSettings(argv[2]));
     } else if (command == "poke" && argc == 4) {
         ok = testkit::PokeElement(argv[2], argv[3]);
+    } else if (command == "menu" && argc == 3) {
+        ok = testkit::ChooseClockMenuItem(argv[2]);
+    } else if (command == "window" && argc == 4) {
+        HWND window = FindWindowA(argv[2], argv[3]);
+        ok = window != nullptr && IsWindowVisible(window);
+    } else if (command == "sheet-ok" && argc == 4) {
+        ok = ClickAndPressOk(std::atoi(argv[2]), std::atoi(argv[3]));
     } else if (command == "text") {
         std::printf("%s\n", testkit::ClockText().c_str());
         ok = true;
     } else {
         std::fprintf(stderr,
                      "usage: clockctl install|remove <dll> | format <picture> | poke <name> <value> | text | monitor"
-                     " | tooltip <picture>\n");
+                     " | tooltip <picture> | menu <item> | window <class> <title> | sheet-ok <page> <control>\n");
         return 2;
     }
     return ok ? 0 : 1;

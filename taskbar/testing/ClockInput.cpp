@@ -130,4 +130,27 @@ bool WaitForMenuClosed(DWORD timeoutMs)
     return WaitUntil([] { return OpenMenuWindow() == nullptr; }, timeoutMs);
 }
 
+bool ChooseClockMenuItem(const std::string& text)
+{
+    RightClickClock();
+    const std::optional<std::vector<std::string>> items = OpenMenuItems();
+    if (!items) {
+        return false;
+    }
+    // Up from the bottom: the keyboard passes over separators.
+    std::vector<WORD> keys;
+    for (auto item = items->rbegin(); item != items->rend(); ++item) {
+        if (*item != "-") {
+            keys.push_back(VK_UP);
+        }
+        if (*item == text) {
+            keys.push_back(VK_RETURN);
+            return PressMenuKeys(keys) && WaitForMenuClosed();
+        }
+    }
+    PressMenuKeys({VK_ESCAPE, VK_ESCAPE});
+    WaitForMenuClosed();
+    return false;
+}
+
 } // namespace testkit

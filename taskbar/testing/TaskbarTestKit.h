@@ -198,5 +198,9 @@ std::optional<std::vector<std::string>> OpenMenuItems(DWORD timeoutMs = 3000);
 bool PressMenuKeys(const std::vector<WORD>& keys);
 // Waits until no popup menu is open.
 bool WaitForMenuClosed(DWORD timeoutMs = 3000);
+// Right-clicks the clock and chooses the item with this text from its menu
+// with the keyboard, as a user would; false when no menu opened or it had no
+// such item (the menu is then closed).
+bool ChooseClockMenuItem(const std::string& text);
 
 } // namespace testkit

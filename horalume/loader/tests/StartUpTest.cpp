@@ -134,6 +134,20 @@ TEST_F(StartUp, ComponentThatReportsWithoutStayingIsAFailedInstallation)
     EXPECT_FALSE(testkit::IsComponentInstalled());
 }
 
+TEST_F(StartUp, HungShellIsAFailedInstallationReportedInBoundedTime)
+{
+    UseComponent(FAKE_COMPONENT_DLL);
+    StartTaskbar(taskbar_, "/hung");
+    MessageBoxWatcher boxes({kInstallCaption}, IDOK);
+    const DWORD start = GetTickCount();
+    RunHoralume(horalume_);
+    ASSERT_NE(horalume_.WaitForExit(15000), -1) << "Horalume waits for the hung shell";
+    EXPECT_LT(GetTickCount() - start, 12000u);
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(boxes.Seen()[0].text, "Cannot hook the clock.");
+    EXPECT_FALSE(testkit::IsComponentInstalled());
+}
+
 TEST_F(StartUp, InstalledComponentOpensTheSheetAndASecondCopyOnlyFrontsIt)
 {
     UseComponent(FAKE_COMPONENT_DLL);

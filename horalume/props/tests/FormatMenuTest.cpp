@@ -65,7 +65,7 @@ TEST_F(FormatMenu, PickedItemGoesInAtTheCaretAndIsPushed)
     EXPECT_EQ(Pick(IDM_SAMPLEDATE1, "HH:mm|MMMM", 6, 6), "HH:mm|ddd, d MMM yyyyMMMM");
     EXPECT_EQ(Popup::flags, static_cast<UINT>(TPM_RETURNCMD));
     EXPECT_EQ(Popup::owner, page_);
-    EXPECT_EQ(Popup::itemCount, 14);
+    EXPECT_EQ(Popup::itemCount, 16);
     EXPECT_EQ(GetFocus(), Control(IDC_CLOCK_FORMAT));
     EXPECT_STREQ(LastPush().clockFormatString, "HH:mm|ddd, d MMM yyyyMMMM");
     EXPECT_STREQ(Record().clockFormatString, "HH:mm|ddd, d MMM yyyyMMMM");
@@ -94,6 +94,26 @@ TEST_F(FormatMenu, InsertionsCanBeUndoneButWrappingCannot)
 
     EXPECT_EQ(Pick(IDM_USERELEMENT, "HH:mm ss", 6, 8), "HH:mm %ss%");
     EXPECT_EQ(Selection(), std::make_pair(7, 7));
+}
+
+// Decitray's elements are offered by name, so no one has to know their codes.
+TEST_F(FormatMenu, DecimalClockAndDateAreOfferedByName)
+{
+    const UniqueMenu menu(LoadMenuA(state_.instance, MAKEINTRESOURCEA(IDR_FORMATMENU)));
+    ASSERT_TRUE(menu);
+    HMENU popup = GetSubMenu(menu.Get(), 0);
+    std::string inserted = "HH:mm|";
+    for (const char* label : {"Decimal Clock\t%DC%", "Decimal Date\t%DD%"}) {
+        int id = 0;
+        for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+            char text[128] = "";
+            GetMenuStringA(popup, i, text, sizeof text, MF_BYPOSITION);
+            id = std::strcmp(text, label) == 0 ? static_cast<int>(GetMenuItemID(popup, i)) : id;
+        }
+        ASSERT_NE(id, 0) << label;
+        inserted = Pick(id, inserted.c_str(), static_cast<int>(inserted.size()), static_cast<int>(inserted.size()));
+    }
+    EXPECT_EQ(inserted, "HH:mm|%DC%%DD%");
 }
 
 // The real box does what the model the portable tests use says it does.
@@ -161,7 +181,7 @@ TEST_F(FormatMenu, EveryInsertingItemHasItsString)
             }
         }
     }
-    EXPECT_EQ(commands, 12 + 4 + 16 + 13 + 7 + 3 + 4);
+    EXPECT_EQ(commands, 12 + 4 + 16 + 13 + 7 + 3 + 6);
 }
 
 class FormatMenuGreying : public PageFixture {

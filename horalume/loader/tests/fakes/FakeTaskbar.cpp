@@ -1,6 +1,7 @@
 // A minimal taskbar for Horalume's tests: "Shell_TrayWnd" holding
 // "TrayNotifyWnd" holding "TrayClockWClass". /noclock leaves the clock out,
-// /hiddenclock creates it invisible. The clock counts the settings records it
+// /hiddenclock creates it invisible, /hung never answers a message (a shell
+// whose thread is stuck). The clock counts the settings records it
 // receives in its window text: "pushes=N".
 #include <windows.h>
 
@@ -50,6 +51,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
         const DWORD visible = std::strstr(commandLine, "/hiddenclock") ? 0 : WS_VISIBLE;
         CreateWindowExA(0, "TrayClockWClass", "pushes=0", WS_CHILD | visible, 80, 0, 100, 30, notify, nullptr, instance,
                         nullptr);
+    }
+    if (std::strstr(commandLine, "/hung") != nullptr) {
+        MSG none; // waiting for input once lets the test's start of it return
+        PeekMessageA(&none, nullptr, 0, 0, PM_NOREMOVE);
+        Sleep(INFINITE);
     }
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
