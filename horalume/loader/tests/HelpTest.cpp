@@ -90,10 +90,17 @@ TEST_F(Help, HelpButtonOpensThePageTopicF1AsksForTheControlPopupAndCancelCloses)
     EXPECT_NE(afterHelp.find("HORALUME.CHM\", command=HH_HELP_CONTEXT, data=7d0)"), std::string::npos) << afterHelp;
     EXPECT_NE(afterHelp.find("returning \"clock.htm\""), std::string::npos) << afterHelp;
 
-    // F1 in the format edit box, as the keyboard gives it.
+    // F1 in the format edit box, from the keyboard.
     HWND format = GetDlgItem(page, IDC_CLOCK_FORMAT);
+    SetForegroundWindow(sheet_);
     SetFocus(format);
-    PostMessageA(format, WM_KEYDOWN, VK_F1, 0x003B0001);
+    INPUT keys[2] = {};
+    for (INPUT& key : keys) {
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = VK_F1;
+    }
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
     const std::string popupCall = "HtmlHelpW (" + TracedHandle(format) + ", ";
     EXPECT_TRUE(WaitUntil([&] { return ReadTrace().find(popupCall) != std::string::npos; }, 5000));
     const std::string afterF1 = ReadTrace();
