@@ -4,9 +4,9 @@
 chmcmd stores every [ALIAS] target in #STRINGS with the absolute build
 folder in front ("/home/.../build/clock.htm"), which resolves nowhere on the
 user's machine. This keeps the compiled file as it is and adds, uncompressed
-at its end, a new #STRINGS (the old strings, then each target as a path
-inside the file) and a new #IVB pointing at them; the directory entries of
-the two are rewritten to the new copies.
+at its end, a copy of #STRINGS in which each target has lost that folder
+(padded with NULs, so every offset into it stays right); the directory entry
+of #STRINGS is rewritten to the copy.
   relative-aliases.py FILE.CHM TOPIC_FOLDER
 """
 import struct
@@ -93,19 +93,16 @@ def main(path, folder):
     prefix = folder.rstrip("/").encode() + b"/"
     strings = bytearray(objects[b"/#STRINGS"])
     ivb = objects[b"/#IVB"]
-    pairs = [struct.unpack_from("<II", ivb, 4 + 8 * i) for i in range(struct.unpack_from("<I", ivb, 0)[0] // 8)]
-    new_ivb = bytearray(ivb[:4])
-    for context, offset in pairs:
-        target = bytes(strings[offset : strings.index(b"\0", offset)])
-        if target.startswith(prefix):
-            target = target[len(prefix) :]
-        new_ivb += struct.pack("<II", context, len(strings))
-        strings += target + b"\0"
+    for i in range(struct.unpack_from("<I", ivb, 0)[0] // 8):
+        offset = struct.unpack_from("<I", ivb, 8 + 8 * i)[0]
+        end = strings.index(b"\0", offset)
+        if strings[offset:end].startswith(prefix):
+            target = strings[offset + len(prefix) : end]
+            strings[offset:end] = target + b"\0" * len(prefix)
 
-    for name, blob in ((b"/#STRINGS", bytes(strings)), (b"/#IVB", bytes(new_ivb))):
-        entry = next(e for e in entries if e[0] == name)
-        entry[1:] = [0, len(data) - content, len(blob)]
-        data += blob
+    entry = next(e for e in entries if e[0] == b"/#STRINGS")
+    entry[1:] = [0, len(data) - content, len(strings)]
+    data += strings
     data[chunk_at : chunk_at + chunk_size] = build_chunk(chunk, entries, chunk_size, density)
     header0 = struct.unpack_from("<Q", data, 0x38)[0]
     struct.pack_into("<Q", data, header0 + 8, len(data))
