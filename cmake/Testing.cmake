@@ -24,11 +24,13 @@ if(HORA_TESTS AND NOT HORA_BENCH)
 endif()
 
 # hora_add_test(<name> SOURCES ... [LIBS ...] [DEFINES NAME="value" ...] [DEPENDS target ...]
-#               [TIMEOUT seconds] [WINDOWS_ONLY])
+#               [TIMEOUT seconds] [WINE_TRACE channel] [WINDOWS_ONLY])
 # Builds a GoogleTest executable and registers it as one CTest test. DEFINES
 # may name built files ($<TARGET_FILE:...>); DEPENDS builds those targets first.
+# WINE_TRACE runs it with that Wine debug channel traced into the file named
+# by HORA_TRACE_FILE, for the test to read.
 function(hora_add_test name)
-  cmake_parse_arguments(T "WINDOWS_ONLY" "TIMEOUT" "SOURCES;LIBS;DEFINES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(T "WINDOWS_ONLY" "TIMEOUT;WINE_TRACE" "SOURCES;LIBS;DEFINES;DEPENDS" ${ARGN})
   if(NOT HORA_TESTS OR HORA_BENCH)
     return()
   endif()
@@ -46,6 +48,10 @@ function(hora_add_test name)
   if(T_DEPENDS)
     add_dependencies(${name} ${T_DEPENDS})
   endif()
-  add_test(NAME ${name} COMMAND ${name})
+  if(T_WINE_TRACE)
+    add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/cmake/wine-trace.sh ${T_WINE_TRACE} $<TARGET_FILE:${name}>)
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+  endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
 endfunction()

@@ -7,7 +7,7 @@ set -eu
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev clang-format
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb x11-utils xdotool imagemagick
-  nsis osslsigncode openssl zip unzip python3
+  nsis osslsigncode openssl zip unzip python3 fp-utils python3-chm
 )
 
 missing=()

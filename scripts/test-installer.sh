@@ -56,7 +56,7 @@ done
 verifies() { osslsigncode verify -CAfile "$tmp/cert.pem" -in "$1" >/dev/null 2>&1; }
 all_verify() {
   local file
-  for file in "$out"/*-setup.exe $(find "$tmp"/zip-* -type f); do
+  for file in "$out"/*-setup.exe $(find "$tmp"/zip-* -type f \( -iname '*.exe' -o -iname '*.dll' \)); do
     verifies "$file" || { echo "not verified: $file"; return 1; }
   done
 }
@@ -73,12 +73,15 @@ tree() { (cd "$1" && find . -type f | sort); }
 is_pe32() { i686-w64-mingw32-objdump -f "$1" | grep -q 'file format pei-i386'; }
 all_pe32() {
   local file
-  for file in "$out/decimal-time-$version-win32-setup.exe" $(find "$tmp/zip-win32" -type f); do
+  for file in "$out/decimal-time-$version-win32-setup.exe" $(find "$tmp/zip-win32" -type f \( -iname '*.exe' -o -iname '*.dll' \)); do
     is_pe32 "$file" || { echo "not 32-bit: $file"; return 1; }
   done
 }
 check "the 32-bit installer and programs are 32-bit" all_pe32
 check "both zips hold the same tree" diff <(tree "$tmp/zip-win64") <(tree "$tmp/zip-win32")
+layout="./Decimora.exe ./Decitray.exe ./StartDecitray.exe ./Horalume/Horalume.exe ./Horalume/HORALUME.DLL
+./Horalume/HORALUME.CHM ./Horalume/horaset.exe"
+check "the zip holds the layout README names" diff <(printf '%s\n' $layout | sort) <(tree "$tmp/zip-win64")
 
 # --- Under Wine ---------------------------------------------------------------
 drive_c=$WINEPREFIX/drive_c

@@ -1,5 +1,6 @@
 #include "PageDialog.h"
 
+#include "HelpFile.h"
 #include "HoralumeResources.h"
 #include "LoaderMessages.h"
 #include "Pages.h"
@@ -7,8 +8,6 @@
 #include "Win32Handles.h"
 
 #include <commctrl.h>
-
-static const char kHelpFile[] = "HORALUME.HLP";
 
 namespace {
 struct PageFunctions {
@@ -62,18 +61,6 @@ static UniqueFont DeriveDialogFont(HWND page, void (*change)(LOGFONTA& font))
     return UniqueFont(CreateFontIndirectA(&font));
 }
 
-static void CloseHelp(HWND page)
-{
-    WinHelpA(GetParent(page), kHelpFile, HELP_QUIT, 0);
-}
-
-// The topic of a control's help is its own identifier.
-static void ShowControlHelp(HWND control, int controlId, UINT command)
-{
-    DWORD topics[] = {static_cast<DWORD>(controlId), static_cast<DWORD>(controlId), 0, 0};
-    WinHelpA(control, kHelpFile, command, reinterpret_cast<ULONG_PTR>(topics));
-}
-
 PROPSHEETPAGEA_V1 PageDialog::Describe() const
 {
     PROPSHEETPAGEA_V1 page{};
@@ -110,7 +97,7 @@ INT_PTR PageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_HELP: {
         const auto* help = reinterpret_cast<const HELPINFO*>(lParam);
         if (help->iCtrlId > 0) {
-            ShowControlHelp(static_cast<HWND>(help->hItemHandle), help->iCtrlId, HELP_WM_HELP);
+            ShowControlHelp(static_cast<HWND>(help->hItemHandle), help->iCtrlId, HH_TP_HELP_WM_HELP);
         }
         return FALSE;
     }
@@ -118,7 +105,7 @@ INT_PTR PageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         HWND control = reinterpret_cast<HWND>(wParam);
         const int controlId = GetDlgCtrlID(control);
         if (controlId != 0) {
-            ShowControlHelp(control, controlId, HELP_CONTEXTMENU);
+            ShowControlHelp(control, controlId, HH_TP_HELP_CONTEXTMENU);
         }
         return FALSE;
     }
@@ -160,7 +147,7 @@ void PageDialog::WarnAboutResourceMeter()
         HWND sheet = GetParent(window_);
         if (ShowLoaderMessage(state_.instance, sheet, IDS_RSRC32_MISSING, IDS_HORALUME, MB_ICONWARNING | MB_YESNO) ==
             IDYES) {
-            WinHelpA(sheet, kHelpFile, HELP_CONTEXT, IDH_RSRC32_MISSING);
+            ShowHelpTopic(sheet, IDH_RSRC32_MISSING);
         }
         settings.WriteBool("WarnRSRC32", false);
         state_.rsrc32Available = true;
@@ -185,7 +172,7 @@ BOOL PageDialog::OnSheetNotify(const NMHDR* header)
         OnCancel();
         return TRUE;
     case PSN_HELP:
-        WinHelpA(GetParent(window_), kHelpFile, HELP_CONTEXT, state_.lastPage);
+        ShowHelpTopic(GetParent(window_), state_.lastPage);
         return TRUE;
     }
     return FALSE;
@@ -203,7 +190,7 @@ bool PageDialog::OnOk()
     }
     state_.okDone = true;
     WriteLastPage(state_.lastPage);
-    CloseHelp(window_);
+    CloseHelpWindows();
     return true;
 }
 
@@ -216,7 +203,7 @@ void PageDialog::OnCancel()
     WriteLastPage(state_.lastPage);
     state_.session.Reload(); // the clock goes back to the stored settings
     state_.session.Push();
-    CloseHelp(window_);
+    CloseHelpWindows();
 }
 
 BOOL PageDialog::OnCommand(int control, int code)
