@@ -1,5 +1,7 @@
 #include "HelpFile.h"
 
+#include "WidePath.h"
+
 #include <string>
 
 namespace {
@@ -26,12 +28,7 @@ HtmlHelpFunction HtmlHelpOnDemand()
 // Wide, so that a folder named outside the ANSI code page still finds it.
 std::wstring HelpFilePath()
 {
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD length = 0;
-    while ((length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()))) == path.size()) {
-        path.resize(path.size() * 2);
-    }
-    path.resize(length);
+    std::wstring path = ModulePath(nullptr);
     path.erase(path.find_last_of(L'\\') + 1);
     return path + L"HORALUME.CHM";
 }
