@@ -121,26 +121,39 @@ bool ClockSurface::Detach(bool windowGoing)
     return onTop;
 }
 
-// A move to another monitor or a DPI change lays the clock out anew; an
-// overlay also keeps to its anchor and above the taskbar's other children.
+// Called at each wake and scan, so it only compares: the clock is laid out
+// anew when its taskbar's edge or its DPI changed, an overlay placed again
+// when its anchor moved and raised when a sibling came above it.
 void ClockSurface::FollowTaskbar()
 {
-    const bool vertical = IsVertical(EdgeOfClock(window_));
-    if (vertical != vertical_ || WindowDpi(window_) != look_.Dpi()) {
-        vertical_ = vertical;
-        Restyle();
-    }
+    FollowEdge();
     if (!overlay_) {
         return;
     }
     HWND bridge = ClockBridgeOfTaskbar(taskbar_);
     if (bridge != nullptr) {
-        taskbarRect_ = OverlayAnchor(taskbar_, bridge, vertical_, look_.Dpi());
-        FitSize();
+        const RECT anchor = OverlayAnchor(taskbar_, bridge, vertical_, look_.Dpi());
+        if (!EqualRect(&anchor, &taskbarRect_)) {
+            taskbarRect_ = anchor;
+            FitSize();
+        }
     }
     if (GetWindow(taskbar_, GW_CHILD) != window_) {
         SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+}
+
+// A move to another edge or monitor, or a DPI change, lays the clock out
+// anew; returns whether it did.
+bool ClockSurface::FollowEdge()
+{
+    const bool vertical = IsVertical(EdgeOfClock(window_));
+    if (vertical == vertical_ && WindowDpi(window_) == look_.Dpi()) {
+        return false;
+    }
+    vertical_ = vertical;
+    Restyle();
+    return true;
 }
 
 void ClockSurface::OnClockChanged(ClockChange change)
@@ -227,7 +240,8 @@ void ClockSurface::FitSize()
 }
 
 // The taskbar moved or sized the window itself: its new right edge is the
-// one to keep (with the taskbar's width, should it only have moved it).
+// one to keep (with the taskbar's width, should it only have moved it),
+// laid out for the edge the taskbar stands on now.
 void ClockSurface::OnTaskbarPlaced(const WINDOWPOS& position)
 {
     RECT placed = RectInParent(window_);
@@ -235,7 +249,9 @@ void ClockSurface::OnTaskbarPlaced(const WINDOWPOS& position)
         placed.left = placed.right - (taskbarRect_.right - taskbarRect_.left);
     }
     taskbarRect_ = placed;
-    FitSize();
+    if (!FollowEdge()) {
+        FitSize();
+    }
 }
 
 void ClockSurface::Redraw(bool textChanged)

@@ -60,8 +60,9 @@ public:
     bool PassingThrough() const { return chainedUnderOther_; }
     bool TooltipShown() const { return tooltip_.Shown(); }
 
-    // An overlay follows its taskbar's layout: placed again at its anchor
-    // and kept above the taskbar's other children.
+    // The surface follows its taskbar's edge and DPI; an overlay is placed
+    // again at its anchor and kept above the taskbar's other children.
+    // Cheap when nothing changed.
     void FollowTaskbar();
     // Everything a record, the taskbar's theme or its DPI may change,
     // applied before the caller goes on: a sender reading the window right
@@ -86,6 +87,7 @@ private:
     void FitSize();
     void Redraw(bool textChanged);
     void OnTaskbarPlaced(const WINDOWPOS& position);
+    bool FollowEdge();
     void Paint();
 
     ClockModel& model_;

@@ -13,13 +13,13 @@
 #include "LocalClock.h"
 #include "ModuleOf.h"
 #include "OverlayClock.h"
+#include "ShellWindows.h"
 #include "TaskbarClock.h"
 #include "Trace.h"
 #include "WakeTimer.h"
 #include "Win32Handles.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -48,6 +48,7 @@ private:
     bool LetGo();
     void DropOwnReference();
     void SampleReadings();
+    void FollowTaskbars();
     void ArmTick();
 
     ClockModel model_;
@@ -97,24 +98,6 @@ void Component::DropOwnReference()
     // Without the thread the reference stays: a library left loaded is
     // better than one unmapped under running code.
     ownReference_ = nullptr;
-}
-
-static bool IsPrimaryTaskbar(HWND taskbar)
-{
-    char windowClass[32] = "";
-    GetClassNameA(taskbar, windowClass, sizeof windowClass);
-    return lstrcmpA(windowClass, hookapi::kTrayWindowClass) == 0;
-}
-
-// The first taskbar of this thread that has a clock to show ours on.
-static HWND PrimaryTaskbarOfThisThread()
-{
-    for (HWND taskbar : FindTaskbars(GetCurrentThreadId())) {
-        if (IsPrimaryTaskbar(taskbar) && (ShellClockOfTaskbar(taskbar) != nullptr || ClockBridgeOfTaskbar(taskbar))) {
-            return taskbar;
-        }
-    }
-    return nullptr;
 }
 
 ClockSurface* Component::SurfaceOn(HWND taskbar)
@@ -195,7 +178,19 @@ void Component::ArmTick()
 void Component::OnTick()
 {
     SampleReadings();
+    FollowTaskbars();
     ArmTick();
+}
+
+// At each wake: where the system reports no move (Wine), this is when a
+// surface sees its taskbar's new layout.
+void Component::FollowTaskbars()
+{
+    for (const std::unique_ptr<ClockSurface>& surface : surfaces_) {
+        if (surface->Attached()) {
+            surface->FollowTaskbar();
+        }
+    }
 }
 
 // Every surface and the calendar take the taskbar's new colours at once.
@@ -221,18 +216,6 @@ void Component::OnScanDue()
     }
 }
 
-static bool HasClassOf(HWND window, std::initializer_list<const char*> classes)
-{
-    char windowClass[64] = "";
-    GetClassNameA(window, windowClass, sizeof windowClass);
-    for (const char* candidate : classes) {
-        if (lstrcmpA(windowClass, candidate) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // A new taskbar or clock may need our clock; a taskbar or bridge that moved
 // may move an overlay. Our own resizing of a clock is no news.
 void Component::OnShellWindowEvent(DWORD event, HWND window)
@@ -255,13 +238,6 @@ static void CALLBACK OnWindowEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG
     }
 }
 
-// Out of context, for this thread only: the callback runs on the shell's
-// thread as it takes its messages.
-static HWINEVENTHOOK HookWindowEvent(DWORD event)
-{
-    return SetWinEventHook(event, event, nullptr, OnWindowEvent, GetCurrentProcessId(), GetCurrentThreadId(),
-                           WINEVENT_OUTOFCONTEXT);
-}
 // The surfaces, the hub and the window events, the primary taskbar first;
 // another taskbar that cannot show the clock is left as it is.
 bool Component::StartShowing(HWND primaryTaskbar)
@@ -274,8 +250,8 @@ bool Component::StartShowing(HWND primaryTaskbar)
             ShowOn(taskbar);
         }
     }
-    windowsCreated_.Reset(HookWindowEvent(EVENT_OBJECT_CREATE));
-    windowsMoved_.Reset(HookWindowEvent(EVENT_OBJECT_LOCATIONCHANGE));
+    windowsCreated_.Reset(HookShellWindowEvent(EVENT_OBJECT_CREATE, OnWindowEvent));
+    windowsMoved_.Reset(HookShellWindowEvent(EVENT_OBJECT_LOCATIONCHANGE, OnWindowEvent));
     return true;
 }
 

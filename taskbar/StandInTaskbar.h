@@ -93,3 +93,10 @@ constexpr char kSetAutoHideMessage[] = "HoralumeStandInSetAutoHide";
 // and makes the taskbar topmost again. Answers the window (1 on closing).
 constexpr char kFullScreenMessage[] = "HoralumeStandInFullScreen";
 constexpr unsigned long kFullScreenColour = 0x0044AA11; // RGB(17, 170, 68)
+// Sent to the primary, wParam a StandInEdge: every taskbar moves to that
+// edge, its children laid out anew without any window created; answers 1.
+constexpr char kMoveTaskbarsMessage[] = "HoralumeStandInMoveTaskbars";
+// Sent to the primary, wParam pixels at 96 DPI: the last taskbar's clock
+// bridge grows by them at its near end and is raised above its siblings;
+// answers 1.
+constexpr char kGrowClockBridgeMessage[] = "HoralumeStandInGrowClockBridge";

@@ -43,6 +43,7 @@ private:
     LRESULT HandleTrayMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool HandleStateMessage(UINT message, WPARAM wParam, LRESULT& answer);
     void SwitchTheme(StandInTheme theme);
+    void MoveAll(StandInEdge edge);
     HWND AddSecondary();
     bool RemoveSecondary();
     void Restart();
@@ -63,6 +64,8 @@ private:
     const UINT setThemeMessage_;
     const UINT setAutoHideMessage_;
     const UINT fullScreenMessage_;
+    const UINT moveTaskbarsMessage_;
+    const UINT growClockBridgeMessage_;
 };
 
 } // namespace
@@ -130,7 +133,9 @@ StandIn::StandIn(HINSTANCE instance, const TaskbarOptions& options)
       restartMessage_(RegisterWindowMessageA(kRestartMessage)),
       setThemeMessage_(RegisterWindowMessageA(kSetThemeMessage)),
       setAutoHideMessage_(RegisterWindowMessageA(kSetAutoHideMessage)),
-      fullScreenMessage_(RegisterWindowMessageA(kFullScreenMessage))
+      fullScreenMessage_(RegisterWindowMessageA(kFullScreenMessage)),
+      moveTaskbarsMessage_(RegisterWindowMessageA(kMoveTaskbarsMessage)),
+      growClockBridgeMessage_(RegisterWindowMessageA(kGrowClockBridgeMessage))
 {
     RegisterTaskbarClasses(instance, TrayProc, ThemeBrush(options.theme));
 }
@@ -204,7 +209,17 @@ void StandIn::SwitchTheme(StandInTheme theme)
     BroadcastThemeChange();
 }
 
-// The theme, auto-hide and full-screen requests; false for other messages.
+void StandIn::MoveAll(StandInEdge edge)
+{
+    options_.edge = edge;
+    MoveTaskbar(primary_, options_, 0);
+    for (size_t i = 0; i < secondaries_.size(); ++i) {
+        MoveTaskbar(secondaries_[i], options_, static_cast<int>(i) + 1);
+    }
+}
+
+// The theme, auto-hide, full-screen and layout requests; false for other
+// messages.
 bool StandIn::HandleStateMessage(UINT message, WPARAM wParam, LRESULT& answer)
 {
     answer = 1;
@@ -222,6 +237,10 @@ bool StandIn::HandleStateMessage(UINT message, WPARAM wParam, LRESULT& answer)
             CloseFullScreen(fullScreen_, primary_.window);
             fullScreen_ = nullptr;
         }
+    } else if (message == moveTaskbarsMessage_ && message != 0 && wParam < std::size(kEdgeNames)) {
+        MoveAll(static_cast<StandInEdge>(wParam));
+    } else if (message == growClockBridgeMessage_ && message != 0) {
+        GrowClockBridge(secondaries_.empty() ? primary_.window : secondaries_.back().window, static_cast<int>(wParam));
     } else {
         return false;
     }

@@ -5,6 +5,8 @@
 #include "Win32Handles.h"
 #include "WindowBinding.h"
 
+#include <string>
+
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT kAdjustCommand = 1;
 constexpr UINT kCloseCommand = 2;
@@ -238,6 +240,66 @@ static void AddSecondaryParts(HINSTANCE instance, const TaskbarOptions& options,
     } else if (options.layout == TaskbarLayout::Win11 || options.layout == TaskbarLayout::Win11Early) {
         CreateChild(instance, hookapi::kContentBridgeClass, taskbar.window, TaskListPlace(inside, vertical, dpi));
         CreateClockBridge(instance, taskbar.window, ClockBridgePlace(inside, vertical, dpi));
+    }
+}
+
+static void Place(HWND window, const RECT& place)
+{
+    SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+static bool HoldsClock(HWND bridge)
+{
+    return GetWindowLongPtrA(bridge, GWLP_USERDATA) != 0;
+}
+
+// The children as the creation put them, for the taskbar's present size.
+static void PlaceParts(HWND taskbar, const TaskbarOptions& options, bool primary)
+{
+    RECT inside;
+    GetClientRect(taskbar, &inside);
+    const bool vertical = IsVertical(options.edge);
+    const int dpi = DpiOfWindow(taskbar);
+    for (HWND child = GetWindow(taskbar, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        char windowClass[64] = "";
+        GetClassNameA(child, windowClass, sizeof windowClass);
+        const std::string name = windowClass;
+        if (name == hookapi::kClockButtonClass) {
+            Place(child, ClockButtonPlace(inside, vertical, dpi));
+        } else if (name == hookapi::kContentBridgeClass) {
+            Place(child, primary ? inside
+                                 : (HoldsClock(child) ? ClockBridgePlace(inside, vertical, dpi)
+                                                      : TaskListPlace(inside, vertical, dpi)));
+        } else if (name == hookapi::kNotifyWindowClass) {
+            Place(child, NotifyPlace(inside, vertical, dpi));
+            RECT area;
+            GetClientRect(child, &area);
+            HWND inner = GetWindow(child, GW_CHILD);
+            Place(inner, HoldsClock(inner) ? area : ClassicClockPlace(area, vertical, dpi));
+        }
+    }
+}
+
+void MoveTaskbar(const Taskbar& taskbar, const TaskbarOptions& options, int index)
+{
+    Place(taskbar.window, TaskbarPlace(options.edge, options.monitors, index, options.dpi));
+    PlaceParts(taskbar.window, options, index == 0);
+}
+
+void GrowClockBridge(HWND taskbar, int pixels)
+{
+    for (HWND child = GetWindow(taskbar, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (HoldsClock(child)) {
+            RECT rect;
+            GetWindowRect(child, &rect);
+            MapWindowPoints(nullptr, taskbar, reinterpret_cast<POINT*>(&rect), 2);
+            const int grown = MulDiv(pixels, DpiOfWindow(taskbar), 96);
+            (rect.bottom - rect.top > rect.right - rect.left ? rect.top : rect.left) -= grown;
+            SetWindowPos(child, HWND_TOP, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                         SWP_NOACTIVATE);
+            return;
+        }
     }
 }
 

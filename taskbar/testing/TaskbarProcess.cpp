@@ -188,4 +188,14 @@ bool StandInTaskbar::ShowFullScreenWindow(bool shown) const
     return Ask(tray_, kFullScreenMessage, shown) != 0;
 }
 
+bool StandInTaskbar::MoveTaskbars(StandInEdge edge) const
+{
+    return Ask(tray_, kMoveTaskbarsMessage, static_cast<WPARAM>(edge)) == 1;
+}
+
+bool StandInTaskbar::GrowClockBridge(int pixels) const
+{
+    return Ask(tray_, kGrowClockBridgeMessage, static_cast<WPARAM>(pixels)) == 1;
+}
+
 } // namespace testkit

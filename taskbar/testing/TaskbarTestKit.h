@@ -101,6 +101,12 @@ public:
     // Opens the stand-in's full-screen window (kFullScreenColour) over the
     // primary monitor, the primary taskbar behind it, or closes it.
     bool ShowFullScreenWindow(bool shown) const;
+    // Moves every taskbar to the edge, as a user dragging the bar does; no
+    // window is created, so no window event comes under Wine.
+    bool MoveTaskbars(StandInEdge edge) const;
+    // Grows the last taskbar's clock bridge at its near end by the pixels
+    // (at 96 DPI) and raises it above its siblings.
+    bool GrowClockBridge(int pixels) const;
 
 private:
     bool WaitUntilBuilt(size_t count, HWND oldPrimary, DWORD timeoutMs);
