@@ -15,6 +15,11 @@
 // The window property that finds a window's surface.
 constexpr char kSurfaceProperty[] = "HoralumeClockSurface";
 
+static RECT RectOf(const Box& box)
+{
+    return {box.left, box.top, box.right, box.bottom};
+}
+
 static RECT RectInParent(HWND window)
 {
     RECT rect;
@@ -77,7 +82,9 @@ bool ClockSurface::Cover(HWND taskbar)
     overlay_ = true;
     originalProc_ = OverlayBase;
     vertical_ = IsVertical(EdgeOfClock(overlay));
-    taskbarRect_ = OverlayAnchor(taskbar, bridge, vertical_, WindowDpi(overlay));
+    const OverlayRoom room = PlaceOverlay(taskbar, bridge, vertical_, WindowDpi(overlay), {});
+    taskbarRect_ = RectOf(room.room);
+    rule_ = room.rule;
     Show();
     ShowWindow(overlay, SW_SHOWNA);
     return true;
@@ -124,7 +131,7 @@ bool ClockSurface::Detach(bool windowGoing)
 // Called at each wake and scan, so it only compares: the clock is laid out
 // anew when its taskbar's edge or its DPI changed, an overlay placed again
 // when its anchor moved and raised when a sibling came above it.
-void ClockSurface::FollowTaskbar()
+void ClockSurface::FollowTaskbar(const std::vector<LocatedElement>& located)
 {
     FollowEdge();
     if (!overlay_) {
@@ -132,9 +139,11 @@ void ClockSurface::FollowTaskbar()
     }
     HWND bridge = ClockBridgeOfTaskbar(taskbar_);
     if (bridge != nullptr) {
-        const RECT anchor = OverlayAnchor(taskbar_, bridge, vertical_, look_.Dpi());
-        if (!EqualRect(&anchor, &taskbarRect_)) {
+        const OverlayRoom room = PlaceOverlay(taskbar_, bridge, vertical_, look_.Dpi(), located);
+        const RECT anchor = RectOf(room.room);
+        if (!EqualRect(&anchor, &taskbarRect_) || room.rule != rule_) {
             taskbarRect_ = anchor;
+            rule_ = room.rule;
             FitSize();
         }
     }
@@ -214,7 +223,9 @@ void ClockSurface::FitSize()
 {
     const RECT& room = taskbarRect_;
     RECT fitted = room;
-    if (!vertical_) {
+    if (overlay_ && rule_ == OverlayRule::Located) {
+        FitFontToRoom();
+    } else if (!vertical_) {
         const ClockSettings& settings = model_.Settings();
         int width = (settings.displayFlags & DisplayFlag::FixedWidthOn) ? look_.Scaled(settings.fixedWidth)
                                                                         : RenderedWidth(backBuffer_, look_, lines_);
@@ -237,6 +248,16 @@ void ClockSurface::FitSize()
     SetWindowPos(window_, nullptr, fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     placing_ = false;
+}
+
+// An overlay on the located clock covers it exactly: text wider than the
+// clock is drawn smaller, down to the floor, and cut below it.
+void ClockSurface::FitFontToRoom()
+{
+    look_.FitFont(0);
+    const int width = RenderedWidth(backBuffer_, look_, lines_);
+    look_.FitFont(FittedFontHeight(look_.NaturalHeight(), width, taskbarRect_.right - taskbarRect_.left,
+                                   look_.Scaled(kFittedTextFloor)));
 }
 
 // The taskbar moved or sized the window itself: its new right edge is the

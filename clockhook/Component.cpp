@@ -5,6 +5,7 @@
 
 #include "CalendarWindow.h"
 #include "ClockCommands.h"
+#include "ClockLocator.h"
 #include "ClockModel.h"
 #include "ClockSurface.h"
 #include "ElementServer.h"
@@ -35,6 +36,8 @@ public:
     void OnScanDue() override;
     void OnTooltipShown() override { ArmTick(); }
     void OnLookChanged() override;
+    void OnLocateDue() override;
+    void OnLocated() override { FollowTaskbars(); }
     void OnSurfaceGone(ClockSurface& surface) override;
     // A window of the shell's thread was created or moved.
     void OnShellWindowEvent(DWORD event, HWND window);
@@ -56,6 +59,7 @@ private:
     // passes everything through under another one.
     std::vector<std::unique_ptr<ClockSurface>> surfaces_;
     HubWindow hub_;
+    ClockLocator locator_;
     // Windows of the shell's thread created, and moved: only those events,
     // so the shell's many others never come here.
     UniqueWinEventHook windowsCreated_;
@@ -188,9 +192,21 @@ void Component::FollowTaskbars()
 {
     for (const std::unique_ptr<ClockSurface>& surface : surfaces_) {
         if (surface->Attached()) {
-            surface->FollowTaskbar();
+            surface->FollowTaskbar(locator_.AnswerFor(surface->Taskbar()));
         }
     }
+}
+
+// The overlays' taskbars are looked at again.
+void Component::OnLocateDue()
+{
+    std::vector<HWND> taskbars;
+    for (const std::unique_ptr<ClockSurface>& surface : surfaces_) {
+        if (surface->Attached() && surface->Overlay()) {
+            taskbars.push_back(surface->Taskbar());
+        }
+    }
+    locator_.Look(taskbars);
 }
 
 // Every surface and the calendar take the taskbar's new colours at once.
@@ -209,11 +225,12 @@ void Component::OnScanDue()
 {
     for (HWND taskbar : FindTaskbars(GetCurrentThreadId())) {
         if (ClockSurface* surface = SurfaceOn(taskbar)) {
-            surface->FollowTaskbar();
+            surface->FollowTaskbar(locator_.AnswerFor(taskbar));
         } else if (ShellClockOfTaskbar(taskbar) != nullptr || ClockBridgeOfTaskbar(taskbar) != nullptr) {
             ShowOn(taskbar);
         }
     }
+    OnLocateDue();
 }
 
 // A new taskbar or clock may need our clock; a taskbar or bridge that moved
@@ -249,6 +266,10 @@ bool Component::StartShowing(HWND primaryTaskbar)
         if (taskbar != primaryTaskbar) {
             ShowOn(taskbar);
         }
+    }
+    // Without the locator the overlays keep to the fallback rules.
+    if (locator_.Start(hub_.Window(), HubWindow::kLocatedMessage)) {
+        OnLocateDue();
     }
     windowsCreated_.Reset(HookShellWindowEvent(EVENT_OBJECT_CREATE, OnWindowEvent));
     windowsMoved_.Reset(HookShellWindowEvent(EVENT_OBJECT_LOCATIONCHANGE, OnWindowEvent));
@@ -327,6 +348,7 @@ bool Component::LetGo()
     surfaces_.erase(std::remove_if(surfaces_.begin(), surfaces_.end(),
                                    [](const std::unique_ptr<ClockSurface>& s) { return !s->PassingThrough(); }),
                     surfaces_.end());
+    locator_.Stop();
     hub_.Destroy();
     UnregisterOverlayClass();
     model_.Reset();

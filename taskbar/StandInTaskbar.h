@@ -100,3 +100,26 @@ constexpr char kMoveTaskbarsMessage[] = "HoralumeStandInMoveTaskbars";
 // bridge grows by them at its near end and is raised above its siblings;
 // answers 1.
 constexpr char kGrowClockBridgeMessage[] = "HoralumeStandInGrowClockBridge";
+
+// The clock's neighbourhood inside every Windows 11 clock bridge, exposed as
+// elements (class name, AutomationId, rectangle) to accessibility clients.
+// Sent to the primary: wParam the item, lParam its value; every clock bridge
+// is laid out and painted anew before it answers 1.
+constexpr char kSetTrayItemMessage[] = "HoralumeStandInSetTrayItem";
+enum class TrayItem {
+    Badge,        // 0: the bell, 1: "1", 2: "99+"
+    Moon,         // 0 or 1, the focus moon
+    Copilot,      // 0 or 1
+    Seconds,      // 0 or 1: the clock shows seconds and is wider
+    LeftAligned,  // 0 or 1: the Widgets button stands next to the tray
+    EmptyLooks,   // 1: the content shows no element, as while it moves
+    HangingLooks, // 1: every look is answered only after 10 s (the taskbar stays responsive)
+};
+constexpr int kTrayItemCount = 7;
+// The state of the clock's neighbourhood, each item's value.
+struct TrayState {
+    int values[kTrayItemCount] = {};
+    int Of(TrayItem item) const { return values[static_cast<int>(item)]; }
+};
+// The neighbours are painted in this colour, the clock in kFakeSystemClockColour.
+constexpr unsigned long kFakeNeighbourColour = 0x00FFFF00; // RGB(0, 255, 255)

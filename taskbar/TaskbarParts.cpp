@@ -2,6 +2,7 @@
 
 #include "HookApi.h"
 #include "TaskbarPlaces.h"
+#include "TaskbarTray.h"
 #include "Win32Handles.h"
 #include "WindowBinding.h"
 
@@ -120,23 +121,6 @@ static UINT UntilNextMinute()
     return (60 - now.wSecond) * 1000 - now.wMilliseconds;
 }
 
-static void PaintFakeSystemClock(HWND bridge)
-{
-    PaintDC dc(bridge);
-    RECT area;
-    GetClientRect(bridge, &area);
-    RECT clock = FakeClockPlace(area, DpiOfWindow(bridge));
-    UniqueBrush fill(CreateSolidBrush(kFakeSystemClockColour));
-    FillRect(dc.Get(), &clock, fill.Get());
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    char text[8];
-    const int length = wsprintfA(text, "%02d:%02d", now.wHour, now.wMinute);
-    DCSelection font(dc.Get(), GetStockObject(DEFAULT_GUI_FONT));
-    SetBkMode(dc.Get(), TRANSPARENT);
-    DrawTextA(dc.Get(), text, length, &clock, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-}
-
 // A content bridge; the one created with a non-null parameter holds the
 // system's clock, painted as a fake one and turned each minute.
 static LRESULT CALLBACK BridgeProc(HWND bridge, UINT message, WPARAM wParam, LPARAM lParam)
@@ -151,12 +135,19 @@ static LRESULT CALLBACK BridgeProc(HWND bridge, UINT message, WPARAM wParam, LPA
         return 0;
     case WM_TIMER:
         InvalidateRect(bridge, nullptr, TRUE);
-        SetTimer(bridge, kClockTimer, UntilNextMinute(), nullptr);
+        SetTimer(bridge, kClockTimer, CurrentTrayState().Of(TrayItem::Seconds) != 0 ? 1000 : UntilNextMinute(),
+                 nullptr);
         return 0;
     case WM_PAINT:
         if (holdsClock) {
-            PaintFakeSystemClock(bridge);
+            PaintDC dc(bridge);
+            PaintTray(bridge, dc.Get());
             return 0;
+        }
+        break;
+    case WM_GETOBJECT:
+        if (holdsClock) {
+            return AnswerTrayObject(bridge, wParam, lParam);
         }
         break;
     }

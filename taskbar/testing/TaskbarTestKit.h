@@ -107,6 +107,12 @@ public:
     // Grows the last taskbar's clock bridge at its near end by the pixels
     // (at 96 DPI) and raises it above its siblings.
     bool GrowClockBridge(int pixels) const;
+    // Sets an item of the clock's neighbourhood in every clock bridge.
+    bool SetTrayItem(TrayItem item, int value);
+    // The screen rectangle of the element of the taskbar's clock bridge of
+    // that class (and AutomationId, unless null), as the stand-in lays it
+    // out for the items set since Start; empty without one.
+    RECT TrayElementRect(HWND taskbar, const char* className, const char* automationId = nullptr) const;
 
 private:
     bool WaitUntilBuilt(size_t count, HWND oldPrimary, DWORD timeoutMs);
@@ -118,6 +124,7 @@ private:
     HWND tray_ = nullptr;
     HWND clock_ = nullptr;
     SessionDpi dpi_;
+    TrayState trayState_;
 };
 
 // Whether any pixel of the screen's rectangle has the colour.
