@@ -15,19 +15,6 @@
 // The window property that finds a window's surface.
 constexpr char kSurfaceProperty[] = "HoralumeClockSurface";
 
-static RECT RectOf(const Box& box)
-{
-    return {box.left, box.top, box.right, box.bottom};
-}
-
-static RECT RectInParent(HWND window)
-{
-    RECT rect;
-    GetWindowRect(window, &rect);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 bool ClockSurface::Attach(HWND window)
 {
     if (chainedUnderOther_) {

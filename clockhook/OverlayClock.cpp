@@ -74,3 +74,16 @@ OverlayRoom PlaceOverlay(HWND taskbar, HWND bridge, bool vertical, int dpi, cons
     return ChooseOverlayRoom(ClockContentOf(elements, vertical), notifyArea,
                              {anchor.left, anchor.top, anchor.right, anchor.bottom});
 }
+
+RECT RectOf(const Box& box)
+{
+    return {box.left, box.top, box.right, box.bottom};
+}
+
+RECT RectInParent(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}

@@ -29,6 +29,10 @@ RECT OverlayAnchor(HWND taskbar, HWND bridge, bool vertical, int dpi);
 // the anchor above.
 OverlayRoom PlaceOverlay(HWND taskbar, HWND bridge, bool vertical, int dpi, const std::vector<LocatedElement>& located);
 
+RECT RectOf(const Box& box);
+// A child window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND window);
+
 // The smallest text height at 96 DPI an overlay draws to fit its room; text
 // wider then is cut.
 constexpr int kFittedTextFloor = 9;
