@@ -51,12 +51,40 @@ void ClockLook::Apply(const ClockSettings& settings, HFONT taskbarFont, int dpi)
         font_ = defaultFont_ ? defaultFont_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     }
 
+    naturalFont_ = font_;
+    fittedFont_.Reset();
+    fittedHeight_ = 0;
+
     ThemeColours colours = TaskbarColours(ReadTaskbarTheme());
     if (settings.displayFlags & DisplayFlag::CustomColours) {
         colours = {settings.foregroundColor, settings.backgroundColor};
     }
     textColour_ = colours.text;
     backgroundColour_ = colours.background;
+}
+
+int ClockLook::NaturalHeight() const
+{
+    LOGFONTA font = {};
+    GetObjectA(naturalFont_, sizeof font, &font);
+    return font.lfHeight;
+}
+
+void ClockLook::FitFont(int height)
+{
+    if (height == 0 || height == NaturalHeight()) {
+        font_ = naturalFont_;
+        return;
+    }
+    if (height != fittedHeight_ || !fittedFont_) {
+        LOGFONTA font = {};
+        GetObjectA(naturalFont_, sizeof font, &font);
+        font.lfHeight = height;
+        font.lfWidth = 0;
+        fittedFont_.Reset(CreateFontIndirectA(&font));
+        fittedHeight_ = height;
+    }
+    font_ = fittedFont_ ? fittedFont_.Get() : naturalFont_;
 }
 
 HDC BackBuffer::Dc()

@@ -25,6 +25,11 @@ public:
     void Apply(const ClockSettings& settings, HFONT taskbarFont, int dpi);
 
     HFONT Font() const { return font_; }
+    // Draws with the font made height pixels high (LOGFONT's sign kept), or
+    // with the font Apply chose when height is 0 or its own.
+    void FitFont(int height);
+    // The height of the font Apply chose, as its LOGFONT gives it.
+    int NaturalHeight() const;
     COLORREF TextColour() const { return textColour_; }
     COLORREF BackgroundColour() const { return backgroundColour_; }
     // A measure in pixels at 96 DPI, at the clock's DPI.
@@ -37,7 +42,10 @@ public:
 private:
     UniqueFont customFont_;
     UniqueFont defaultFont_;
-    HFONT font_ = nullptr; // one of those, or the taskbar's
+    HFONT naturalFont_ = nullptr; // one of those, or the taskbar's
+    UniqueFont fittedFont_;       // made smaller to fit a room
+    int fittedHeight_ = 0;
+    HFONT font_ = nullptr; // the natural font or the fitted one
     int dpi_ = 96;
     bool centred_ = false;
     COLORREF textColour_ = 0;

@@ -15,14 +15,6 @@
 // The window property that finds a window's surface.
 constexpr char kSurfaceProperty[] = "HoralumeClockSurface";
 
-static RECT RectInParent(HWND window)
-{
-    RECT rect;
-    GetWindowRect(window, &rect);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 bool ClockSurface::Attach(HWND window)
 {
     if (chainedUnderOther_) {
@@ -77,7 +69,9 @@ bool ClockSurface::Cover(HWND taskbar)
     overlay_ = true;
     originalProc_ = OverlayBase;
     vertical_ = IsVertical(EdgeOfClock(overlay));
-    taskbarRect_ = OverlayAnchor(taskbar, bridge, vertical_, WindowDpi(overlay));
+    const OverlayRoom room = PlaceOverlay(taskbar, bridge, vertical_, WindowDpi(overlay), {});
+    taskbarRect_ = RectOf(room.room);
+    rule_ = room.rule;
     Show();
     ShowWindow(overlay, SW_SHOWNA);
     return true;
@@ -121,26 +115,41 @@ bool ClockSurface::Detach(bool windowGoing)
     return onTop;
 }
 
-// A move to another monitor or a DPI change lays the clock out anew; an
-// overlay also keeps to its anchor and above the taskbar's other children.
-void ClockSurface::FollowTaskbar()
+// Called at each wake and scan, so it only compares: the clock is laid out
+// anew when its taskbar's edge or its DPI changed, an overlay placed again
+// when its anchor moved and raised when a sibling came above it.
+void ClockSurface::FollowTaskbar(const std::vector<LocatedElement>& located)
 {
-    const bool vertical = IsVertical(EdgeOfClock(window_));
-    if (vertical != vertical_ || WindowDpi(window_) != look_.Dpi()) {
-        vertical_ = vertical;
-        Restyle();
-    }
+    FollowEdge();
     if (!overlay_) {
         return;
     }
     HWND bridge = ClockBridgeOfTaskbar(taskbar_);
     if (bridge != nullptr) {
-        taskbarRect_ = OverlayAnchor(taskbar_, bridge, vertical_, look_.Dpi());
-        FitSize();
+        const OverlayRoom room = PlaceOverlay(taskbar_, bridge, vertical_, look_.Dpi(), located);
+        const RECT anchor = RectOf(room.room);
+        if (!EqualRect(&anchor, &taskbarRect_) || room.rule != rule_) {
+            taskbarRect_ = anchor;
+            rule_ = room.rule;
+            FitSize();
+        }
     }
     if (GetWindow(taskbar_, GW_CHILD) != window_) {
         SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+}
+
+// A move to another edge or monitor, or a DPI change, lays the clock out
+// anew; returns whether it did.
+bool ClockSurface::FollowEdge()
+{
+    const bool vertical = IsVertical(EdgeOfClock(window_));
+    if (vertical == vertical_ && WindowDpi(window_) == look_.Dpi()) {
+        return false;
+    }
+    vertical_ = vertical;
+    Restyle();
+    return true;
 }
 
 void ClockSurface::OnClockChanged(ClockChange change)
@@ -201,7 +210,9 @@ void ClockSurface::FitSize()
 {
     const RECT& room = taskbarRect_;
     RECT fitted = room;
-    if (!vertical_) {
+    if (overlay_ && rule_ == OverlayRule::Located) {
+        FitFontToRoom();
+    } else if (!vertical_) {
         const ClockSettings& settings = model_.Settings();
         int width = (settings.displayFlags & DisplayFlag::FixedWidthOn) ? look_.Scaled(settings.fixedWidth)
                                                                         : RenderedWidth(backBuffer_, look_, lines_);
@@ -226,8 +237,19 @@ void ClockSurface::FitSize()
     placing_ = false;
 }
 
+// An overlay on the located clock covers it exactly: text wider than the
+// clock is drawn smaller, down to the floor, and cut below it.
+void ClockSurface::FitFontToRoom()
+{
+    look_.FitFont(0);
+    const int width = RenderedWidth(backBuffer_, look_, lines_);
+    look_.FitFont(FittedFontHeight(look_.NaturalHeight(), width, taskbarRect_.right - taskbarRect_.left,
+                                   look_.Scaled(kFittedTextFloor)));
+}
+
 // The taskbar moved or sized the window itself: its new right edge is the
-// one to keep (with the taskbar's width, should it only have moved it).
+// one to keep (with the taskbar's width, should it only have moved it),
+// laid out for the edge the taskbar stands on now.
 void ClockSurface::OnTaskbarPlaced(const WINDOWPOS& position)
 {
     RECT placed = RectInParent(window_);
@@ -235,7 +257,9 @@ void ClockSurface::OnTaskbarPlaced(const WINDOWPOS& position)
         placed.left = placed.right - (taskbarRect_.right - taskbarRect_.left);
     }
     taskbarRect_ = placed;
-    FitSize();
+    if (!FollowEdge()) {
+        FitSize();
+    }
 }
 
 void ClockSurface::Redraw(bool textChanged)

@@ -11,6 +11,7 @@
 #include "ClockModel.h"
 #include "ClockTooltip.h"
 #include "MonitorLines.h"
+#include "OverlayPlacement.h"
 
 #include <windows.h>
 
@@ -57,12 +58,15 @@ public:
     HWND Window() const { return window_; }
     HWND Taskbar() const { return taskbar_; }
     bool Attached() const { return attached_; }
+    bool Overlay() const { return overlay_; }
     bool PassingThrough() const { return chainedUnderOther_; }
     bool TooltipShown() const { return tooltip_.Shown(); }
 
-    // An overlay follows its taskbar's layout: placed again at its anchor
-    // and kept above the taskbar's other children.
-    void FollowTaskbar();
+    // The surface follows its taskbar's edge and DPI; an overlay is placed
+    // again at its anchor and kept above the taskbar's other children.
+    // Cheap when nothing changed.
+    // located: the taskbar's elements as the clock locator last found them.
+    void FollowTaskbar(const std::vector<LocatedElement>& located);
     // Everything a record, the taskbar's theme or its DPI may change,
     // applied before the caller goes on: a sender reading the window right
     // after sees the new size. Only the painting waits for WM_PAINT.
@@ -86,6 +90,8 @@ private:
     void FitSize();
     void Redraw(bool textChanged);
     void OnTaskbarPlaced(const WINDOWPOS& position);
+    bool FollowEdge();
+    void FitFontToRoom();
     void Paint();
 
     ClockModel& model_;
@@ -103,8 +109,9 @@ private:
     // right edge is kept for every width, and the window goes back there
     // when the surface lets go. An overlay's anchor.
     RECT taskbarRect_ = {0, 0, 0, 0};
-    bool placing_ = false;  // our own SetWindowPos is under way
-    bool vertical_ = false; // the taskbar stands along the left or right edge
+    OverlayRule rule_ = OverlayRule::Guess; // what placed an overlay's room
+    bool placing_ = false;                  // our own SetWindowPos is under way
+    bool vertical_ = false;                 // the taskbar stands along the left or right edge
     ClockLook look_;
     std::vector<RenderedLine> lines_;
     std::string text_; // the lines joined by "\n": the window's text

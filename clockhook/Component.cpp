@@ -5,6 +5,7 @@
 
 #include "CalendarWindow.h"
 #include "ClockCommands.h"
+#include "ClockLocator.h"
 #include "ClockModel.h"
 #include "ClockSurface.h"
 #include "ElementServer.h"
@@ -13,13 +14,13 @@
 #include "LocalClock.h"
 #include "ModuleOf.h"
 #include "OverlayClock.h"
+#include "ShellWindows.h"
 #include "TaskbarClock.h"
 #include "Trace.h"
 #include "WakeTimer.h"
 #include "Win32Handles.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -35,6 +36,8 @@ public:
     void OnScanDue() override;
     void OnTooltipShown() override { ArmTick(); }
     void OnLookChanged() override;
+    void OnLocateDue() override;
+    void OnLocated() override { FollowTaskbars(); }
     void OnSurfaceGone(ClockSurface& surface) override;
     // A window of the shell's thread was created or moved.
     void OnShellWindowEvent(DWORD event, HWND window);
@@ -48,6 +51,7 @@ private:
     bool LetGo();
     void DropOwnReference();
     void SampleReadings();
+    void FollowTaskbars();
     void ArmTick();
 
     ClockModel model_;
@@ -55,6 +59,7 @@ private:
     // passes everything through under another one.
     std::vector<std::unique_ptr<ClockSurface>> surfaces_;
     HubWindow hub_;
+    ClockLocator locator_;
     // Windows of the shell's thread created, and moved: only those events,
     // so the shell's many others never come here.
     UniqueWinEventHook windowsCreated_;
@@ -97,24 +102,6 @@ void Component::DropOwnReference()
     // Without the thread the reference stays: a library left loaded is
     // better than one unmapped under running code.
     ownReference_ = nullptr;
-}
-
-static bool IsPrimaryTaskbar(HWND taskbar)
-{
-    char windowClass[32] = "";
-    GetClassNameA(taskbar, windowClass, sizeof windowClass);
-    return lstrcmpA(windowClass, hookapi::kTrayWindowClass) == 0;
-}
-
-// The first taskbar of this thread that has a clock to show ours on.
-static HWND PrimaryTaskbarOfThisThread()
-{
-    for (HWND taskbar : FindTaskbars(GetCurrentThreadId())) {
-        if (IsPrimaryTaskbar(taskbar) && (ShellClockOfTaskbar(taskbar) != nullptr || ClockBridgeOfTaskbar(taskbar))) {
-            return taskbar;
-        }
-    }
-    return nullptr;
 }
 
 ClockSurface* Component::SurfaceOn(HWND taskbar)
@@ -195,7 +182,31 @@ void Component::ArmTick()
 void Component::OnTick()
 {
     SampleReadings();
+    FollowTaskbars();
     ArmTick();
+}
+
+// At each wake: where the system reports no move (Wine), this is when a
+// surface sees its taskbar's new layout.
+void Component::FollowTaskbars()
+{
+    for (const std::unique_ptr<ClockSurface>& surface : surfaces_) {
+        if (surface->Attached()) {
+            surface->FollowTaskbar(locator_.AnswerFor(surface->Taskbar()));
+        }
+    }
+}
+
+// The overlays' taskbars are looked at again.
+void Component::OnLocateDue()
+{
+    std::vector<HWND> taskbars;
+    for (const std::unique_ptr<ClockSurface>& surface : surfaces_) {
+        if (surface->Attached() && surface->Overlay()) {
+            taskbars.push_back(surface->Taskbar());
+        }
+    }
+    locator_.Look(taskbars);
 }
 
 // Every surface and the calendar take the taskbar's new colours at once.
@@ -214,23 +225,12 @@ void Component::OnScanDue()
 {
     for (HWND taskbar : FindTaskbars(GetCurrentThreadId())) {
         if (ClockSurface* surface = SurfaceOn(taskbar)) {
-            surface->FollowTaskbar();
+            surface->FollowTaskbar(locator_.AnswerFor(taskbar));
         } else if (ShellClockOfTaskbar(taskbar) != nullptr || ClockBridgeOfTaskbar(taskbar) != nullptr) {
             ShowOn(taskbar);
         }
     }
-}
-
-static bool HasClassOf(HWND window, std::initializer_list<const char*> classes)
-{
-    char windowClass[64] = "";
-    GetClassNameA(window, windowClass, sizeof windowClass);
-    for (const char* candidate : classes) {
-        if (lstrcmpA(windowClass, candidate) == 0) {
-            return true;
-        }
-    }
-    return false;
+    OnLocateDue();
 }
 
 // A new taskbar or clock may need our clock; a taskbar or bridge that moved
@@ -255,13 +255,6 @@ static void CALLBACK OnWindowEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG
     }
 }
 
-// Out of context, for this thread only: the callback runs on the shell's
-// thread as it takes its messages.
-static HWINEVENTHOOK HookWindowEvent(DWORD event)
-{
-    return SetWinEventHook(event, event, nullptr, OnWindowEvent, GetCurrentProcessId(), GetCurrentThreadId(),
-                           WINEVENT_OUTOFCONTEXT);
-}
 // The surfaces, the hub and the window events, the primary taskbar first;
 // another taskbar that cannot show the clock is left as it is.
 bool Component::StartShowing(HWND primaryTaskbar)
@@ -274,8 +267,12 @@ bool Component::StartShowing(HWND primaryTaskbar)
             ShowOn(taskbar);
         }
     }
-    windowsCreated_.Reset(HookWindowEvent(EVENT_OBJECT_CREATE));
-    windowsMoved_.Reset(HookWindowEvent(EVENT_OBJECT_LOCATIONCHANGE));
+    // Without the locator the overlays keep to the fallback rules.
+    if (locator_.Start(hub_.Window(), HubWindow::kLocatedMessage)) {
+        OnLocateDue();
+    }
+    windowsCreated_.Reset(HookShellWindowEvent(EVENT_OBJECT_CREATE, OnWindowEvent));
+    windowsMoved_.Reset(HookShellWindowEvent(EVENT_OBJECT_LOCATIONCHANGE, OnWindowEvent));
     return true;
 }
 
@@ -351,6 +348,7 @@ bool Component::LetGo()
     surfaces_.erase(std::remove_if(surfaces_.begin(), surfaces_.end(),
                                    [](const std::unique_ptr<ClockSurface>& s) { return !s->PassingThrough(); }),
                     surfaces_.end());
+    locator_.Stop();
     hub_.Destroy();
     UnregisterOverlayClass();
     model_.Reset();

@@ -8,6 +8,9 @@
 
 constexpr char kHubWindowClass[] = "HoralumeComponent";
 constexpr UINT kScanDelayMs = 250;
+// The slow look: a badge or the moon appearing moves no window, so where no
+// event tells of it this is how soon the overlay follows.
+constexpr UINT kLocatePeriodMs = 1000;
 constexpr UINT kDpiChangedMessage = 0x02E0; // WM_DPICHANGED, newer than the headers we build for
 
 bool HubWindow::Create(HubHandler& handler)
@@ -27,6 +30,7 @@ bool HubWindow::Create(HubHandler& handler)
         UnregisterClassA(kHubWindowClass, ThisModule());
         return false;
     }
+    SetTimer(window_, kLocateTimer, kLocatePeriodMs, nullptr);
     return true;
 }
 
@@ -60,13 +64,19 @@ LRESULT HubWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         } else if (wParam == kScanTimer) {
             KillTimer(window_, kScanTimer);
             handler_->OnScanDue();
+        } else if (wParam == kLocateTimer) {
+            handler_->OnLocateDue();
         }
+        return 0;
+    case kLocatedMessage:
+        handler_->OnLocated();
         return 0;
     case WM_DISPLAYCHANGE:
     case kDpiChangedMessage:
         ScheduleScan();
         break;
     case WM_SETTINGCHANGE: {
+        handler_->OnLocateDue(); // seconds shown, the alignment, the date hidden
         // The theme read again as well: Wine garbles a broadcast's text.
         const TaskbarTheme theme = ReadTaskbarTheme();
         if (IsThemeChange(lParam) || theme != theme_) {

@@ -17,6 +17,11 @@ public:
     virtual void OnScanDue() = 0;
     // The taskbar's theme or the system colours changed.
     virtual void OnLookChanged() = 0;
+    // The clock locator's slow timer fired: the taskbars' content is due for
+    // a look.
+    virtual void OnLocateDue() = 0;
+    // The clock locator changed an answer.
+    virtual void OnLocated() = 0;
 
 protected:
     ~HubHandler() = default;
@@ -37,6 +42,10 @@ public:
     // A scan shortly: windows come in bursts (a taskbar, then its children),
     // and one scan after the burst sees them all.
     void ScheduleScan();
+
+    // Where and with what the clock locator tells of its answers.
+    HWND Window() const { return window_; }
+    static constexpr UINT kLocatedMessage = WM_APP + 0x48;
 
 private:
     static const WNDPROC Procedure;

@@ -50,3 +50,40 @@ RECT OverlayAnchor(HWND taskbar, HWND bridge, bool vertical, int dpi)
     farEnd = farEnd - strip > nearEnd ? farEnd - strip : nearEnd;
     return rect;
 }
+
+static Box InTaskbar(HWND taskbar, RECT rect)
+{
+    MapWindowPoints(nullptr, taskbar, reinterpret_cast<POINT*>(&rect), 2);
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+OverlayRoom PlaceOverlay(HWND taskbar, HWND bridge, bool vertical, int dpi, const std::vector<LocatedElement>& located)
+{
+    std::vector<LocatedElement> elements = located;
+    for (LocatedElement& element : elements) {
+        element.rect =
+            InTaskbar(taskbar, {element.rect.left, element.rect.top, element.rect.right, element.rect.bottom});
+    }
+    Box notifyArea;
+    HWND notify = FindWindowExA(taskbar, nullptr, hookapi::kNotifyWindowClass, nullptr);
+    RECT rect;
+    if (notify != nullptr && IsWindowVisible(notify) && GetWindowRect(notify, &rect)) {
+        notifyArea = InTaskbar(taskbar, rect);
+    }
+    const RECT anchor = OverlayAnchor(taskbar, bridge, vertical, dpi);
+    return ChooseOverlayRoom(ClockContentOf(elements, vertical), notifyArea,
+                             {anchor.left, anchor.top, anchor.right, anchor.bottom});
+}
+
+RECT RectOf(const Box& box)
+{
+    return {box.left, box.top, box.right, box.bottom};
+}
+
+RECT RectInParent(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}

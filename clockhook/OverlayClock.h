@@ -3,7 +3,11 @@
 // taskbar's child it moves, hides and auto-hides with the taskbar.
 #pragma once
 
+#include "OverlayPlacement.h"
+
 #include <windows.h>
+
+#include <vector>
 
 // The overlay's window class, registered by the component while it is
 // installed, with the procedure that shows the clock model.
@@ -18,6 +22,20 @@ HWND CreateOverlay(HWND taskbar);
 // right end of a horizontal bar, the bottom of a vertical one). The overlay
 // keeps to the room's far end.
 RECT OverlayAnchor(HWND taskbar, HWND bridge, bool vertical, int dpi);
+
+// The overlay's room in the taskbar's client coordinates by the first rule
+// that can serve: the clock's content among the located elements (screen
+// coordinates), else the notification area's bounds when not empty, else
+// the anchor above.
+OverlayRoom PlaceOverlay(HWND taskbar, HWND bridge, bool vertical, int dpi, const std::vector<LocatedElement>& located);
+
+RECT RectOf(const Box& box);
+// A child window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND window);
+
+// The smallest text height at 96 DPI an overlay draws to fit its room; text
+// wider then is cut.
+constexpr int kFittedTextFloor = 9;
 
 // The room the taskbar's own clock takes at 96 DPI, which the overlay always
 // covers so that nothing of it shows through.

@@ -93,3 +93,33 @@ constexpr char kSetAutoHideMessage[] = "HoralumeStandInSetAutoHide";
 // and makes the taskbar topmost again. Answers the window (1 on closing).
 constexpr char kFullScreenMessage[] = "HoralumeStandInFullScreen";
 constexpr unsigned long kFullScreenColour = 0x0044AA11; // RGB(17, 170, 68)
+// Sent to the primary, wParam a StandInEdge: every taskbar moves to that
+// edge, its children laid out anew without any window created; answers 1.
+constexpr char kMoveTaskbarsMessage[] = "HoralumeStandInMoveTaskbars";
+// Sent to the primary, wParam pixels at 96 DPI: the last taskbar's clock
+// bridge grows by them at its near end and is raised above its siblings;
+// answers 1.
+constexpr char kGrowClockBridgeMessage[] = "HoralumeStandInGrowClockBridge";
+
+// The clock's neighbourhood inside every Windows 11 clock bridge, exposed as
+// elements (class name, AutomationId, rectangle) to accessibility clients.
+// Sent to the primary: wParam the item, lParam its value; every clock bridge
+// is laid out and painted anew before it answers 1.
+constexpr char kSetTrayItemMessage[] = "HoralumeStandInSetTrayItem";
+enum class TrayItem {
+    Badge,        // 0: the bell, 1: "1", 2: "99+"
+    Moon,         // 0 or 1, the focus moon
+    Copilot,      // 0 or 1
+    Seconds,      // 0 or 1: the clock shows seconds and is wider
+    LeftAligned,  // 0 or 1: the Widgets button stands next to the tray
+    EmptyLooks,   // 1: the content shows no element, as while it moves
+    HangingLooks, // 1: every look is answered only after 10 s (the taskbar stays responsive)
+};
+constexpr int kTrayItemCount = 7;
+// The state of the clock's neighbourhood, each item's value.
+struct TrayState {
+    int values[kTrayItemCount] = {};
+    int Of(TrayItem item) const { return values[static_cast<int>(item)]; }
+};
+// The neighbours are painted in this colour, the clock in kFakeSystemClockColour.
+constexpr unsigned long kFakeNeighbourColour = 0x00FFFF00; // RGB(0, 255, 255)

@@ -11,6 +11,7 @@
 #include "TaskbarParts.h"
 #include "TaskbarPlaces.h"
 #include "TaskbarStates.h"
+#include "TaskbarTray.h"
 #include "WindowBinding.h"
 
 #include <windows.h>
@@ -41,8 +42,10 @@ public:
 private:
     static const WNDPROC TrayProc;
     LRESULT HandleTrayMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    bool HandleStateMessage(UINT message, WPARAM wParam, LRESULT& answer);
+    bool HandleStateMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer);
     void SwitchTheme(StandInTheme theme);
+    void MoveAll(StandInEdge edge);
+    void RepaintAll();
     HWND AddSecondary();
     bool RemoveSecondary();
     void Restart();
@@ -63,6 +66,9 @@ private:
     const UINT setThemeMessage_;
     const UINT setAutoHideMessage_;
     const UINT fullScreenMessage_;
+    const UINT moveTaskbarsMessage_;
+    const UINT growClockBridgeMessage_;
+    const UINT setTrayItemMessage_;
 };
 
 } // namespace
@@ -130,7 +136,10 @@ StandIn::StandIn(HINSTANCE instance, const TaskbarOptions& options)
       restartMessage_(RegisterWindowMessageA(kRestartMessage)),
       setThemeMessage_(RegisterWindowMessageA(kSetThemeMessage)),
       setAutoHideMessage_(RegisterWindowMessageA(kSetAutoHideMessage)),
-      fullScreenMessage_(RegisterWindowMessageA(kFullScreenMessage))
+      fullScreenMessage_(RegisterWindowMessageA(kFullScreenMessage)),
+      moveTaskbarsMessage_(RegisterWindowMessageA(kMoveTaskbarsMessage)),
+      growClockBridgeMessage_(RegisterWindowMessageA(kGrowClockBridgeMessage)),
+      setTrayItemMessage_(RegisterWindowMessageA(kSetTrayItemMessage))
 {
     RegisterTaskbarClasses(instance, TrayProc, ThemeBrush(options.theme));
 }
@@ -204,8 +213,26 @@ void StandIn::SwitchTheme(StandInTheme theme)
     BroadcastThemeChange();
 }
 
-// The theme, auto-hide and full-screen requests; false for other messages.
-bool StandIn::HandleStateMessage(UINT message, WPARAM wParam, LRESULT& answer)
+void StandIn::MoveAll(StandInEdge edge)
+{
+    options_.edge = edge;
+    MoveTaskbar(primary_, options_, 0);
+    for (size_t i = 0; i < secondaries_.size(); ++i) {
+        MoveTaskbar(secondaries_[i], options_, static_cast<int>(i) + 1);
+    }
+}
+
+void StandIn::RepaintAll()
+{
+    RedrawWindow(primary_.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    for (const Taskbar& secondary : secondaries_) {
+        RedrawWindow(secondary.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+}
+
+// The theme, auto-hide, full-screen and layout requests; false for other
+// messages.
+bool StandIn::HandleStateMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer)
 {
     answer = 1;
     if (message == setThemeMessage_ && message != 0) {
@@ -222,6 +249,13 @@ bool StandIn::HandleStateMessage(UINT message, WPARAM wParam, LRESULT& answer)
             CloseFullScreen(fullScreen_, primary_.window);
             fullScreen_ = nullptr;
         }
+    } else if (message == moveTaskbarsMessage_ && message != 0 && wParam < std::size(kEdgeNames)) {
+        MoveAll(static_cast<StandInEdge>(wParam));
+    } else if (message == setTrayItemMessage_ && message != 0) {
+        answer = SetTrayItem(wParam, lParam);
+        RepaintAll();
+    } else if (message == growClockBridgeMessage_ && message != 0) {
+        GrowClockBridge(secondaries_.empty() ? primary_.window : secondaries_.back().window, static_cast<int>(wParam));
     } else {
         return false;
     }
@@ -231,7 +265,7 @@ bool StandIn::HandleStateMessage(UINT message, WPARAM wParam, LRESULT& answer)
 LRESULT StandIn::HandleTrayMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT answer = 0;
-    if (HandleStateMessage(message, wParam, answer)) {
+    if (HandleStateMessage(message, wParam, lParam, answer)) {
         return answer;
     }
     if (message == clockProcIntactMessage_ && message != 0) {
@@ -343,6 +377,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     }
     options.dpi = dpi;
     WriteTheme(options.theme);
+    // The bridges' accessibility objects are served from this thread.
+    if (FAILED(OleInitialize(nullptr))) {
+        return 1;
+    }
     StandIn standIn(instance, options);
     if (!standIn.Create(options.monitors)) {
         return 1;

@@ -2,8 +2,11 @@
 
 #include "HookApi.h"
 #include "TaskbarPlaces.h"
+#include "TaskbarTray.h"
 #include "Win32Handles.h"
 #include "WindowBinding.h"
+
+#include <string>
 
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT kAdjustCommand = 1;
@@ -118,23 +121,6 @@ static UINT UntilNextMinute()
     return (60 - now.wSecond) * 1000 - now.wMilliseconds;
 }
 
-static void PaintFakeSystemClock(HWND bridge)
-{
-    PaintDC dc(bridge);
-    RECT area;
-    GetClientRect(bridge, &area);
-    RECT clock = FakeClockPlace(area, DpiOfWindow(bridge));
-    UniqueBrush fill(CreateSolidBrush(kFakeSystemClockColour));
-    FillRect(dc.Get(), &clock, fill.Get());
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    char text[8];
-    const int length = wsprintfA(text, "%02d:%02d", now.wHour, now.wMinute);
-    DCSelection font(dc.Get(), GetStockObject(DEFAULT_GUI_FONT));
-    SetBkMode(dc.Get(), TRANSPARENT);
-    DrawTextA(dc.Get(), text, length, &clock, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-}
-
 // A content bridge; the one created with a non-null parameter holds the
 // system's clock, painted as a fake one and turned each minute.
 static LRESULT CALLBACK BridgeProc(HWND bridge, UINT message, WPARAM wParam, LPARAM lParam)
@@ -149,12 +135,19 @@ static LRESULT CALLBACK BridgeProc(HWND bridge, UINT message, WPARAM wParam, LPA
         return 0;
     case WM_TIMER:
         InvalidateRect(bridge, nullptr, TRUE);
-        SetTimer(bridge, kClockTimer, UntilNextMinute(), nullptr);
+        SetTimer(bridge, kClockTimer, CurrentTrayState().Of(TrayItem::Seconds) != 0 ? 1000 : UntilNextMinute(),
+                 nullptr);
         return 0;
     case WM_PAINT:
         if (holdsClock) {
-            PaintFakeSystemClock(bridge);
+            PaintDC dc(bridge);
+            PaintTray(bridge, dc.Get());
             return 0;
+        }
+        break;
+    case WM_GETOBJECT:
+        if (holdsClock) {
+            return AnswerTrayObject(bridge, wParam, lParam);
         }
         break;
     }
@@ -238,6 +231,66 @@ static void AddSecondaryParts(HINSTANCE instance, const TaskbarOptions& options,
     } else if (options.layout == TaskbarLayout::Win11 || options.layout == TaskbarLayout::Win11Early) {
         CreateChild(instance, hookapi::kContentBridgeClass, taskbar.window, TaskListPlace(inside, vertical, dpi));
         CreateClockBridge(instance, taskbar.window, ClockBridgePlace(inside, vertical, dpi));
+    }
+}
+
+static void Place(HWND window, const RECT& place)
+{
+    SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+static bool HoldsClock(HWND bridge)
+{
+    return GetWindowLongPtrA(bridge, GWLP_USERDATA) != 0;
+}
+
+// The children as the creation put them, for the taskbar's present size.
+static void PlaceParts(HWND taskbar, const TaskbarOptions& options, bool primary)
+{
+    RECT inside;
+    GetClientRect(taskbar, &inside);
+    const bool vertical = IsVertical(options.edge);
+    const int dpi = DpiOfWindow(taskbar);
+    for (HWND child = GetWindow(taskbar, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        char windowClass[64] = "";
+        GetClassNameA(child, windowClass, sizeof windowClass);
+        const std::string name = windowClass;
+        if (name == hookapi::kClockButtonClass) {
+            Place(child, ClockButtonPlace(inside, vertical, dpi));
+        } else if (name == hookapi::kContentBridgeClass) {
+            Place(child, primary ? inside
+                                 : (HoldsClock(child) ? ClockBridgePlace(inside, vertical, dpi)
+                                                      : TaskListPlace(inside, vertical, dpi)));
+        } else if (name == hookapi::kNotifyWindowClass) {
+            Place(child, NotifyPlace(inside, vertical, dpi));
+            RECT area;
+            GetClientRect(child, &area);
+            HWND inner = GetWindow(child, GW_CHILD);
+            Place(inner, HoldsClock(inner) ? area : ClassicClockPlace(area, vertical, dpi));
+        }
+    }
+}
+
+void MoveTaskbar(const Taskbar& taskbar, const TaskbarOptions& options, int index)
+{
+    Place(taskbar.window, TaskbarPlace(options.edge, options.monitors, index, options.dpi));
+    PlaceParts(taskbar.window, options, index == 0);
+}
+
+void GrowClockBridge(HWND taskbar, int pixels)
+{
+    for (HWND child = GetWindow(taskbar, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (HoldsClock(child)) {
+            RECT rect;
+            GetWindowRect(child, &rect);
+            MapWindowPoints(nullptr, taskbar, reinterpret_cast<POINT*>(&rect), 2);
+            const int grown = MulDiv(pixels, DpiOfWindow(taskbar), 96);
+            (rect.bottom - rect.top > rect.right - rect.left ? rect.top : rect.left) -= grown;
+            SetWindowPos(child, HWND_TOP, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                         SWP_NOACTIVATE);
+            return;
+        }
     }
 }
 

@@ -65,3 +65,11 @@ void RegisterTaskbarClasses(HINSTANCE instance, WNDPROC primaryProc, HBRUSH back
 // primaryObject) on its monitor slot, with the layout's children, and shows
 // it. The taskbar's window is null when it could not be created.
 Taskbar CreateTaskbar(HINSTANCE instance, const TaskbarOptions& options, int index, HWND primary, void* primaryObject);
+
+// Puts the taskbar of that index along the options' edge and lays its
+// children out for it, as a shell does when the bar is dragged to another
+// edge (no window is created).
+void MoveTaskbar(const Taskbar& taskbar, const TaskbarOptions& options, int index);
+// The taskbar's clock bridge grows by the pixels (at 96 DPI) at its near end
+// and rises above its siblings, as the shell's does when the tray gains icons.
+void GrowClockBridge(HWND taskbar, int pixels);

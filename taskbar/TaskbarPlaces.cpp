@@ -124,10 +124,44 @@ RECT TaskListPlace(const RECT& inside, bool vertical, int dpi)
     return place;
 }
 
-RECT FakeClockPlace(const RECT& bridge, int dpi)
+// Lengths along the bar at 96 DPI; a vertical bar's elements are shorter.
+static int AlongBar(int horizontal, int vertical, bool isVertical, int dpi)
+{
+    return Scaled(isVertical ? vertical : horizontal, dpi);
+}
+
+std::vector<TrayElement> TrayElements(const RECT& bridge, int dpi, const TrayState& state)
 {
     const bool vertical = bridge.bottom - bridge.top > bridge.right - bridge.left;
-    RECT clock = bridge;
-    (vertical ? clock.bottom : clock.right) -= Scaled(kShowDesktopStrip, dpi);
-    return FarEnd(clock, vertical, Scaled(vertical ? kClockHeight : kClockWidth, dpi), 0);
+    RECT rest = bridge;
+    std::vector<TrayElement> elements;
+    // Takes the length at the far end of what is left.
+    auto take = [&](const char* className, const char* automationId, int length) {
+        RECT place = FarEnd(rest, vertical, length, 0);
+        (vertical ? rest.bottom : rest.right) -= length;
+        elements.push_back({className, automationId, place});
+        return place;
+    };
+    take("SystemTray.Stack", "ShowDesktopStack", Scaled(kShowDesktopStrip, dpi));
+    if (state.Of(TrayItem::Copilot) != 0) {
+        take("SystemTray.CopilotIcon", "CopilotButton", AlongBar(40, 32, vertical, dpi));
+    }
+    const int badge = state.Of(TrayItem::Badge);
+    take("SystemTray.OmniButton", "NotificationCenterButton", AlongBar(badge == 2 ? 44 : 32, 32, vertical, dpi));
+    if (state.Of(TrayItem::Moon) != 0) {
+        take("SystemTray.OmniButton", "FocusAssistButton", AlongBar(32, 32, vertical, dpi));
+    }
+    const bool seconds = state.Of(TrayItem::Seconds) != 0;
+    const RECT clock = take("SystemTray.DateTimeIconContent", "",
+                            AlongBar(seconds ? 104 : kClockWidth, seconds ? 56 : kClockHeight, vertical, dpi));
+    RECT time = clock;
+    time.bottom = (clock.top + clock.bottom) / 2;
+    RECT date = clock;
+    date.top = time.bottom;
+    elements.push_back({"TextBlock", "TimeInnerTextBlock", time});
+    elements.push_back({"TextBlock", "DateInnerTextBlock", date});
+    if (state.Of(TrayItem::LeftAligned) != 0) {
+        take("Taskbar.TaskListButton", "WidgetsButton", AlongBar(48, 40, vertical, dpi));
+    }
+    return elements;
 }

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 // Declares the process per-monitor DPI aware where the system knows how
 // (system aware otherwise); answers the system's DPI.
 int DeclareDpiAwareness();
@@ -33,6 +35,16 @@ RECT ClassicClockPlace(const RECT& area, bool vertical, int dpi);
 // list bridge takes the rest.
 RECT ClockBridgePlace(const RECT& inside, bool vertical, int dpi);
 RECT TaskListPlace(const RECT& inside, bool vertical, int dpi);
-// The system clock at the far end of its bridge's client area, before the
-// show-desktop strip; a bridge taller than wide lies on a vertical taskbar.
-RECT FakeClockPlace(const RECT& bridge, int dpi);
+// One element of a clock bridge's content.
+struct TrayElement {
+    const char* className;
+    const char* automationId;
+    RECT rect;
+};
+
+// The elements at the far end of a clock bridge (its client rectangle, or
+// its screen rectangle for screen places), from the far end: the show-desktop
+// strip, Copilot, the bell or badge, the moon, the clock's content (holding
+// its time and date text blocks), the Widgets button when left aligned. A
+// bridge taller than wide lies on a vertical taskbar.
+std::vector<TrayElement> TrayElements(const RECT& bridge, int dpi, const TrayState& state);

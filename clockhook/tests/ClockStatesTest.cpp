@@ -142,4 +142,56 @@ TEST(ClockStates, OverlayGoesWithItsAutoHiddenTaskbarAndUnderAFullScreenProgram)
     RemoveClockComponent(kComponent);
 }
 
+// Under Wine no window event tells of either change: the wake does.
+TEST(ClockStates, SurfacesFollowTheirTaskbarAtTheNextWake)
+{
+    StandInOptions options;
+    options.layout = TaskbarLayout::Win11;
+    options.monitors = 2;
+    {
+        StandInTaskbar taskbar;
+        ASSERT_NO_FATAL_FAILURE(ShowClock(taskbar, options, SettingsWithFormat("HH:mm:ss")));
+        HWND secondary = taskbar.Taskbars().at(1);
+        ASSERT_TRUE(WaitUntil([&] { return !SystemClockShowsThrough(secondary); }));
+        ASSERT_TRUE(taskbar.GrowClockBridge(80));
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                return GetWindow(secondary, GW_CHILD) == ClockSurfaceOfTaskbar(secondary) &&
+                       !SystemClockShowsThrough(secondary);
+            },
+            1500))
+            << "the overlay stayed below";
+        RemoveClockComponent(kComponent);
+    }
+
+    for (TaskbarLayout layout : {TaskbarLayout::Win10, TaskbarLayout::Win11}) {
+        SCOPED_TRACE(kLayoutNames[static_cast<int>(layout)]);
+        StandInTaskbar moved;
+        options.layout = layout;
+        options.monitors = 1;
+        // Text narrower than the vertical bar: the horizontal rule would
+        // make the shell's clock narrower than the shell made it.
+        ASSERT_NO_FATAL_FAILURE(ShowClock(moved, options, SettingsWithFormat("ss")));
+        HWND primary = moved.Taskbars().at(0);
+        ASSERT_TRUE(moved.MoveTaskbars(StandInEdge::Left));
+        RECT bar;
+        GetWindowRect(primary, &bar);
+        // A shell clock keeps the size the shell gave it on a vertical bar.
+        HWND shellClock = moved.ClockWindow();
+        RECT given = {};
+        if (shellClock != nullptr) {
+            GetWindowRect(GetParent(shellClock), &given);
+        }
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                const RECT clock = ScreenRectOfSurface(primary);
+                return Inside(clock, bar) &&
+                       (shellClock == nullptr || clock.right - clock.left >= given.right - given.left - 6);
+            },
+            1500))
+            << Describe(ScreenRectOfSurface(primary)) << " in " << Describe(bar);
+        RemoveClockComponent(kComponent);
+    }
+}
+
 } // namespace

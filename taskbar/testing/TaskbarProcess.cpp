@@ -4,6 +4,9 @@
 
 #include "HookApi.h"
 #include "TaskbarClock.h"
+#include "TaskbarPlaces.h"
+
+#include <string>
 
 namespace testkit {
 
@@ -50,6 +53,7 @@ bool StandInTaskbar::Start(ClockMode mode, DWORD timeoutMs)
 bool StandInTaskbar::Start(const StandInOptions& options, DWORD timeoutMs)
 {
     Stop();
+    trayState_ = TrayState();
     if (options.dpi != 0 && !dpi_.Set(options.dpi)) {
         return false;
     }
@@ -137,11 +141,11 @@ std::vector<HWND> StandInTaskbar::Taskbars() const
 }
 
 // Sends one of the stand-in's own messages to its primary; its answer, or 0.
-static LRESULT Ask(HWND tray, const char* messageName, WPARAM wParam = 0)
+static LRESULT Ask(HWND tray, const char* messageName, WPARAM wParam = 0, LPARAM lParam = 0)
 {
     DWORD_PTR answer = 0;
     if (tray == nullptr ||
-        !SendMessageTimeoutA(tray, RegisterWindowMessageA(messageName), wParam, 0, SMTO_NORMAL, 5000, &answer)) {
+        !SendMessageTimeoutA(tray, RegisterWindowMessageA(messageName), wParam, lParam, SMTO_NORMAL, 5000, &answer)) {
         return 0;
     }
     return static_cast<LRESULT>(answer);
@@ -186,6 +190,41 @@ bool StandInTaskbar::SetAutoHide(bool on) const
 bool StandInTaskbar::ShowFullScreenWindow(bool shown) const
 {
     return Ask(tray_, kFullScreenMessage, shown) != 0;
+}
+
+bool StandInTaskbar::MoveTaskbars(StandInEdge edge) const
+{
+    return Ask(tray_, kMoveTaskbarsMessage, static_cast<WPARAM>(edge)) == 1;
+}
+
+bool StandInTaskbar::GrowClockBridge(int pixels) const
+{
+    return Ask(tray_, kGrowClockBridgeMessage, static_cast<WPARAM>(pixels)) == 1;
+}
+
+bool StandInTaskbar::SetTrayItem(TrayItem item, int value)
+{
+    if (Ask(tray_, kSetTrayItemMessage, static_cast<WPARAM>(item), value) != 1) {
+        return false;
+    }
+    trayState_.values[static_cast<int>(item)] = value;
+    return true;
+}
+
+RECT StandInTaskbar::TrayElementRect(HWND taskbar, const char* className, const char* automationId) const
+{
+    HWND bridge = ClockBridgeOfTaskbar(taskbar);
+    RECT area = {};
+    if (bridge == nullptr || !GetWindowRect(bridge, &area)) {
+        return RECT{};
+    }
+    for (const TrayElement& element : TrayElements(area, DpiOfWindow(bridge), trayState_)) {
+        if (std::string(element.className) == className &&
+            (automationId == nullptr || std::string(element.automationId) == automationId)) {
+            return element.rect;
+        }
+    }
+    return RECT{};
 }
 
 } // namespace testkit

@@ -101,6 +101,18 @@ public:
     // Opens the stand-in's full-screen window (kFullScreenColour) over the
     // primary monitor, the primary taskbar behind it, or closes it.
     bool ShowFullScreenWindow(bool shown) const;
+    // Moves every taskbar to the edge, as a user dragging the bar does; no
+    // window is created, so no window event comes under Wine.
+    bool MoveTaskbars(StandInEdge edge) const;
+    // Grows the last taskbar's clock bridge at its near end by the pixels
+    // (at 96 DPI) and raises it above its siblings.
+    bool GrowClockBridge(int pixels) const;
+    // Sets an item of the clock's neighbourhood in every clock bridge.
+    bool SetTrayItem(TrayItem item, int value);
+    // The screen rectangle of the element of the taskbar's clock bridge of
+    // that class (and AutomationId, unless null), as the stand-in lays it
+    // out for the items set since Start; empty without one.
+    RECT TrayElementRect(HWND taskbar, const char* className, const char* automationId = nullptr) const;
 
 private:
     bool WaitUntilBuilt(size_t count, HWND oldPrimary, DWORD timeoutMs);
@@ -112,6 +124,7 @@ private:
     HWND tray_ = nullptr;
     HWND clock_ = nullptr;
     SessionDpi dpi_;
+    TrayState trayState_;
 };
 
 // Whether any pixel of the screen's rectangle has the colour.

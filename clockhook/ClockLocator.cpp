@@ -1,0 +1,156 @@
+#include "ClockLocator.h"
+
+#include "ElementLook.h"
+#include "ModuleOf.h"
+#include "Win32Handles.h"
+
+#include <map>
+#include <mutex>
+
+// Shared by the component and the worker, which may outlive the component.
+struct LocatorChannel {
+    std::mutex mutex;
+    UniqueHandle wake{CreateEventA(nullptr, FALSE, FALSE, nullptr)};
+    std::vector<HWND> asked; // taskbars to look at next
+    bool stopping = false;
+    HWND notify = nullptr;
+    UINT message = 0;
+    std::map<HWND, std::vector<LocatedElement>> answers;
+};
+
+static bool HoldsClock(const std::vector<LocatedElement>& elements)
+{
+    for (const LocatedElement& element : elements) {
+        if (element.className == kClockContentClass && element.rect.right > element.rect.left &&
+            element.rect.bottom > element.rect.top) {
+            return true;
+        }
+    }
+    return false;
+}
+
+static bool SameElements(const std::vector<LocatedElement>& a, const std::vector<LocatedElement>& b)
+{
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        const Box &x = a[i].rect, &y = b[i].rect;
+        if (a[i].className != b[i].className || a[i].automationId != b[i].automationId || x.left != y.left ||
+            x.top != y.top || x.right != y.right || x.bottom != y.bottom) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// One round of looks; false once the component asked the worker to leave.
+static bool LookOnce(LocatorChannel& channel, ElementLook& look)
+{
+    std::vector<HWND> taskbars;
+    {
+        std::lock_guard<std::mutex> lock(channel.mutex);
+        if (channel.stopping) {
+            return false;
+        }
+        taskbars.swap(channel.asked);
+    }
+    for (HWND taskbar : taskbars) {
+        std::vector<LocatedElement> found = look.At(taskbar);
+        std::lock_guard<std::mutex> lock(channel.mutex);
+        if (channel.stopping) {
+            return false;
+        }
+        std::vector<LocatedElement>& answer = channel.answers[taskbar];
+        if (HoldsClock(found) && !SameElements(found, answer)) {
+            answer.swap(found);
+            PostMessageA(channel.notify, channel.message, 0, 0);
+        }
+    }
+    return true;
+}
+
+struct WorkerStart {
+    std::shared_ptr<LocatorChannel> channel;
+    HMODULE library;
+};
+
+static DWORD WINAPI LocatorThread(LPVOID parameter)
+{
+    WorkerStart* start = static_cast<WorkerStart*>(parameter);
+    const HMODULE library = start->library;
+    if (SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {
+        {
+            ElementLook look;
+            while (WaitForSingleObject(start->channel->wake.Get(), INFINITE) == WAIT_OBJECT_0 &&
+                   LookOnce(*start->channel, look)) {
+            }
+        }
+        CoUninitialize();
+    }
+    delete start;
+    FreeLibraryAndExitThread(library, 0);
+}
+
+bool ClockLocator::Start(HWND notify, UINT message)
+{
+    auto channel = std::make_shared<LocatorChannel>();
+    channel->notify = notify;
+    channel->message = message;
+    const HMODULE library = TakeModuleReference();
+    if (!channel->wake || library == nullptr) {
+        return false;
+    }
+    WorkerStart* start = new WorkerStart{channel, library};
+    UniqueHandle thread(CreateThread(nullptr, 0, LocatorThread, start, 0, nullptr));
+    if (!thread) {
+        delete start;
+        FreeLibrary(library);
+        return false;
+    }
+    channel_ = std::move(channel);
+    return true;
+}
+
+void ClockLocator::Stop()
+{
+    if (!channel_) {
+        return;
+    }
+    {
+        std::lock_guard<std::mutex> lock(channel_->mutex);
+        channel_->stopping = true;
+    }
+    SetEvent(channel_->wake.Get());
+    channel_.reset();
+}
+
+void ClockLocator::Look(const std::vector<HWND>& taskbars)
+{
+    if (!channel_) {
+        return;
+    }
+    {
+        std::lock_guard<std::mutex> lock(channel_->mutex);
+        for (HWND taskbar : taskbars) {
+            bool known = false;
+            for (HWND asked : channel_->asked) {
+                known = known || asked == taskbar;
+            }
+            if (!known) {
+                channel_->asked.push_back(taskbar);
+            }
+        }
+    }
+    SetEvent(channel_->wake.Get());
+}
+
+std::vector<LocatedElement> ClockLocator::AnswerFor(HWND taskbar) const
+{
+    if (!channel_) {
+        return {};
+    }
+    std::lock_guard<std::mutex> lock(channel_->mutex);
+    auto answer = channel_->answers.find(taskbar);
+    return answer != channel_->answers.end() ? answer->second : std::vector<LocatedElement>();
+}

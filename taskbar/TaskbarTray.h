@@ -1,0 +1,24 @@
+// The clock's neighbourhood in the stand-in's Windows 11 clock bridges: its
+// state, set at run time, its painting, and the accessibility object that
+// shows its elements to clients in other threads and processes.
+#pragma once
+
+#include "StandInTaskbar.h"
+#include "TaskbarPlaces.h"
+
+#include <windows.h>
+
+// The one state every clock bridge of the process shows.
+const TrayState& CurrentTrayState();
+// False for an item or value it does not know.
+bool SetTrayItem(WPARAM item, LPARAM value);
+
+// Paints the bridge's elements: the clock as the fake system clock, the
+// neighbours in kFakeNeighbourColour.
+void PaintTray(HWND bridge, HDC dc);
+
+// The answer to WM_GETOBJECT for the client object of a clock bridge: an
+// object whose simple children are the elements, each described as
+// "ClassName;AutomationId" and located on the screen (Wine's UI Automation
+// has no rectangles; its MSAA crosses processes). 0 for other objects.
+LRESULT AnswerTrayObject(HWND bridge, WPARAM flags, LPARAM objectId);
