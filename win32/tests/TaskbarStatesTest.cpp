@@ -34,17 +34,21 @@ bool IsVertical(StandInEdge edge)
 
 // Where the clock is: the last stretch of the taskbar towards its right end,
 // or its bottom end when it is vertical; the rest of it.
-RECT FarEnd(const RECT& bar, bool vertical)
+// The far `reach` pixels of a bar, and the rest of it.
+RECT FarEnd(const RECT& bar, bool vertical, int reach = 100)
 {
-    return vertical ? RECT{bar.left, bar.bottom - 100, bar.right, bar.bottom}
-                    : RECT{bar.right - 100, bar.top, bar.right, bar.bottom};
+    return vertical ? RECT{bar.left, bar.bottom - reach, bar.right, bar.bottom}
+                    : RECT{bar.right - reach, bar.top, bar.right, bar.bottom};
 }
 
-RECT NearPart(const RECT& bar, bool vertical)
+RECT NearPart(const RECT& bar, bool vertical, int reach = 100)
 {
-    return vertical ? RECT{bar.left, bar.top, bar.right, bar.bottom - 100}
-                    : RECT{bar.left, bar.top, bar.right - 100, bar.bottom};
+    return vertical ? RECT{bar.left, bar.top, bar.right, bar.bottom - reach}
+                    : RECT{bar.left, bar.top, bar.right - reach, bar.bottom};
 }
+
+// A Windows 11 clock sits left of the bell and the show-desktop strip.
+constexpr int kWin11ClockReach = 200;
 
 // Two monitors side by side, each taskbar along the edge of its own, with the
 // clock at its far end: the classic clock and Windows 10's clock button, or a
@@ -85,8 +89,8 @@ TEST(TaskbarStatesTest, TaskbarsLieAlongEachEdgeWithTheClockAtTheFarEnd)
                 }
                 EXPECT_TRUE(WaitUntil([&] { return SystemClockShowsThrough(taskbars[monitor]); }))
                     << "the bridge found holds the clock";
-                EXPECT_TRUE(ScreenHasColour(FarEnd(bar, vertical), kFakeSystemClockColour));
-                EXPECT_FALSE(ScreenHasColour(NearPart(bar, vertical), kFakeSystemClockColour));
+                EXPECT_TRUE(ScreenHasColour(FarEnd(bar, vertical, kWin11ClockReach), kFakeSystemClockColour));
+                EXPECT_FALSE(ScreenHasColour(NearPart(bar, vertical, kWin11ClockReach), kFakeSystemClockColour));
             }
         }
     }
