@@ -18,11 +18,15 @@ struct LocatorChannel {
     std::map<HWND, std::vector<LocatedElement>> answers;
 };
 
-static bool HoldsClock(const std::vector<LocatedElement>& elements)
+// A clock outside its taskbar is an answer from before the taskbar moved.
+static bool HoldsClock(const std::vector<LocatedElement>& elements, HWND taskbar)
 {
+    RECT bar = {};
+    GetWindowRect(taskbar, &bar);
     for (const LocatedElement& element : elements) {
-        if (element.className == kClockContentClass && element.rect.right > element.rect.left &&
-            element.rect.bottom > element.rect.top) {
+        const Box& clock = element.rect;
+        if (element.className == kClockContentClass && clock.right > clock.left && clock.bottom > clock.top &&
+            clock.left >= bar.left && clock.top >= bar.top && clock.right <= bar.right && clock.bottom <= bar.bottom) {
             return true;
         }
     }
@@ -62,7 +66,7 @@ static bool LookOnce(LocatorChannel& channel, ElementLook& look)
             return false;
         }
         std::vector<LocatedElement>& answer = channel.answers[taskbar];
-        if (HoldsClock(found) && !SameElements(found, answer)) {
+        if (HoldsClock(found, taskbar) && !SameElements(found, answer)) {
             answer.swap(found);
             PostMessageA(channel.notify, channel.message, 0, 0);
         }
@@ -152,5 +156,8 @@ std::vector<LocatedElement> ClockLocator::AnswerFor(HWND taskbar) const
     }
     std::lock_guard<std::mutex> lock(channel_->mutex);
     auto answer = channel_->answers.find(taskbar);
-    return answer != channel_->answers.end() ? answer->second : std::vector<LocatedElement>();
+    if (answer == channel_->answers.end() || !HoldsClock(answer->second, taskbar)) {
+        return {};
+    }
+    return answer->second;
 }

@@ -60,10 +60,10 @@ private:
     std::vector<std::unique_ptr<ClockSurface>> surfaces_;
     HubWindow hub_;
     ClockLocator locator_;
-    // Windows of the shell's thread created, and moved: only those events,
-    // so the shell's many others never come here.
+    // Only these events of the shell's thread, so its many others never come here.
     UniqueWinEventHook windowsCreated_;
     UniqueWinEventHook windowsMoved_;
+    UniqueWinEventHook contentReordered_;
     ClockHotkey hotkey_;
     CpuTimes lastCpu_; // the previous CPU sample
     bool installed_ = false;
@@ -252,6 +252,8 @@ static void CALLBACK OnWindowEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG
 {
     if (object == OBJID_WINDOW) {
         g_component.OnShellWindowEvent(event, window);
+    } else if (event == EVENT_OBJECT_REORDER && HasClassOf(window, {hookapi::kContentBridgeClass})) {
+        g_component.OnLocateDue(); // the content's structure changed: a badge, the moon, Copilot
     }
 }
 
@@ -267,12 +269,14 @@ bool Component::StartShowing(HWND primaryTaskbar)
             ShowOn(taskbar);
         }
     }
-    // Without the locator the overlays keep to the fallback rules.
-    if (locator_.Start(hub_.Window(), HubWindow::kLocatedMessage)) {
+    // The benchmarks switch the locator off to weigh what its looks cost.
+    const bool locatorWanted = GetEnvironmentVariableA("HORALUME_NO_LOCATOR", nullptr, 0) == 0;
+    if (locatorWanted && locator_.Start(hub_.Window(), HubWindow::kLocatedMessage)) {
         OnLocateDue();
     }
     windowsCreated_.Reset(HookShellWindowEvent(EVENT_OBJECT_CREATE, OnWindowEvent));
     windowsMoved_.Reset(HookShellWindowEvent(EVENT_OBJECT_LOCATIONCHANGE, OnWindowEvent));
+    contentReordered_.Reset(HookShellWindowEvent(EVENT_OBJECT_REORDER, OnWindowEvent));
     return true;
 }
 
@@ -329,13 +333,13 @@ void Component::Install()
     ReportRequestDone();
 }
 
-// Everything but the library reference; returns whether the library may go
-// (no procedure of ours stays in a window's chain).
+// Everything but the library reference; whether the library may go (no procedure of ours stays in a chain).
 bool Component::LetGo()
 {
     installed_ = false;
     windowsCreated_.Reset();
     windowsMoved_.Reset();
+    contentReordered_.Reset();
     StopElementServer();
     hotkey_.Release();
     CloseCalendar();
@@ -367,9 +371,8 @@ void Component::Remove()
     ReportRequestDone();
 }
 
-// A secondary taskbar going away takes only its surface. The primary one
-// going takes the component with it (the shell is closing or restarting);
-// the library stays, as its reference does.
+// A secondary taskbar going away takes only its surface; the primary one takes
+// the component (the shell is closing or restarting), but not the library.
 void Component::OnSurfaceGone(ClockSurface& surface)
 {
     bool wasShowing = surface.Attached();

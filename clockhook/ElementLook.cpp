@@ -98,6 +98,9 @@ template <typename T> static void ReleaseOf(T*& object)
 
 ElementLook::~ElementLook()
 {
+    for (auto& kept : bridgeObjects_) {
+        ReleaseOf(kept.second);
+    }
     ReleaseOf(cacheRequest_);
     ReleaseOf(condition_);
     ReleaseOf(automation_);
@@ -225,44 +228,49 @@ bool ElementLook::LookThroughAutomation(HWND taskbar, std::vector<LocatedElement
 
 // Where UI Automation is missing (Wine has no client object, and no
 // rectangles in its flat interface): each bridge's accessibility object,
-// whose simple children describe themselves as "ClassName;AutomationId".
-static void LookThroughAccessibility(HWND bridge, std::vector<LocatedElement>& found)
+// whose description lists its elements in one call. The object is kept for
+// the next looks, so a look is that one call; one that fails is let go.
+void ElementLook::LookThroughAccessibility(HWND bridge, std::vector<LocatedElement>& found)
 {
-    IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(bridge, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&object))) ||
-        object == nullptr) {
+    IAccessible*& object = bridgeObjects_[bridge];
+    if (object == nullptr &&
+        FAILED(AccessibleObjectFromWindow(bridge, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object)))) {
+        object = nullptr;
         return;
     }
-    LONG count = 0;
-    object->get_accChildCount(&count);
-    for (LONG i = 1; i <= count; ++i) {
-        VARIANT child;
-        child.vt = VT_I4;
-        child.lVal = i;
-        BSTR description = nullptr;
-        LONG left = 0, top = 0, width = 0, height = 0;
-        if (SUCCEEDED(object->get_accDescription(child, &description)) && description != nullptr &&
-            SUCCEEDED(object->accLocation(&left, &top, &width, &height, child))) {
-            const std::string text = Narrow(description, SysStringLen(description));
-            const size_t split = text.find(';');
-            if (split != std::string::npos) {
-                found.push_back({text.substr(0, split),
-                                 text.substr(split + 1),
-                                 {static_cast<int>(left), static_cast<int>(top), static_cast<int>(left + width),
-                                  static_cast<int>(top + height)}});
-            }
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR description = nullptr;
+    if (FAILED(object->get_accDescription(self, &description))) {
+        ReleaseOf(object);
+    } else if (description != nullptr) {
+        for (LocatedElement& element : ReadElementList(Narrow(description, SysStringLen(description)))) {
+            found.push_back(std::move(element));
         }
-        SysFreeString(description);
     }
-    object->Release();
+    SysFreeString(description);
 }
 
-static void LookInBridgesOf(HWND parent, std::vector<LocatedElement>& found)
+void ElementLook::LookInBridgesOf(HWND parent, std::vector<LocatedElement>& found)
 {
     HWND bridge = nullptr;
     while ((bridge = FindWindowExA(parent, bridge, hookapi::kContentBridgeClass, nullptr)) != nullptr) {
         LookThroughAccessibility(bridge, found);
+    }
+}
+
+// Objects of bridges that are gone are let go.
+void ElementLook::ForgetGoneBridges()
+{
+    for (auto kept = bridgeObjects_.begin(); kept != bridgeObjects_.end();) {
+        if (kept->second == nullptr || !IsWindow(kept->first)) {
+            ReleaseOf(kept->second);
+            kept = bridgeObjects_.erase(kept);
+        } else {
+            ++kept;
+        }
     }
 }
 
@@ -272,6 +280,7 @@ std::vector<LocatedElement> ElementLook::At(HWND taskbar)
     if (LookThroughAutomation(taskbar, found)) {
         return found;
     }
+    ForgetGoneBridges();
     LookInBridgesOf(taskbar, found);
     HWND notify = FindWindowExA(taskbar, nullptr, hookapi::kNotifyWindowClass, nullptr);
     if (notify != nullptr) {

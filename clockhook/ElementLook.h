@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <vector>
 
 class ElementLook {
@@ -24,9 +25,13 @@ public:
 
 private:
     bool LookThroughAutomation(HWND taskbar, std::vector<LocatedElement>& found);
+    void LookThroughAccessibility(HWND bridge, std::vector<LocatedElement>& found);
+    void LookInBridgesOf(HWND parent, std::vector<LocatedElement>& found);
+    void ForgetGoneBridges();
 
     struct IUnknown* automation_ = nullptr;
     bool automationMissing_ = false; // asked once: it does not come back
     struct IUnknown* condition_ = nullptr;
     struct IUnknown* cacheRequest_ = nullptr;
+    std::map<HWND, struct IAccessible*> bridgeObjects_;
 };

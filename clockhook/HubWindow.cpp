@@ -10,7 +10,7 @@ constexpr char kHubWindowClass[] = "HoralumeComponent";
 constexpr UINT kScanDelayMs = 250;
 // The slow look: a badge or the moon appearing moves no window, so where no
 // event tells of it this is how soon the overlay follows.
-constexpr UINT kLocatePeriodMs = 1000;
+constexpr UINT kLocatePeriodMs = 5000;
 constexpr UINT kDpiChangedMessage = 0x02E0; // WM_DPICHANGED, newer than the headers we build for
 
 bool HubWindow::Create(HubHandler& handler)

@@ -1,5 +1,6 @@
 #include "OverlayPlacement.h"
 
+#include <charconv>
 #include <cstdlib>
 
 static bool IsEmpty(const Box& box)
@@ -30,6 +31,48 @@ static void TrimOff(Box& clock, const Box& neighbour, bool vertical)
     } else {
         nearEnd = neighbourFar > nearEnd ? neighbourFar : nearEnd;
     }
+}
+
+// "left,top,right,bottom", nothing else.
+static bool ReadBox(const std::string& text, Box& box)
+{
+    int* parts[] = {&box.left, &box.top, &box.right, &box.bottom};
+    const char* next = text.data();
+    const char* end = text.data() + text.size();
+    for (size_t i = 0; i < 4; ++i) {
+        const std::from_chars_result read = std::from_chars(next, end, *parts[i]);
+        if (read.ec != std::errc()) {
+            return false;
+        }
+        next = read.ptr;
+        if (i < 3) {
+            if (next == end || *next != ',') {
+                return false;
+            }
+            ++next;
+        }
+    }
+    return next == end;
+}
+
+std::vector<LocatedElement> ReadElementList(const std::string& text)
+{
+    std::vector<LocatedElement> elements;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end;
+        const std::string line = text.substr(start, end - start);
+        start = end + 1;
+        const size_t first = line.find(';');
+        const size_t second = first == std::string::npos ? first : line.find(';', first + 1);
+        LocatedElement element;
+        if (second != std::string::npos && ReadBox(line.substr(second + 1), element.rect)) {
+            element.className = line.substr(0, first);
+            element.automationId = line.substr(first + 1, second - first - 1);
+            elements.push_back(element);
+        }
+    }
+    return elements;
 }
 
 std::optional<Box> ClockContentOf(const std::vector<LocatedElement>& elements, bool vertical)

@@ -16,6 +16,10 @@ struct LocatedElement {
     Box rect;
 };
 
+// Elements as one text, a line each: "ClassName;AutomationId;left,top,right,bottom".
+// Lines that do not read so are skipped.
+std::vector<LocatedElement> ReadElementList(const std::string& text);
+
 // The clock's content element's class; its text blocks lie inside it.
 constexpr char kClockContentClass[] = "SystemTray.DateTimeIconContent";
 

@@ -254,6 +254,10 @@ bool StandIn::HandleStateMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
     } else if (message == setTrayItemMessage_ && message != 0) {
         answer = SetTrayItem(wParam, lParam);
         RepaintAll();
+        AnnounceTrayChange(primary_.window);
+        for (const Taskbar& secondary : secondaries_) {
+            AnnounceTrayChange(secondary.window);
+        }
     } else if (message == growClockBridgeMessage_ && message != 0) {
         GrowClockBridge(secondaries_.empty() ? primary_.window : secondaries_.back().window, static_cast<int>(wParam));
     } else {

@@ -1,9 +1,12 @@
 #include "TaskbarTray.h"
 
+#include "HookApi.h"
 #include "Win32Handles.h"
 
 #include <oleacc.h>
 
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -70,20 +73,13 @@ void ServeMessagesFor(DWORD milliseconds)
     }
 }
 
-// The bridge's client object. Its elements are taken when it is made, in
-// screen coordinates; child ids 1..n name them.
+// The bridge's client object. Its description is the whole neighbourhood,
+// one "ClassName;AutomationId;left,top,right,bottom" line per element in
+// screen coordinates, read when asked: one call per look, as a cached UI
+// Automation search is one round trip.
 class TrayAccessible final : public IAccessible {
 public:
-    explicit TrayAccessible(HWND bridge)
-    {
-        if (g_state.Of(TrayItem::EmptyLooks) != 0) {
-            return;
-        }
-        RECT area;
-        GetWindowRect(bridge, &area);
-        elements_ = TrayElements(area, DpiOfWindow(bridge), g_state);
-        hangs_ = g_state.Of(TrayItem::HangingLooks) != 0;
-    }
+    explicit TrayAccessible(HWND bridge) : bridge_(bridge) {}
     TrayAccessible(const TrayAccessible&) = delete;
     TrayAccessible& operator=(const TrayAccessible&) = delete;
 
@@ -126,42 +122,30 @@ public:
     }
     STDMETHODIMP get_accChildCount(LONG* count) override
     {
-        if (hangs_) {
-            ServeMessagesFor(kHangMs);
-        }
-        *count = static_cast<LONG>(elements_.size());
+        *count = 0;
         return S_OK;
     }
     STDMETHODIMP get_accChild(VARIANT, IDispatch** child) override
     {
         *child = nullptr;
-        return S_FALSE; // simple children only
+        return S_FALSE;
     }
     STDMETHODIMP get_accDescription(VARIANT child, BSTR* description) override
     {
-        const TrayElement* element = ElementOf(child);
-        if (element == nullptr) {
+        if (child.vt != VT_I4 || child.lVal != CHILDID_SELF) {
             return E_INVALIDARG;
         }
-        const std::string text = std::string(element->className) + ";" + element->automationId;
+        if (g_state.Of(TrayItem::HangingLooks) != 0) {
+            ServeMessagesFor(kHangMs);
+        }
+        const std::string text = ElementList();
         *description = SysAllocStringLen(nullptr, static_cast<UINT>(text.size()));
         for (size_t i = 0; i < text.size(); ++i) {
             (*description)[i] = static_cast<OLECHAR>(text[i]);
         }
         return S_OK;
     }
-    STDMETHODIMP accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override
-    {
-        const TrayElement* element = ElementOf(child);
-        if (element == nullptr) {
-            return E_INVALIDARG;
-        }
-        *left = element->rect.left;
-        *top = element->rect.top;
-        *width = element->rect.right - element->rect.left;
-        *height = element->rect.bottom - element->rect.top;
-        return S_OK;
-    }
+    STDMETHODIMP accLocation(LONG*, LONG*, LONG*, LONG*, VARIANT) override { return E_NOTIMPL; }
     STDMETHODIMP get_accRole(VARIANT, VARIANT* role) override
     {
         role->vt = VT_I4;
@@ -190,17 +174,25 @@ public:
     STDMETHODIMP put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
 private:
-    const TrayElement* ElementOf(const VARIANT& child) const
+    std::string ElementList() const
     {
-        if (child.vt != VT_I4 || child.lVal < 1 || child.lVal > static_cast<LONG>(elements_.size())) {
-            return nullptr;
+        std::string text;
+        if (g_state.Of(TrayItem::EmptyLooks) != 0 || !IsWindow(bridge_)) {
+            return text;
         }
-        return &elements_[static_cast<size_t>(child.lVal - 1)];
+        RECT area;
+        GetWindowRect(bridge_, &area);
+        char line[200];
+        for (const TrayElement& element : TrayElements(area, DpiOfWindow(bridge_), g_state)) {
+            std::snprintf(line, sizeof line, "%s;%s;%ld,%ld,%ld,%ld\n", element.className, element.automationId,
+                          element.rect.left, element.rect.top, element.rect.right, element.rect.bottom);
+            text += line;
+        }
+        return text;
     }
 
     LONG references_ = 1;
-    std::vector<TrayElement> elements_;
-    bool hangs_ = false;
+    HWND bridge_;
 };
 
 } // namespace
@@ -214,4 +206,18 @@ LRESULT AnswerTrayObject(HWND bridge, WPARAM flags, LPARAM objectId)
     const LRESULT answer = LresultFromObject(__uuidof(IAccessible), flags, object);
     object->Release();
     return answer;
+}
+
+static BOOL CALLBACK AnnounceToBridge(HWND window, LPARAM)
+{
+    char name[64];
+    if (GetClassNameA(window, name, sizeof name) > 0 && std::strcmp(name, hookapi::kContentBridgeClass) == 0) {
+        NotifyWinEvent(EVENT_OBJECT_REORDER, window, OBJID_CLIENT, CHILDID_SELF);
+    }
+    return TRUE;
+}
+
+void AnnounceTrayChange(HWND taskbar)
+{
+    EnumChildWindows(taskbar, AnnounceToBridge, 0);
 }

@@ -18,7 +18,12 @@ bool SetTrayItem(WPARAM item, LPARAM value);
 void PaintTray(HWND bridge, HDC dc);
 
 // The answer to WM_GETOBJECT for the client object of a clock bridge: an
-// object whose simple children are the elements, each described as
-// "ClassName;AutomationId" and located on the screen (Wine's UI Automation
-// has no rectangles; its MSAA crosses processes). 0 for other objects.
+// object whose description lists the elements, a line each, as
+// "ClassName;AutomationId;left,top,right,bottom" on the screen (Wine's UI
+// Automation has no rectangles; its MSAA crosses processes). 0 for other
+// objects.
+// Tells window event listeners that the clock bridges of the taskbar show
+// other elements, as the shell's content does when its structure changes.
+void AnnounceTrayChange(HWND taskbar);
+
 LRESULT AnswerTrayObject(HWND bridge, WPARAM flags, LPARAM objectId);

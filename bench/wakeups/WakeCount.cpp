@@ -1,12 +1,14 @@
 // wakecount.exe <seconds>: hooks the taskbar clock's thread with wakehook.dll
 // (beside this program) for that long and prints the timer messages it
-// took, per minute: "timers <n>/min clock <n>/min".
+// took and the clock surfaces' paints, per minute:
+// "timers <n>/min clock <n>/min paints <n>/min".
 #include "TaskbarClock.h"
 #include "WakeCounts.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 static std::string HookPath()
 {
@@ -23,10 +25,16 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: wakecount <seconds>\n");
         return 2;
     }
-    // A taskbar just started may not show its clock yet.
+    // A taskbar just started may not show its clock yet; a Windows 11 one
+    // has no clock window, so its own window names the thread.
     HWND clock = nullptr;
-    for (int tries = 0; tries < 100 && (clock = FindTaskbarClock().clock) == nullptr; ++tries) {
-        Sleep(100);
+    for (int tries = 0; tries < 100 && clock == nullptr; ++tries) {
+        const std::vector<HWND> taskbars = FindTaskbars();
+        clock = FindTaskbarClock().clock;
+        clock = clock == nullptr && !taskbars.empty() ? taskbars.front() : clock;
+        if (clock == nullptr) {
+            Sleep(100);
+        }
     }
     HANDLE mapping =
         CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(WakeCounts), kWakeCountsName);
@@ -50,10 +58,14 @@ int main(int argc, char** argv)
     Sleep(500);
     InterlockedExchange(&counts->timers, 0);
     InterlockedExchange(&counts->clockTimers, 0);
+    InterlockedExchange(&counts->clockPaints, 0);
     Sleep(static_cast<DWORD>(seconds) * 1000);
     LONG timers = InterlockedCompareExchange(&counts->timers, 0, 0);
     LONG clockTimers = InterlockedCompareExchange(&counts->clockTimers, 0, 0);
+    LONG paints = InterlockedCompareExchange(&counts->clockPaints, 0, 0);
     UnhookWindowsHookEx(installed);
-    std::printf("timers %.1f/min clock %.1f/min\n", timers * 60.0 / seconds, clockTimers * 60.0 / seconds);
+    const double perMinute = 60.0 / seconds;
+    std::printf("timers %.1f/min clock %.1f/min paints %.1f/min\n", timers * perMinute, clockTimers * perMinute,
+                paints * perMinute);
     return 0;
 }

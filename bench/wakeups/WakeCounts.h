@@ -9,4 +9,5 @@ constexpr char kWakeCountsName[] = "HoraWakeCounts";
 struct WakeCounts {
     LONG timers;      // every WM_TIMER the hooked thread took from its queue
     LONG clockTimers; // those of the clock's tick timer
+    LONG clockPaints; // WM_PAINTs of the clock's surfaces (shell clocks and overlays)
 };

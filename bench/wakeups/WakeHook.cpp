@@ -1,10 +1,20 @@
 // wakehook.dll: loaded into the shell's GUI thread by a WH_GETMESSAGE hook,
-// counts the timer messages that thread takes from its queue.
+// counts the timer and clock paint messages that thread takes from its queue.
 #include "ClockIds.h"
+#include "HookApi.h"
+
 #include "WakeCounts.h"
+#include <cstring>
 
 static WakeCounts* counts = nullptr;
 static HANDLE mapping = nullptr;
+
+static bool IsClockSurface(HWND window)
+{
+    char name[64];
+    return GetClassNameA(window, name, sizeof name) > 0 &&
+           (std::strcmp(name, "TrayClockWClass") == 0 || std::strcmp(name, hookapi::kOverlayClockClass) == 0);
+}
 
 static WakeCounts* Counts()
 {
@@ -20,13 +30,15 @@ static WakeCounts* Counts()
 extern "C" __declspec(dllexport) LRESULT CALLBACK CountTimers(int code, WPARAM wParam, LPARAM lParam)
 {
     const MSG* message = reinterpret_cast<const MSG*>(lParam);
-    if (code == HC_ACTION && wParam == PM_REMOVE && message->message == WM_TIMER) {
-        if (WakeCounts* shared = Counts()) {
-            InterlockedIncrement(&shared->timers);
-            if (message->wParam == kTickTimer) {
-                InterlockedIncrement(&shared->clockTimers);
-            }
+    WakeCounts* shared = code == HC_ACTION && wParam == PM_REMOVE ? Counts() : nullptr;
+    if (shared != nullptr && message->message == WM_TIMER) {
+        InterlockedIncrement(&shared->timers);
+        if (message->wParam == kTickTimer) {
+            InterlockedIncrement(&shared->clockTimers);
         }
+    }
+    if (shared != nullptr && message->message == WM_PAINT && IsClockSurface(message->hwnd)) {
+        InterlockedIncrement(&shared->clockPaints);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

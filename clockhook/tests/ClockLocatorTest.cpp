@@ -101,10 +101,15 @@ TEST(ClockLocator, EmptyLooksKeepTheLastPlace)
     HWND bar = taskbar.Taskbars().at(0);
     ASSERT_TRUE(FollowsTheClock(taskbar, bar));
     const RECT placed = ScreenRectOfSurface(bar);
+    // The clock moves while the looks see nothing: the overlay stays where
+    // the last answer put it rather than falling back to a rule.
     ASSERT_TRUE(taskbar.SetTrayItem(TrayItem::EmptyLooks, 1));
+    ASSERT_TRUE(taskbar.SetTrayItem(TrayItem::Copilot, 1));
     PumpMessagesFor(2 * kFollowMs);
     const RECT kept = ScreenRectOfSurface(bar);
     EXPECT_TRUE(EqualRect(&placed, &kept)) << Describe(kept) << " instead of " << Describe(placed);
+    ASSERT_TRUE(taskbar.SetTrayItem(TrayItem::EmptyLooks, 0));
+    EXPECT_TRUE(FollowsTheClock(taskbar, bar)) << "once the looks see again";
     RemoveClockComponent(kComponent);
 }
 

@@ -75,3 +75,20 @@ TEST(OverlayPlacement, WideTextIsDrawnSmallerDownToTheFloor)
 }
 
 } // namespace
+
+// What a look hands over is the shell's text: a line that does not read
+// whole is dropped, never half taken.
+TEST(OverlayPlacement, AnElementListKeepsOnlyWholeLines)
+{
+    const std::vector<LocatedElement> read = ReadElementList("SystemTray.DateTimeIconContent;;1100,0,1180,48\n"
+                                                             "SystemTray.OmniButton;NotificationCenterButton;1180,0\n"
+                                                             "SystemTray.Stack;ShowDesktopStack;1270,0,1280,48x\n"
+                                                             "no separators\n"
+                                                             "SystemTray.Stack;A;1,2,3,99999999999\n"
+                                                             "SystemTray.CopilotIcon;;-5,0,20,48");
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[0].className, "SystemTray.DateTimeIconContent");
+    EXPECT_TRUE(read[0].rect == (Box{1100, 0, 1180, 48}));
+    EXPECT_EQ(read[1].className, "SystemTray.CopilotIcon");
+    EXPECT_TRUE(read[1].rect == (Box{-5, 0, 20, 48}));
+}
