@@ -10,7 +10,7 @@ build=$PWD/build/win64
 ctl="$build/taskbar/testing/clockctl.exe"
 dir=$(mktemp -d /tmp/decitray-shot.XXXXXX)
 mkdir -p "$dir/Horalume"
-cp "$build/decitray/tests/decitray_loader_stub.exe" "$dir/Horalume/Horalume.exe"
+cp "$build/taskbar/testing/fake_horalume.exe" "$dir/Horalume/Horalume.exe"
 
 wine "$build/taskbar/taskbar.exe" >/dev/null 2>&1 &
 taskbar=$!
