@@ -13,17 +13,24 @@ std::string DirectoryOf(const std::string& path)
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
 
-bool Start(const std::string& program, const std::string& arguments, DWORD flags, PROCESS_INFORMATION& info)
+std::string QuotedLine(const std::string& program, const std::string& arguments)
 {
-    std::string line = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
-    std::vector<char> mutableLine(line.begin(), line.end());
-    mutableLine.push_back('\0');
+    return "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
+}
+
+UniqueHandle Start(const std::string& program, const std::string& arguments, DWORD flags)
+{
+    std::string line = QuotedLine(program, arguments);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    info = {};
+    PROCESS_INFORMATION info = {};
     std::string directory = DirectoryOf(program);
-    return CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, flags, nullptr, directory.c_str(),
-                          &startup, &info) != FALSE;
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, flags, nullptr, directory.c_str(), &startup,
+                        &info)) {
+        return UniqueHandle();
+    }
+    UniqueHandle thread(info.hThread);
+    return UniqueHandle(info.hProcess);
 }
 
 std::string ThisProgram()
@@ -35,96 +42,79 @@ std::string ThisProgram()
 
 } // namespace
 
-int WaitForExit(HANDLE process, DWORD timeoutMs)
+int WaitForExit(const UniqueHandle& process, DWORD timeoutMs)
 {
     DWORD code = static_cast<DWORD>(-1);
-    if (WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0 || !GetExitCodeProcess(process, &code)) {
-        TerminateProcess(process, 1);
+    if (WaitForSingleObject(process.Get(), timeoutMs) != WAIT_OBJECT_0 || !GetExitCodeProcess(process.Get(), &code)) {
+        TerminateProcess(process.Get(), 1);
         code = static_cast<DWORD>(-1);
     }
-    CloseHandle(process);
     return static_cast<int>(code);
 }
 
-HANDLE StartInItsFolder(const std::string& program, const std::string& arguments)
+UniqueHandle StartInItsFolder(const std::string& program, const std::string& arguments)
 {
-    PROCESS_INFORMATION info;
-    if (!Start(program, arguments, 0, info))
-        return nullptr;
-    CloseHandle(info.hThread);
-    return info.hProcess;
+    return Start(program, arguments, 0);
 }
 
 int RunAndWait(const std::string& program, const std::string& arguments, DWORD flags)
 {
-    PROCESS_INFORMATION info;
-    if (!Start(program, arguments, flags, info))
+    UniqueHandle process = Start(program, arguments, flags);
+    if (!process) {
         return -1;
-    CloseHandle(info.hThread);
-    return WaitForExit(info.hProcess, kProgramTimeoutMs);
+    }
+    return WaitForExit(process, kProgramTimeoutMs);
 }
 
-StartedProgram StartInJob(const std::string& program)
+testkit::JobProcess StartInJob(const std::string& program)
 {
-    StartedProgram started;
-    started.job = CreateJobObjectA(nullptr, nullptr);
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    SetInformationJobObject(started.job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-    PROCESS_INFORMATION info;
-    if (!Start(program, "", CREATE_SUSPENDED, info)) {
-        EndProgram(started);
-        return started;
-    }
-    AssignProcessToJobObject(started.job, info.hProcess);
-    ResumeThread(info.hThread);
-    CloseHandle(info.hThread);
-    started.process = info.hProcess;
+    testkit::JobProcess started;
+    testkit::StartInJob(QuotedLine(program, ""), DirectoryOf(program), started);
     return started;
 }
 
-void EndProgram(StartedProgram& program)
+void EndProgram(testkit::JobProcess& program)
 {
-    if (program.job != nullptr) {
-        TerminateJobObject(program.job, 1);
-        CloseHandle(program.job);
+    if (program.job) {
+        TerminateJobObject(program.job.Get(), 1);
     }
-    if (program.process != nullptr) {
-        WaitForSingleObject(program.process, kProgramTimeoutMs);
-        CloseHandle(program.process);
+    if (program.process) {
+        WaitForSingleObject(program.process.Get(), kProgramTimeoutMs);
     }
-    program = StartedProgram();
+    program = testkit::JobProcess();
 }
 
 unsigned RunStormClients(unsigned countEach, unsigned clients, unsigned firstSeed)
 {
-    std::vector<HANDLE> processes;
+    std::vector<UniqueHandle> processes;
     unsigned failed = 0;
     for (unsigned i = 0; i < clients; ++i) {
-        PROCESS_INFORMATION info;
         std::string arguments = "dde-client " + std::to_string(countEach) + " " + std::to_string(firstSeed + i);
-        if (!Start(ThisProgram(), arguments, 0, info)) {
+        UniqueHandle process = Start(ThisProgram(), arguments, 0);
+        if (!process) {
             ++failed;
             continue;
         }
-        CloseHandle(info.hThread);
-        processes.push_back(info.hProcess);
+        processes.push_back(std::move(process));
     }
-    for (HANDLE process : processes)
+    for (const UniqueHandle& process : processes) {
         failed += WaitForExit(process, kClientsTimeoutMs) != 0;
+    }
     return failed;
 }
 
 void SetHoralumeSettings(const char* clockFormat)
 {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Horalume\\Settings", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
+    HKEY opened = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Horalume\\Settings", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &opened, nullptr) != ERROR_SUCCESS) {
         return;
+    }
+    UniqueRegKey key(opened);
     DWORD zero = 0;
-    RegSetValueExA(key, "ShowProperties", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&zero), sizeof zero);
-    if (clockFormat != nullptr)
-        RegSetValueExA(key, "ClockFormatString", 0, REG_SZ, reinterpret_cast<const BYTE*>(clockFormat),
+    RegSetValueExA(key.Get(), "ShowProperties", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&zero), sizeof zero);
+    if (clockFormat != nullptr) {
+        RegSetValueExA(key.Get(), "ClockFormatString", 0, REG_SZ, reinterpret_cast<const BYTE*>(clockFormat),
                        static_cast<DWORD>(strlen(clockFormat) + 1));
-    RegCloseKey(key);
+    }
 }
