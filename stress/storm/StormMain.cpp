@@ -1,5 +1,5 @@
 // storm.exe: floods the clock component inside the stand-in taskbar and
-// checks the shell afterwards (bench/storm.sh runs every storm).
+// checks the shell afterwards (stress/storm.sh runs every storm).
 //   storm copydata <package> [max size]     storm dde <package> [count] [clients]
 //   storm cycles <package> [count]          storm restarts <package> [count]
 //   storm raw <package> [rounds]

@@ -2,7 +2,7 @@
 # Screenshots of Decitray at work: the stand-in taskbar's clock showing
 # "%DC%|%DD%" fed by Decitray, then with Decitray's tray menu open, then with
 # its About dialog. Run under Wine:
-#   cmake --build --preset win64 && scripts/with-wine.sh bench/decitray_shot.sh [out-prefix]
+#   cmake --build --preset win64 && scripts/with-wine.sh shots/decitray.sh [out-prefix]
 set -u
 cd "$(dirname "$0")/.."
 out=${1:-$PWD/decitray-shot}
