@@ -63,7 +63,7 @@ run_ctest native
 # A few seconds of each fuzz target: one pass per target that found nothing.
 while read -r line; do
   case $line in *": "*" 0 findings") step_ok ;; *findings | "fuzz build failed") step_failed "fuzz $line" ;; esac
-done < <(bench/fuzz.sh 5)
+done < <(fuzz/fuzz.sh 5)
 
 # The release packages driven as a user would; its checks count here.
 run_installer_tests() {

@@ -12,6 +12,14 @@ constexpr char kSubclassClockMessage[] = "HoralumeStandInSubclassClock";
 
 constexpr char kNoClockSwitch[] = "/noclock";
 constexpr char kHiddenClockSwitch[] = "/hiddenclock";
+// "/hung": once its taskbars are built, the stand-in's thread never takes
+// another message, as a shell whose thread is stuck.
+constexpr char kHungSwitch[] = "/hung";
+
+// Sent to a plain clock: answers how many settings records (WM_COPYDATA of
+// a ClockSettings) reached its own window procedure, so a test sees what a
+// loader pushed where no component takes it.
+constexpr char kSettingsRecordsMessage[] = "HoralumeStandInSettingsRecords";
 
 // The plain clock's own right-click menu items.
 constexpr char kAdjustMenuText[] = "&Adjust Date/Time";

@@ -2,7 +2,7 @@
 // be loaded and watched under Wine. A "Shell_TrayWnd" along the bottom of the
 // first monitor and a "Shell_SecondaryTrayWnd" along each other's, built as
 // the chosen shell builds them (see TaskbarLayout). Switches: /noclock (no
-// classic clock), /hiddenclock, --layout NAME, --monitors N, --edge EDGE,
+// classic clock), /hiddenclock, /hung, --layout NAME, --monitors N, --edge EDGE,
 // --dpi N, --theme dark|light. Messages to the primary add, remove and
 // re-create taskbars, switch the theme and auto-hide, and open a full-screen
 // program at run time.
@@ -388,6 +388,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     StandIn standIn(instance, options);
     if (!standIn.Create(options.monitors)) {
         return 1;
+    }
+    if (std::strstr(commandLine, kHungSwitch) != nullptr) {
+        StayHung();
     }
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -1,5 +1,6 @@
 #include "TaskbarParts.h"
 
+#include "ClockSettings.h"
 #include "HookApi.h"
 #include "TaskbarPlaces.h"
 #include "TaskbarTray.h"
@@ -68,7 +69,17 @@ void PlainClock::Paint()
 
 LRESULT PlainClock::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == settingsRecordsMessage_ && message != 0) {
+        return settingsRecords_;
+    }
     switch (message) {
+    case WM_COPYDATA: {
+        const auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (copy->dwData == hookapi::kSettingsCopyDataId && copy->cbData == kClockSettingsSize) {
+            ++settingsRecords_;
+        }
+        break;
+    }
     case WM_CONTEXTMENU:
         ShowMenu(lParam);
         return 0;

@@ -10,9 +10,13 @@
 
 // A clock showing the plain time "HH:MM:SS" as its window text, with a
 // right-click menu of its own whose close item closes the primary taskbar.
+// Counts the settings records it is sent (kSettingsRecordsMessage).
 class PlainClock {
 public:
-    explicit PlainClock(HWND primary) : primary_(primary) {}
+    explicit PlainClock(HWND primary)
+        : primary_(primary), settingsRecordsMessage_(RegisterWindowMessageA(kSettingsRecordsMessage))
+    {
+    }
     PlainClock(const PlainClock&) = delete;
     PlainClock& operator=(const PlainClock&) = delete;
 
@@ -36,6 +40,8 @@ private:
     HWND window_ = nullptr;
     HWND primary_;
     WNDPROC procUnderOtherExtension_ = nullptr;
+    const UINT settingsRecordsMessage_;
+    LRESULT settingsRecords_ = 0;
 };
 
 struct TaskbarOptions {

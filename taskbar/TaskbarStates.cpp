@@ -83,3 +83,12 @@ void CloseFullScreen(HWND fullScreen, HWND taskbar)
     DestroyWindow(fullScreen);
     SetWindowPos(taskbar, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
+
+void StayHung()
+{
+    MSG none;
+    PeekMessageA(&none, nullptr, 0, 0, PM_NOREMOVE);
+    for (;;) {
+        Sleep(INFINITE);
+    }
+}

@@ -1,5 +1,6 @@
 // The states a shell puts its taskbars in besides their layout: the app
-// theme they are painted in, and a full-screen program they go behind.
+// theme they are painted in, a full-screen program they go behind, and a
+// thread that is stuck.
 #pragma once
 
 #include "StandInTaskbar.h"
@@ -22,3 +23,7 @@ void BroadcastThemeChange();
 HWND OpenFullScreen(HINSTANCE instance, const RECT& monitor, HWND taskbar);
 // Closes it; the taskbar is topmost again.
 void CloseFullScreen(HWND fullScreen, HWND taskbar);
+
+// Never returns and never takes a message again. Looks at the queue once
+// first, so whoever waits for the stand-in to be idle is let go.
+[[noreturn]] void StayHung();

@@ -3,6 +3,7 @@
 // the clipboard, the open menu and the screen.
 #include "ClockFeaturesFixture.h"
 #include "ClockMenu.h"
+#include "FakeHoralume.h"
 
 #include <commctrl.h>
 
@@ -254,7 +255,6 @@ TEST(ClockPropertiesCommand, StartsHoralumeBesideTheComponent)
     std::string program = directory + "\\Horalume.exe";
     ASSERT_TRUE(CopyFileA(kDll.c_str(), dll.c_str(), FALSE));
     ASSERT_TRUE(CopyFileA(FAKE_HORALUME_PATH, program.c_str(), FALSE));
-    HANDLE started = CreateEventA(nullptr, TRUE, FALSE, "HoralumeTestPropertiesStarted");
     {
         StandInTaskbar taskbar;
         ASSERT_TRUE(taskbar.Start());
@@ -262,21 +262,17 @@ TEST(ClockPropertiesCommand, StartsHoralumeBesideTheComponent)
         ClockSettings settings = Settings(ClockCommand::Properties, ClockCommand::DoNothing);
         ASSERT_TRUE(PushSettings(settings));
         ClickClock();
-        EXPECT_EQ(WaitForSingleObject(started, 5000), WAIT_OBJECT_0);
-        char startedIn[MAX_PATH] = "";
-        DWORD size = sizeof startedIn;
-        RegGetValueA(HKEY_CURRENT_USER, "Software\\HoralumeTest", "StartedIn", RRF_RT_REG_SZ, nullptr, startedIn,
-                     &size);
-        EXPECT_EQ(lstrcmpiA(startedIn, directory.c_str()), 0) << startedIn;
-        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\HoralumeTest");
+        EXPECT_TRUE(WaitUntil([&directory] { return !FakeHoralumeStarts(directory).empty(); }));
+        const std::vector<std::string> starts = FakeHoralumeStarts(directory);
+        EXPECT_EQ(lstrcmpiA(starts.empty() ? "" : starts[0].c_str(), directory.c_str()), 0);
         EXPECT_TRUE(RemoveClockComponent(dll));
         EXPECT_TRUE(taskbar.IsRunning());
         taskbar.Stop();
     }
-    CloseHandle(started);
     // Under Wine a hooked process keeps the hook's library mapped after the
     // removal, so the copy can go only once the taskbar has ended.
     WaitUntil([&dll] { return DeleteFileA(dll.c_str()) != 0; }, 10000);
     DeleteFileA(program.c_str());
+    DeleteFakeHoralumeLog(directory);
     RemoveDirectoryA(directory.c_str());
 }

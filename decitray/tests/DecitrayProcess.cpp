@@ -1,5 +1,6 @@
 #include "DecitrayProcess.h"
 
+#include "FakeHoralume.h"
 #include "TestSupport.h"
 #include "resource.h"
 
@@ -13,13 +14,13 @@ DecitrayDirectory::DecitrayDirectory(bool withLoader)
     CreateDirectoryA(path_.c_str(), nullptr);
     if (withLoader) {
         CreateDirectoryA((path_ + "\\Horalume").c_str(), nullptr);
-        CopyFileA(WindowsPath(LOADER_STUB_EXE).c_str(), (path_ + "\\Horalume\\Horalume.exe").c_str(), FALSE);
+        CopyFileA(WindowsPath(FAKE_HORALUME_EXE).c_str(), (path_ + "\\Horalume\\Horalume.exe").c_str(), FALSE);
     }
 }
 
 DecitrayDirectory::~DecitrayDirectory()
 {
-    DeleteFileA((path_ + "\\Horalume\\started.log").c_str());
+    testkit::DeleteFakeHoralumeLog(path_ + "\\Horalume");
     DeleteFileA((path_ + "\\Horalume\\Horalume.exe").c_str());
     RemoveDirectoryA((path_ + "\\Horalume").c_str());
     RemoveDirectoryA(path_.c_str());
@@ -27,14 +28,7 @@ DecitrayDirectory::~DecitrayDirectory()
 
 int DecitrayDirectory::LoaderStarts() const
 {
-    HANDLE file = CreateFileA((path_ + "\\Horalume\\started.log").c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return 0;
-    }
-    UniqueHandle log(file);
-    const DWORD size = GetFileSize(log.Get(), nullptr);
-    return static_cast<int>(size / 9); // one "started\r\n" a start
+    return static_cast<int>(testkit::FakeHoralumeStarts(path_ + "\\Horalume").size());
 }
 
 DecitrayProcess::DecitrayProcess(const DecitrayDirectory& directory)

@@ -3,6 +3,7 @@
 #include "TaskbarTestKit.h"
 
 #include "HookApi.h"
+#include "JobProcess.h"
 #include "TaskbarClock.h"
 #include "TaskbarPlaces.h"
 
@@ -11,18 +12,6 @@
 namespace testkit {
 
 static constexpr DWORD kPollMs = 20;
-
-// The job ends the taskbar even when the test process dies first.
-static UniqueHandle KillOnCloseJob()
-{
-    UniqueHandle job(CreateJobObjectA(nullptr, nullptr));
-    if (job) {
-        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-        SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
-    }
-    return job;
-}
 
 static std::string CommandLine(const StandInOptions& options)
 {
@@ -57,23 +46,15 @@ bool StandInTaskbar::Start(const StandInOptions& options, DWORD timeoutMs)
     if (options.dpi != 0 && !dpi_.Set(options.dpi)) {
         return false;
     }
-    std::string commandLine = CommandLine(options);
-    job_ = KillOnCloseJob();
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &startup,
-                        &info)) {
+    // The job ends the taskbar even when the test process dies first.
+    JobProcess started;
+    if (!StartInJob(CommandLine(options), "", started)) {
         return false;
     }
-    UniqueHandle thread(info.hThread);
-    process_.Reset(info.hProcess);
-    processId_ = info.dwProcessId;
-    thread_ = info.dwThreadId;
-    if (job_) {
-        AssignProcessToJobObject(job_.Get(), process_.Get());
-    }
-    ResumeThread(thread.Get());
+    job_ = std::move(started.job);
+    process_ = std::move(started.process);
+    processId_ = started.processId;
+    thread_ = started.threadId;
     if (!WaitUntilBuilt(static_cast<size_t>(options.monitors), nullptr, timeoutMs)) {
         Stop();
         return false;

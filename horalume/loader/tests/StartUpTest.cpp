@@ -1,5 +1,6 @@
-// Whole runs of Horalume.exe against a fake taskbar and fake clock components:
+// Whole runs of Horalume.exe against the stand-in taskbar and fake clock components:
 // a copy of Horalume.exe beside the component variant in a directory of its own.
+#include "StandInTaskbar.h"
 #include "TaskbarClock.h"
 #include "TaskbarTestKit.h"
 #include "TestSupport.h"
@@ -47,7 +48,7 @@ protected:
 
     void StartTaskbar(ChildProcess& taskbar, const char* switches = "")
     {
-        ASSERT_TRUE(taskbar.Start(nullptr, "\"" + WindowsPath(FAKE_TASKBAR_EXE) + "\" " + switches, ""));
+        ASSERT_TRUE(taskbar.Start(nullptr, "\"" + WindowsPath(TASKBAR_EXE) + "\" " + switches, ""));
     }
 
     void RunHoralume(ChildProcess& process, const char* arguments = "") { ASSERT_TRUE(copy_.Run(process, arguments)); }
@@ -61,11 +62,16 @@ protected:
         ASSERT_TRUE(testkit::IsComponentInstalled());
     }
 
-    static std::string ClockText()
+    // The settings records the clock received; -1 without an answering clock.
+    static int SettingsRecords()
     {
-        char text[64] = "";
+        DWORD_PTR records = static_cast<DWORD_PTR>(-1);
         HWND clock = FindTaskbarClock().clock;
-        return clock != nullptr && GetWindowTextA(clock, text, sizeof text) > 0 ? text : "";
+        if (clock == nullptr || !SendMessageTimeoutA(clock, RegisterWindowMessageA(kSettingsRecordsMessage), 0, 0,
+                                                     SMTO_ABORTIFHUNG, 5000, &records)) {
+            return -1;
+        }
+        return static_cast<int>(records);
     }
 
     HoralumeCopy copy_;
@@ -86,7 +92,7 @@ TEST_F(StartUp, SilentInstallPushesTheSettingsAndExits)
     UseComponent(FAKE_COMPONENT_DLL);
     StartTaskbar(taskbar_);
     InstallSilently();
-    EXPECT_EQ(ClockText(), "pushes=1");
+    EXPECT_EQ(SettingsRecords(), 1);
     EXPECT_EQ(FindSheet(), nullptr);
 }
 
@@ -94,15 +100,15 @@ TEST_F(StartUp, TaskbarWithoutClockIsSkipped)
 {
     UseComponent(FAKE_COMPONENT_DLL);
     StartTaskbar(taskbar_);
-    StartTaskbar(emptyTaskbar_, "/noclock"); // on top, so found first
+    StartTaskbar(emptyTaskbar_, kNoClockSwitch); // on top, so found first
     InstallSilently();
-    EXPECT_EQ(ClockText(), "pushes=1");
+    EXPECT_EQ(SettingsRecords(), 1);
 }
 
 TEST_F(StartUp, HiddenClockWarnsAndCancelInstallsNothing)
 {
     UseComponent(FAKE_COMPONENT_DLL);
-    StartTaskbar(taskbar_, "/hiddenclock");
+    StartTaskbar(taskbar_, kHiddenClockSwitch);
     WriteSetting("ShowProperties", 0);
     {
         MessageBoxWatcher boxes({kHoralume}, IDCANCEL);
@@ -130,14 +136,14 @@ TEST_F(StartUp, ComponentThatReportsWithoutStayingIsAFailedInstallation)
     ASSERT_NE(horalume_.WaitForExit(10000), -1);
     ASSERT_EQ(boxes.Seen().size(), 1u);
     EXPECT_EQ(boxes.Seen()[0].text, "Cannot hook the clock.");
-    EXPECT_EQ(ClockText(), "pushes=0");
+    EXPECT_EQ(SettingsRecords(), 0);
     EXPECT_FALSE(testkit::IsComponentInstalled());
 }
 
 TEST_F(StartUp, HungShellIsAFailedInstallationReportedInBoundedTime)
 {
     UseComponent(FAKE_COMPONENT_DLL);
-    StartTaskbar(taskbar_, "/hung");
+    StartTaskbar(taskbar_, kHungSwitch);
     MessageBoxWatcher boxes({kInstallCaption}, IDOK);
     const DWORD start = GetTickCount();
     RunHoralume(horalume_);

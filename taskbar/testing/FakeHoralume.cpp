@@ -1,5 +1,5 @@
-// Stands in for Horalume\Horalume.exe in tests: notes each start in
-// "started.log" beside itself and exits.
+// Stands in for Horalume.exe in tests: notes each start as one line of
+// "started.log" beside itself, the directory it was started in, and exits.
 #include "Win32Handles.h"
 
 #include <windows.h>
@@ -13,6 +13,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         --slash;
     }
     lstrcpyA(slash, "\\started.log");
+    char line[MAX_PATH + 2] = "";
+    const DWORD directoryLength = GetCurrentDirectoryA(MAX_PATH, line);
+    if (directoryLength == 0 || directoryLength >= MAX_PATH) {
+        return 1;
+    }
+    lstrcatA(line, "\r\n");
     HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -20,6 +26,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     }
     UniqueHandle log(file);
     DWORD written = 0;
-    WriteFile(log.Get(), "started\r\n", 9, &written, nullptr);
-    return 0;
+    return WriteFile(log.Get(), line, static_cast<DWORD>(lstrlenA(line)), &written, nullptr) ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Screenshot of the stand-in taskbar with the clock component showing
 # "HH:mm:ss|%DC%", DC set by a DDE poke. Run under Wine:
-#   cmake --build --preset win64 && scripts/with-wine.sh bench/clock_shot.sh [out.png]
+#   cmake --build --preset win64 && scripts/with-wine.sh shots/clock.sh [out.png]
 set -u
 cd "$(dirname "$0")/.."
 out=${1:-$PWD/clock-shot.png}

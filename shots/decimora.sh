@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Screenshot of the converter dialog under Wine, for checking its layout by eye.
-#   scripts/with-wine.sh scripts/decimora-shot.sh [shot.png]
+#   scripts/with-wine.sh shots/decimora.sh [shot.png]
 # Starts build/win64/decimora/Decimora.exe, waits for its window, takes the
 # screenshot, then ends the program by closing its window (and by its PID if
 # it does not end).

@@ -38,21 +38,25 @@ HDDEDATA CALLBACK ClientCallback(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PT
 // 32-character bound, a few empty.
 std::string RandomName(std::mt19937& random)
 {
-    if (random() % 2)
+    if (random() % 2) {
         return "E" + std::to_string(random() % 100);
+    }
     std::string name(random() % 41, ' ');
-    for (char& c : name)
+    for (char& c : name) {
         c = static_cast<char>(random() % 8 ? 0x21 + random() % 94 : 0x80 + random() % 128);
+    }
     return name;
 }
 
 std::vector<BYTE> RandomData(std::mt19937& random)
 {
     std::vector<BYTE> data(random() % 401);
-    for (BYTE& byte : data)
+    for (BYTE& byte : data) {
         byte = static_cast<BYTE>(random() % 4 ? 0x20 + random() % 95 : random() % 256);
-    if (!data.empty() && random() % 2)
+    }
+    if (!data.empty() && random() % 2) {
         data.back() = 0;
+    }
     return data;
 }
 
@@ -60,9 +64,10 @@ HDDEDATA Transaction(DWORD instance, HCONV conversation, UINT type, std::mt19937
 {
     UINT format = random() % 3 ? CF_TEXT : random() % 0x10000;
     std::vector<BYTE> data = RandomData(random);
-    if (type == XTYP_EXECUTE)
+    if (type == XTYP_EXECUTE) {
         return DdeClientTransaction(data.data(), static_cast<DWORD>(data.size()), conversation, nullptr, 0, type,
                                     kTimeoutMs, nullptr);
+    }
     std::string name = RandomName(random);
     HSZ item = DdeCreateStringHandleA(instance, name.c_str(), CP_WINANSI);
     // Wine's server side never answers an unadvise of a link it does not
@@ -73,10 +78,12 @@ HDDEDATA Transaction(DWORD instance, HCONV conversation, UINT type, std::mt19937
                           ? DdeClientTransaction(data.data(), static_cast<DWORD>(data.size()), conversation, item,
                                                  format, type, timeout, nullptr)
                           : DdeClientTransaction(nullptr, 0, conversation, item, format, type, timeout, nullptr);
-    if (item != nullptr)
+    if (item != nullptr) {
         DdeFreeStringHandle(instance, item);
-    if (type == XTYP_REQUEST && result != nullptr)
+    }
+    if (type == XTYP_REQUEST && result != nullptr) {
         DdeFreeDataHandle(result);
+    }
     return result;
 }
 
@@ -85,8 +92,9 @@ HDDEDATA Transaction(DWORD instance, HCONV conversation, UINT type, std::mt19937
 int RunDdeClient(unsigned count, unsigned seed)
 {
     DWORD instance = 0;
-    if (DdeInitializeA(&instance, ClientCallback, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR)
+    if (DdeInitializeA(&instance, ClientCallback, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) {
         return 1;
+    }
     HSZ service = DdeCreateStringHandleA(instance, hookapi::kServiceName, CP_WINANSI);
     HSZ topic = DdeCreateStringHandleA(instance, hookapi::kTopicName, CP_WINANSI);
     std::mt19937 random(seed);
@@ -109,15 +117,17 @@ int RunDdeClient(unsigned count, unsigned seed)
             ++counts.reconnects;
         }
     }
-    if (conversation != nullptr)
+    if (conversation != nullptr) {
         DdeDisconnect(conversation);
+    }
     DdeFreeStringHandle(instance, service);
     DdeFreeStringHandle(instance, topic);
     DdeUninitialize(instance);
     std::printf("  client %u: %u transactions, %u answered, %u reconnects; answered by type:", seed, counts.sent,
                 counts.answered, counts.reconnects);
-    for (int type = 0; type < kTypeCount; ++type)
+    for (int type = 0; type < kTypeCount; ++type) {
         std::printf(" %s %u/%u", kTypeNames[type], counts.answeredByType[type], counts.sentByType[type]);
+    }
     std::printf("\n");
     return counts.sent == count ? 0 : 1;
 }

@@ -1,5 +1,5 @@
 // storm.exe: floods the clock component inside the stand-in taskbar and
-// checks the shell afterwards (bench/storm.sh runs every storm).
+// checks the shell afterwards (stress/storm.sh runs every storm).
 //   storm copydata <package> [max size]     storm dde <package> [count] [clients]
 //   storm cycles <package> [count]          storm restarts <package> [count]
 //   storm raw <package> [rounds]
@@ -20,21 +20,22 @@ static unsigned Argument(int argc, char** argv, int index, unsigned fallback)
 int main(int argc, char** argv)
 {
     std::string storm = argc > 2 ? argv[1] : "";
-    if (storm == "dde-client")
+    if (storm == "dde-client") {
         return RunDdeClient(Argument(argc, argv, 2, 0), Argument(argc, argv, 3, 1));
+    }
     Package package{argc > 2 ? argv[2] : ""};
     bool ok = false;
-    if (storm == "copydata")
+    if (storm == "copydata") {
         ok = CopyDataStorm(package, Argument(argc, argv, 3, 4096));
-    else if (storm == "dde")
+    } else if (storm == "dde") {
         ok = DdeStorm(package, Argument(argc, argv, 3, 100000), Argument(argc, argv, 4, 4));
-    else if (storm == "raw")
+    } else if (storm == "raw") {
         ok = RawDdeStorm(package, Argument(argc, argv, 3, 10000));
-    else if (storm == "cycles")
+    } else if (storm == "cycles") {
         ok = InstallCycles(package, Argument(argc, argv, 3, 200));
-    else if (storm == "restarts")
+    } else if (storm == "restarts") {
         ok = TaskbarRestarts(package, Argument(argc, argv, 3, 20));
-    else if (storm == "soak") {
+    } else if (storm == "soak") {
         SoakSchedule schedule;
         schedule.minutes = Argument(argc, argv, 3, schedule.minutes);
         schedule.cycleEvery = Argument(argc, argv, 4, schedule.cycleEvery);

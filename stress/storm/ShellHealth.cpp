@@ -47,16 +47,19 @@ DWORD HandlesInSystemTable(DWORD processId)
     for (int attempt = 0; query && status == kLengthMismatch && attempt < 8; ++attempt) {
         ULONG needed = 0;
         status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed);
-        if (status == kLengthMismatch)
+        if (status == kLengthMismatch) {
             buffer.resize(std::max<std::size_t>(buffer.size() * 2, needed + 4096));
+        }
     }
-    if (status != 0)
+    if (status != 0) {
         return 0;
+    }
     ULONG count = *reinterpret_cast<const ULONG*>(buffer.data());
     const auto* entries = reinterpret_cast<const HandleEntry*>(buffer.data() + sizeof(ULONG_PTR));
     DWORD owned = 0;
-    for (ULONG i = 0; i < count; ++i)
+    for (ULONG i = 0; i < count; ++i) {
         owned += entries[i].ownerProcessId == processId;
+    }
     return owned;
 }
 
@@ -71,14 +74,17 @@ ShellHealth MeasureProcess(HANDLE process, HWND clock)
 {
     ShellHealth health;
     health.alive = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
-    if (!GetProcessHandleCount(process, &health.handles) || health.handles == 0)
+    if (!GetProcessHandleCount(process, &health.handles) || health.handles == 0) {
         health.handles = HandlesInSystemTable(GetProcessId(process));
+    }
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof memory;
-    if (GetProcessMemoryInfo(process, &memory, sizeof memory))
+    if (GetProcessMemoryInfo(process, &memory, sizeof memory)) {
         health.residentKb = memory.WorkingSetSize / 1024;
-    if (clock == nullptr)
+    }
+    if (clock == nullptr) {
         return health;
+    }
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
@@ -92,18 +98,22 @@ ShellHealth MeasureProcess(HANDLE process, HWND clock)
 bool ElementTableBounded(std::string& report)
 {
     int held = 0;
-    for (int i = 0; i < kFreshNames; ++i)
+    for (int i = 0; i < kFreshNames; ++i) {
         testkit::PokeElement(FreshName(i), "x");
-    for (int i = 0; i < kFreshNames; ++i)
+    }
+    for (int i = 0; i < kFreshNames; ++i) {
         held += testkit::RequestElement(FreshName(i)).value_or("") == "x";
+    }
     // Under Wine a refused poke reports success: read the value back.
     testkit::PokeElement(FreshName(0), std::string(256, 'v'));
     bool longRefused = testkit::RequestElement(FreshName(0)).value_or("").size() <= 255;
-    for (int i = 0; i < kFreshNames; ++i)
+    for (int i = 0; i < kFreshNames; ++i) {
         testkit::PokeElement(FreshName(i), "");
+    }
     report = "elements: " + std::to_string(held) + " of " + std::to_string(kFreshNames) + " fresh names held";
-    if (!longRefused)
+    if (!longRefused) {
         report += ", a 256-character value taken";
+    }
     return static_cast<std::size_t>(held) <= kElementBound && longRefused;
 }
 

@@ -2,12 +2,12 @@
 # Screenshots of the Calendar, Menu, Advanced and About pages (and of the
 # drop-down lists open), with Horalume running against the stand-in taskbar.
 # Needs a win64 build; run it inside a Wine environment:
-#   scripts/with-wine.sh scripts/shoot-option-pages.sh [directory]
+#   scripts/with-wine.sh shots/option-pages.sh [directory]
 set -u
 cd "$(dirname "$0")/.."
 out=${1:-$PWD/build/screenshots}
 mkdir -p "$out"
-. scripts/horalume-sheet.sh
+. shots/open-sheet.sh
 install_package
 key='HKCU\Software\Horalume'
 wine reg add "$key\\Settings" /v Page /t REG_DWORD /d 2004 /f >/dev/null 2>&1 # opens on "Calendar"

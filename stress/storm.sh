@@ -3,8 +3,8 @@
 # followed by a check of the shell: alive, the clock answering within 100 ms,
 # the element table within its bounds, handles and resident memory within
 # 2 % of where they stood after a warm-up. Run under Wine:
-#   scripts/with-wine.sh bench/storm.sh                    every storm, full counts
-#   scripts/with-wine.sh bench/storm.sh dde=2000 cycles=5  only these, smaller
+#   scripts/with-wine.sh stress/storm.sh                    every storm, full counts
+#   scripts/with-wine.sh stress/storm.sh dde=2000 cycles=5  only these, smaller
 # Storms (and full counts): copydata=4096 (largest size), dde=100000
 # (transactions from four clients), raw=10000 (rounds of raw DDE messages
 # without an item name), cycles=200 (Horalume, then /U),
@@ -30,7 +30,7 @@ for storm in "${storms[@]}"; do
   name=${storm%%=*} count=${storm#*=}
   [ "$count" = "$storm" ] && count=""
   started=$(date +%s)
-  wine "$build/bench/storm/storm.exe" "$name" "$(winepath -w "$package")" $count 2>&1 | tr -d "\r"
+  wine "$build/stress/storm/storm.exe" "$name" "$(winepath -w "$package")" $count 2>&1 | tr -d "\r"
   status=${PIPESTATUS[0]}
   echo "  ($(($(date +%s) - started)) s)"
   [ "$status" -eq 0 ] || failed=$((failed + 1))

@@ -4,7 +4,7 @@
 # taskbar strips are cut out into docs/screenshots/. The clock shows
 # "HH:mm:ss|%DC%" with DC poked as Decitray would. Run under Wine after a
 # win64 build:
-#   scripts/with-wine.sh bench/layout_shots.sh [directory]
+#   scripts/with-wine.sh shots/layouts.sh [directory]
 set -u
 cd "$(dirname "$0")/.."
 out=${1:-$PWD/docs/screenshots}

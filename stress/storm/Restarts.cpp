@@ -24,8 +24,9 @@ bool Restart(testkit::StandInTaskbar& taskbar, const Package& package, RestartCo
 {
     taskbar.Stop();
     counts.closedWithComponent += testkit::WaitUntil([] { return !testkit::IsComponentInstalled(); }, 2000);
-    if (!taskbar.Start())
+    if (!taskbar.Start()) {
         return false;
+    }
     PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     RunAndWait(package.Horalume(), "");
     counts.decimalAgain += ShowsDecimalTime(5000);
@@ -38,22 +39,24 @@ bool TaskbarRestarts(const Package& package, unsigned count)
 {
     SetHoralumeSettings("HH:mm:ss|%DC%");
     testkit::StandInTaskbar taskbar;
-    if (!taskbar.Start())
+    if (!taskbar.Start()) {
         return false;
-    StartedProgram decitray = StartInJob(package.Decitray());
-    if (decitray.process == nullptr || !ShowsDecimalTime(10000)) {
+    }
+    testkit::JobProcess decitray = StartInJob(package.Decitray());
+    if (!decitray.process || !ShowsDecimalTime(10000)) {
         std::printf("restarts: Decitray did not bring decimal time into the clock\n");
         EndProgram(decitray);
         return false;
     }
     RestartCounts counts;
     Restart(taskbar, package, counts); // warm-up
-    ShellHealth before = MeasureProcess(decitray.process, nullptr);
+    ShellHealth before = MeasureProcess(decitray.process.Get(), nullptr);
     counts = RestartCounts();
     unsigned restarted = 0;
-    for (unsigned i = 0; i < count && Restart(taskbar, package, counts); ++i)
+    for (unsigned i = 0; i < count && Restart(taskbar, package, counts); ++i) {
         ++restarted;
-    ShellHealth after = MeasureProcess(decitray.process, nullptr);
+    }
+    ShellHealth after = MeasureProcess(decitray.process.Get(), nullptr);
     ShellHealth shell = MeasureProcess(taskbar.Process(), taskbar.ClockWindow());
     after.alive = after.alive && shell.alive;
     after.answered = shell.answered;

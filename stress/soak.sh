@@ -9,7 +9,7 @@
 # shell and of Decitray; the clock's decimal text sampled every 200 ms. Ends
 # with a verdict: no count more than 2 % above its minute-5 value, both processes
 # alive, no second lost while the component was in.
-#   bench/soak.sh [minutes, default 60]
+#   stress/soak.sh [minutes, default 60]
 # SOAK_CYCLE, SOAK_RESTART and SOAK_FLAT_FROM (minutes) change the schedule
 # for a short run; the log is kept in build/soak/soak-<minutes>min.log.
 set -u
@@ -24,7 +24,7 @@ cmake --preset win64 >/dev/null &&
 package=$PWD/build/soak/package
 rm -rf "$package"
 mkdir -p "$package/Horalume"
-cp "$build/decitray/Decitray.exe" "$build/bench/storm/storm.exe" "$package/"
+cp "$build/decitray/Decitray.exe" "$build/stress/storm/storm.exe" "$package/"
 cp "$build/horalume/loader/Horalume.exe" "$build/clockhook/HORALUME.DLL" "$build/horaset/horaset.exe" \
   "$package/Horalume/"
 log=$PWD/build/soak/soak-${minutes}min.log

@@ -16,8 +16,9 @@ namespace {
 // A taskbar of the storm's own with the component installed from the package.
 bool StartWithComponent(testkit::StandInTaskbar& taskbar, const Package& package)
 {
-    if (taskbar.Start() && testkit::InstallClockComponent(package.Dll()))
+    if (taskbar.Start() && testkit::InstallClockComponent(package.Dll())) {
         return true;
+    }
     std::printf("cannot start the taskbar with the component from %s\n", package.Dll().c_str());
     return false;
 }
@@ -32,15 +33,18 @@ void SendEverySize(unsigned maxSize, std::mt19937_64& random, CopyDataCounts& co
 {
     std::vector<unsigned char> data(maxSize + 1);
     for (unsigned size = 0; size <= maxSize; ++size) {
-        for (unsigned char& byte : data)
+        for (unsigned char& byte : data) {
             byte = static_cast<unsigned char>(random());
+        }
         for (ULONG_PTR dwData : {ULONG_PTR(0), static_cast<ULONG_PTR>(random() | 1)}) {
             ++counts.sent;
-            if (testkit::SendCopyData(dwData, data.data(), size) == 0)
+            if (testkit::SendCopyData(dwData, data.data(), size) == 0) {
                 continue;
+            }
             ++counts.accepted;
-            if (size != kClockSettingsSize || dwData != hookapi::kSettingsCopyDataId)
+            if (size != kClockSettingsSize || dwData != hookapi::kSettingsCopyDataId) {
                 ++counts.wronglyAccepted;
+            }
         }
     }
 }
@@ -111,8 +115,9 @@ bool RawDdeStorm(const Package& package, unsigned rounds)
 bool CopyDataStorm(const Package& package, unsigned maxSize)
 {
     testkit::StandInTaskbar taskbar;
-    if (!StartWithComponent(taskbar, package))
+    if (!StartWithComponent(taskbar, package)) {
         return false;
+    }
     std::mt19937_64 random(536);
     CopyDataCounts warmUp;
     SendEverySize(600, random, warmUp);
@@ -135,8 +140,9 @@ bool CopyDataStorm(const Package& package, unsigned maxSize)
 bool DdeStorm(const Package& package, unsigned count, unsigned clients)
 {
     testkit::StandInTaskbar taskbar;
-    if (!StartWithComponent(taskbar, package) || clients == 0)
+    if (!StartWithComponent(taskbar, package) || clients == 0) {
         return false;
+    }
     RunStormClients(count / 100 + 1, 1, 7); // warm-up
     ShellHealth before = MeasureProcess(taskbar.Process(), taskbar.ClockWindow());
 
@@ -154,8 +160,9 @@ bool InstallCycles(const Package& package, unsigned count)
 {
     SetHoralumeSettings(nullptr);
     testkit::StandInTaskbar taskbar;
-    if (!taskbar.Start())
+    if (!taskbar.Start()) {
         return false;
+    }
     unsigned installed = 0, removed = 0;
     auto cycle = [&] {
         RunAndWait(package.Horalume(), "");
@@ -166,8 +173,9 @@ bool InstallCycles(const Package& package, unsigned count)
     cycle(); // warm-up
     ShellHealth before = MeasureProcess(taskbar.Process(), taskbar.ClockWindow());
     installed = removed = 0;
-    for (unsigned i = 0; i < count; ++i)
+    for (unsigned i = 0; i < count; ++i) {
         cycle();
+    }
     ShellHealth after = MeasureProcess(taskbar.Process(), taskbar.ClockWindow());
     std::string line = std::to_string(count) + " cycles, " + std::to_string(installed) + " installed, " +
                        std::to_string(removed) + " removed";

@@ -2,12 +2,12 @@
 # Screenshots of the Clock and Tooltip / Copy pages, of the format-element
 # picker open over the Clock page and of the text colour chooser, with
 # Horalume running against the stand-in taskbar. Needs a win64 build; run it inside a Wine environment:
-#   scripts/with-wine.sh scripts/shoot-pages.sh [directory]
+#   scripts/with-wine.sh shots/pages.sh [directory]
 set -u
 cd "$(dirname "$0")/.."
 out=${1:-$PWD/build/screenshots}
 mkdir -p "$out"
-. scripts/horalume-sheet.sh
+. shots/open-sheet.sh
 install_package
 wine reg add 'HKCU\Software\Horalume\Settings' /v ClockFormatString /t REG_SZ /d 'ddd d MMM|>HH:mm:ss' /f >/dev/null 2>&1
 open_sheet

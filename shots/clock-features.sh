@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the clock's tooltip, calendar and right-click menu on the
 # stand-in taskbar. Run under Wine after a win64 build:
-#   scripts/with-wine.sh bench/clock_features_shot.sh [directory]
+#   scripts/with-wine.sh shots/clock-features.sh [directory]
 set -u
 cd "$(dirname "$0")/.."
 out=${1:-$PWD}

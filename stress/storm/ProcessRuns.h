@@ -2,6 +2,9 @@
 // DDE clients.
 #pragma once
 
+#include "JobProcess.h"
+#include "Win32Handles.h"
+
 #include <windows.h>
 
 #include <string>
@@ -10,20 +13,17 @@
 // it; its exit code, or -1 when it did not start or end in time.
 int RunAndWait(const std::string& program, const std::string& arguments, DWORD creationFlags = 0);
 
-// Starts the program in its own directory; its process handle, or null.
-HANDLE StartInItsFolder(const std::string& program, const std::string& arguments);
-// Waits for the process and closes its handle; its exit code, or -1 (then
-// it is ended) when it did not end in time.
-int WaitForExit(HANDLE process, DWORD timeoutMs);
+// Starts the program in its own directory; its process, or none.
+UniqueHandle StartInItsFolder(const std::string& program, const std::string& arguments);
+// Waits for the process; its exit code, or -1 (then it is ended) when it did
+// not end in time.
+int WaitForExit(const UniqueHandle& process, DWORD timeoutMs);
 
 // Starts the program in its own directory inside a job that ends it (and
-// what it started) when the job handle closes; null on failure.
-struct StartedProgram {
-    HANDLE job = nullptr;
-    HANDLE process = nullptr;
-};
-StartedProgram StartInJob(const std::string& program);
-void EndProgram(StartedProgram& program);
+// what it started) when the job handle closes; no process on failure.
+testkit::JobProcess StartInJob(const std::string& program);
+// Ends the job's processes and waits for the program to be gone.
+void EndProgram(testkit::JobProcess& program);
 
 // Runs `clients` copies of this program as DDE clients of countEach
 // transactions each, all at once; returns how many failed.

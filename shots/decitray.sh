@@ -2,7 +2,7 @@
 # Screenshots of Decitray at work: the stand-in taskbar's clock showing
 # "%DC%|%DD%" fed by Decitray, then with Decitray's tray menu open, then with
 # its About dialog. Run under Wine:
-#   cmake --build --preset win64 && scripts/with-wine.sh bench/decitray_shot.sh [out-prefix]
+#   cmake --build --preset win64 && scripts/with-wine.sh shots/decitray.sh [out-prefix]
 set -u
 cd "$(dirname "$0")/.."
 out=${1:-$PWD/decitray-shot}
@@ -10,7 +10,7 @@ build=$PWD/build/win64
 ctl="$build/taskbar/testing/clockctl.exe"
 dir=$(mktemp -d /tmp/decitray-shot.XXXXXX)
 mkdir -p "$dir/Horalume"
-cp "$build/decitray/tests/decitray_loader_stub.exe" "$dir/Horalume/Horalume.exe"
+cp "$build/taskbar/testing/fake_horalume.exe" "$dir/Horalume/Horalume.exe"
 
 wine "$build/taskbar/taskbar.exe" >/dev/null 2>&1 &
 taskbar=$!

@@ -39,7 +39,7 @@ constexpr HorasetCase kHorasetCases[] = {
 struct SoakRun {
     const Package& package;
     testkit::StandInTaskbar taskbar;
-    StartedProgram decitray;
+    testkit::JobProcess decitray;
     ClockWatch watch;
     SoakActions actions;
 };
@@ -76,7 +76,7 @@ void RunHorasetCase(SoakRun& run, unsigned index)
 void ChangeAndCancelSheet(SoakRun& run)
 {
     ++run.actions.sheetsOpened;
-    HANDLE horalume = StartInItsFolder(run.package.Horalume(), "");
+    UniqueHandle horalume = StartInItsFolder(run.package.Horalume(), "");
     HWND sheet = nullptr;
     bool shown = testkit::WaitUntil(
         [&] {
@@ -91,7 +91,7 @@ void ChangeAndCancelSheet(SoakRun& run)
         run.actions.sheetsChanged += testkit::WaitForClockText("soak", 5000);
         PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     }
-    bool ended = horalume != nullptr && WaitForExit(horalume, 15000) >= 0;
+    bool ended = horalume && WaitForExit(horalume, 15000) >= 0;
     run.actions.sheetsCancelled += shown && ended && testkit::WaitForClockText([](const std::string& text) {
                                        return text.find("soak") == std::string::npos;
                                    });
@@ -160,7 +160,7 @@ bool StartSoak(SoakRun& run)
         return false;
     }
     run.decitray = StartInJob(run.package.Decitray());
-    if (run.decitray.process == nullptr || !ShowsDecimalTime(15000)) {
+    if (!run.decitray.process || !ShowsDecimalTime(15000)) {
         std::printf("soak: Decitray did not bring decimal time into the clock\n");
         return false;
     }
@@ -171,7 +171,7 @@ bool StartSoak(SoakRun& run)
 
 bool Soak(const Package& package, const SoakSchedule& schedule)
 {
-    SoakRun run{package, {}, {}, {}, {}};
+    SoakRun run{package, {}, testkit::JobProcess(), {}, {}};
     if (!StartSoak(run)) {
         EndProgram(run.decitray);
         return false;
@@ -181,10 +181,10 @@ bool Soak(const Package& package, const SoakSchedule& schedule)
     DWORD start = GetTickCount();
     unsigned horasetRun = 0;
     for (unsigned minute = 0; minute < schedule.minutes; ++minute) {
-        log.Minute(minute, run.taskbar.Process(), run.decitray.process, run.watch.Counts(), run.actions);
+        log.Minute(minute, run.taskbar.Process(), run.decitray.process.Get(), run.watch.Counts(), run.actions);
         RunMinute(run, schedule, minute, start + (minute + 1) * 60000, horasetRun);
     }
-    log.Minute(schedule.minutes, run.taskbar.Process(), run.decitray.process, run.watch.Counts(), run.actions);
+    log.Minute(schedule.minutes, run.taskbar.Process(), run.decitray.process.Get(), run.watch.Counts(), run.actions);
     run.watch.Stop();
     EndProgram(run.decitray);
     testkit::RemoveClockComponent(package.Dll());

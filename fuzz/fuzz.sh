@@ -3,7 +3,7 @@
 # one after another at the lowest priority, and prints executions and
 # findings per target:
 #
-#   bench/fuzz.sh [seconds] [target...]        FUZZ_RUNS=N stops each after N executions
+#   fuzz/fuzz.sh [seconds] [target...]        FUZZ_RUNS=N stops each after N executions
 #
 # Each target starts from its committed seeds (fuzz/corpus/<target>) and the
 # inputs earlier runs found (build/fuzz-corpus/<target>); a crashing input is
