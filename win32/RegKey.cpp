@@ -1,10 +1,23 @@
 #include "RegKey.h"
 
+#include "StoredFields.h"
 #include "WidePath.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
+
+std::string JoinKeyPath(const char* path, const char* subkey)
+{
+    std::string joined = path ? path : "";
+    if (subkey && *subkey) {
+        if (!joined.empty()) {
+            joined += '\\';
+        }
+        joined += subkey;
+    }
+    return joined;
+}
 
 // Reads a whole value, whatever its size, with its type. Values may change
 // between the size query and the read, so a grown value is asked for again.

@@ -4,6 +4,7 @@
 #include "HookApi.h"
 #include "ModuleOf.h"
 #include "RecordingDdeServer.h"
+#include "RegKey.h"
 #include "TaskbarClock.h"
 #include "TaskbarTestKit.h"
 #include "TolerantTimer.h"
@@ -124,6 +125,16 @@ TEST(OwnersTest, PutReleasesTheHeldHandleAndTakesTheOneTheCallWrites)
     EXPECT_EQ(OpenEventA(SYNCHRONIZE, FALSE, "Win32KitPutTest"), nullptr) << "the held event was closed";
     *slot = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     EXPECT_EQ(event.Get(), *slot);
+}
+
+TEST(JoinKeyPath, AddsOneBackslashOnlyBetweenTwoParts)
+{
+    EXPECT_EQ(JoinKeyPath("Software\\Horalume", "Settings"), "Software\\Horalume\\Settings");
+    EXPECT_EQ(JoinKeyPath("Software\\Horalume", ""), "Software\\Horalume");
+    EXPECT_EQ(JoinKeyPath("Software\\Horalume", nullptr), "Software\\Horalume");
+    EXPECT_EQ(JoinKeyPath("", "Settings"), "Settings");
+    EXPECT_EQ(JoinKeyPath(nullptr, "Settings"), "Settings");
+    EXPECT_EQ(JoinKeyPath(nullptr, nullptr), "");
 }
 
 TEST(ClipboardTest, CopiesTheTextAndLeavesTheClipboardClosed)
