@@ -1,8 +1,8 @@
 #include "StartUp.h"
 
-#include "ClockHook.h"
 #include "CommandLine.h"
 #include "HoralumeResources.h"
+#include "InstallHandshake.h"
 #include "LoaderMessages.h"
 #include "PropertiesSheet.h"
 #include "SheetPosition.h"
@@ -61,7 +61,7 @@ static void RunSheetMessageLoop(HWND sheet)
 // An overlay the component put up is the clock afterwards.
 static bool InstallWhenMissing(HINSTANCE instance, TaskbarClock& clock)
 {
-    if (!HookClock(instance, clock, true)) {
+    if (!InstallComponent(instance, clock)) {
         return false;
     }
     clock = FindLoaderClock();
@@ -81,7 +81,7 @@ static void OpenSheet(HINSTANCE instance, const TaskbarClock& clock)
     state.session.clockWindow = clock.clock;
     state.system.isNT = IsWindowsNT();
     state.system.rsrc32Available = ProbeResourceMeter();
-    state.removeComponent = [instance, clock] { return HookClock(instance, clock, false); };
+    state.removeComponent = [instance, clock] { return RemoveComponent(instance, clock); };
     PropertiesSheet sheet(state);
     HWND window = sheet.Open();
     if (window != nullptr) {
@@ -103,7 +103,7 @@ static void RunAsOnlyCopy(HINSTANCE instance, bool uninstall)
     }
     if (IsComponentInstalled()) {
         if (uninstall) {
-            HookClock(instance, clock, false);
+            RemoveComponent(instance, clock);
             return;
         }
     } else if (uninstall || !InstallWhenMissing(instance, clock)) {

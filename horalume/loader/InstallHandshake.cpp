@@ -1,4 +1,4 @@
-#include "ClockHook.h"
+#include "InstallHandshake.h"
 
 #include "HookApi.h"
 #include "HoralumeResources.h"
@@ -60,7 +60,7 @@ static UINT AwaitCompletion(HINSTANCE instance, HANDLE completed, bool install)
 
 // The hand-shake itself; returns the failure's message, or 0. Every handle it
 // obtains is released on return: hook first, then event, then library.
-static UINT RunHandshake(HINSTANCE instance, const TaskbarClock& target, bool install)
+static UINT ExchangeWithComponent(HINSTANCE instance, const TaskbarClock& target, bool install)
 {
     UniqueLibrary library(LoadLibraryW(hookapi::kLibraryName));
     if (!library) {
@@ -95,9 +95,9 @@ static UINT RunHandshake(HINSTANCE instance, const TaskbarClock& target, bool in
     return AwaitCompletion(instance, completed.Get(), install);
 }
 
-bool HookClock(HINSTANCE instance, const TaskbarClock& clock, bool install)
+static bool RunHandshake(HINSTANCE instance, const TaskbarClock& clock, bool install)
 {
-    UINT failure = RunHandshake(instance, clock, install);
+    UINT failure = ExchangeWithComponent(instance, clock, install);
     // A component that cannot install undoes itself and still reports; only
     // its mutex tells that it stayed.
     if (failure == 0 && install && !InstalledMutexExists(SYNCHRONIZE)) {
@@ -107,4 +107,14 @@ bool HookClock(HINSTANCE instance, const TaskbarClock& clock, bool install)
         ShowLoaderMessage(instance, nullptr, failure, install ? IDS_CAPTION_INSTALL : IDS_CAPTION_REMOVE, MB_ICONERROR);
     }
     return failure == 0;
+}
+
+bool InstallComponent(HINSTANCE instance, const TaskbarClock& clock)
+{
+    return RunHandshake(instance, clock, true);
+}
+
+bool RemoveComponent(HINSTANCE instance, const TaskbarClock& clock)
+{
+    return RunHandshake(instance, clock, false);
 }
