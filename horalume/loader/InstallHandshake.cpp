@@ -3,9 +3,9 @@
 #include "HookApi.h"
 #include "HoralumeResources.h"
 #include "InstallWait.h"
-#include "LoaderMessages.h"
 #include "RegKey.h"
 #include "SettingsStore.h"
+#include "TableMessages.h"
 #include "TaskbarClock.h"
 #include "Win32Handles.h"
 
@@ -44,7 +44,7 @@ static UINT AwaitCompletion(HINSTANCE instance, HANDLE completed, bool install)
         [completed](std::uint32_t milliseconds) {
             return WaitForSingleObject(completed, milliseconds) == WAIT_OBJECT_0;
         },
-        [instance] { ShowLoaderMessage(instance, nullptr, IDS_LOAD_SLOW, IDS_CAPTION_INSTALL, MB_ICONWARNING); },
+        [instance] { ShowTableMessage(instance, nullptr, IDS_LOAD_SLOW, IDS_CAPTION_INSTALL, MB_ICONWARNING); },
         WriteInstallTime,
     };
     switch (AwaitComponent(ReadInstallTime(), install, steps)) {
@@ -104,7 +104,7 @@ static bool RunHandshake(HINSTANCE instance, const TaskbarClock& clock, bool ins
         failure = IDS_CANNOT_HOOK;
     }
     if (failure != 0) {
-        ShowLoaderMessage(instance, nullptr, failure, install ? IDS_CAPTION_INSTALL : IDS_CAPTION_REMOVE, MB_ICONERROR);
+        ShowTableMessage(instance, nullptr, failure, install ? IDS_CAPTION_INSTALL : IDS_CAPTION_REMOVE, MB_ICONERROR);
     }
     return failure == 0;
 }

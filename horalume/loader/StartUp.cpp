@@ -3,10 +3,10 @@
 #include "CommandLine.h"
 #include "HoralumeResources.h"
 #include "InstallHandshake.h"
-#include "LoaderMessages.h"
 #include "PropertiesSheet.h"
 #include "SheetPosition.h"
 #include "SheetState.h"
+#include "TableMessages.h"
 #include "TaskbarClock.h"
 #include "Win32Handles.h"
 
@@ -93,12 +93,11 @@ static void RunAsOnlyCopy(HINSTANCE instance, bool uninstall)
 {
     TaskbarClock clock = FindLoaderClock();
     if (clock.tray == nullptr) {
-        ShowLoaderMessage(instance, nullptr, IDS_NO_CLOCK, IDS_HORALUME, MB_ICONERROR);
+        ShowTableMessage(instance, nullptr, IDS_NO_CLOCK, IDS_HORALUME, MB_ICONERROR);
         return;
     }
     if (clock.clock != nullptr && !IsWindowVisible(clock.clock) &&
-        ShowLoaderMessage(instance, nullptr, IDS_CLOCK_HIDDEN, IDS_HORALUME, MB_ICONWARNING | MB_OKCANCEL) ==
-            IDCANCEL) {
+        ShowTableMessage(instance, nullptr, IDS_CLOCK_HIDDEN, IDS_HORALUME, MB_ICONWARNING | MB_OKCANCEL) == IDCANCEL) {
         return;
     }
     if (IsComponentInstalled()) {

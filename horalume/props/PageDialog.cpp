@@ -2,9 +2,9 @@
 
 #include "HelpFile.h"
 #include "HoralumeResources.h"
-#include "LoaderMessages.h"
 #include "Pages.h"
 #include "RegKey.h"
+#include "TableMessages.h"
 #include "Win32Handles.h"
 #include "WindowBinding.h"
 
@@ -139,7 +139,7 @@ void PageDialog::WarnAboutResourceMeter()
     settings.Create(HKEY_CURRENT_USER, kHoralumeKey, kSettingsSubkey);
     if (settings.ReadBool("WarnRSRC32", true)) {
         HWND sheet = GetParent(window_);
-        if (ShowLoaderMessage(state_.instance, sheet, IDS_RSRC32_MISSING, IDS_HORALUME, MB_ICONWARNING | MB_YESNO) ==
+        if (ShowTableMessage(state_.instance, sheet, IDS_RSRC32_MISSING, IDS_HORALUME, MB_ICONWARNING | MB_YESNO) ==
             IDYES) {
             ShowHelpTopic(sheet, IDH_RSRC32_MISSING);
         }
@@ -179,7 +179,7 @@ bool PageDialog::OnOk()
     }
     const LONG error = state_.session.Save();
     if (error != ERROR_SUCCESS) {
-        ShowLoaderError(state_.instance, GetParent(window_), IDS_SAVE_FAILED, IDS_HORALUME, static_cast<DWORD>(error));
+        ShowTableError(state_.instance, GetParent(window_), IDS_SAVE_FAILED, IDS_HORALUME, static_cast<DWORD>(error));
         return false;
     }
     state_.okDone = true;
