@@ -23,7 +23,7 @@ public:
 
 private:
     PageCommand ChooseCalendarFont(HWND page);
-    PageCommand OnCalendarPageClick(HWND page, int control);
+    PageCommand OnClick(HWND page, int control);
 
     HINSTANCE instance_;
     ClockSettings& record_;
@@ -94,7 +94,7 @@ PageCommand CalendarPage::ChooseCalendarFont(HWND page)
     return PageCommand::Changed;
 }
 
-PageCommand CalendarPage::OnCalendarPageClick(HWND page, int control)
+PageCommand CalendarPage::OnClick(HWND page, int control)
 {
     ClockSettings& settings = record_;
     if (control >= IDC_HIGHLIGHT_SUNDAY && control < IDC_HIGHLIGHT_SUNDAY + kDaysInWeek) {
@@ -130,7 +130,7 @@ PageCommand CalendarPage::OnCommand(HWND page, int control, int code)
     if (control == IDC_FIRST_DAY) {
         return code == CBN_SELCHANGE ? ChooseFirstDay(page, record_) : PageCommand::Ignored;
     }
-    return code == BN_CLICKED ? OnCalendarPageClick(page, control) : PageCommand::Ignored;
+    return code == BN_CLICKED ? OnClick(page, control) : PageCommand::Ignored;
 }
 
 std::unique_ptr<SheetPage> MakeCalendarPage(HINSTANCE instance, ClockSettings& record, const PageChoosers& choosers)

@@ -25,7 +25,7 @@ public:
 private:
     PageCommand ChooseColour(HWND page, UINT titleId, std::uint32_t& colour);
     PageCommand ChooseClockFont(HWND page);
-    PageCommand OnClockPageClick(HWND page, int control);
+    PageCommand OnClick(HWND page, int control);
 
     HINSTANCE instance_;
     SettingsSession& session_;
@@ -90,7 +90,7 @@ static PageCommand OnClockPageEdit(HWND page, ClockSettings& settings, int contr
     }
 }
 
-PageCommand ClockPage::OnClockPageClick(HWND page, int control)
+PageCommand ClockPage::OnClick(HWND page, int control)
 {
     ClockSettings& settings = session_.record;
     switch (control) {
@@ -162,7 +162,7 @@ PageCommand ClockPage::OnCommand(HWND page, int control, int code)
 {
     switch (code) {
     case BN_CLICKED:
-        return OnClockPageClick(page, control);
+        return OnClick(page, control);
     case EN_CHANGE:
         return OnClockPageEdit(page, session_.record, control);
     default:

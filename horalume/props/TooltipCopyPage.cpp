@@ -19,7 +19,7 @@ public:
 
 private:
     void PickFormatElement(HWND page, int formatBox);
-    PageCommand OnTooltipCopyPageClick(HWND page, int control);
+    PageCommand OnClick(HWND page, int control);
 
     HINSTANCE instance_;
     ClockSettings& record_;
@@ -70,7 +70,7 @@ static PageCommand OnTooltipCopyPageEdit(HWND page, ClockSettings& settings, int
     }
 }
 
-PageCommand TooltipCopyPage::OnTooltipCopyPageClick(HWND page, int control)
+PageCommand TooltipCopyPage::OnClick(HWND page, int control)
 {
     ClockSettings& settings = record_;
     switch (control) {
@@ -154,7 +154,7 @@ PageCommand TooltipCopyPage::OnCommand(HWND page, int control, int code)
 {
     switch (code) {
     case BN_CLICKED:
-        return OnTooltipCopyPageClick(page, control);
+        return OnClick(page, control);
     case EN_CHANGE:
         return OnTooltipCopyPageEdit(page, record_, control);
     default:
