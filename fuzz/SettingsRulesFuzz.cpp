@@ -8,6 +8,7 @@
 #include "ClockFormat.h"
 #include "FontDescription.h"
 #include "SettingsRules.h"
+#include "StoredFields.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,5 +1,8 @@
 #include "Clipboard.h"
 
+#include "ScopeExit.h"
+#include "Win32Handles.h"
+
 #include <cstring>
 
 // Another program may hold the clipboard for a moment.
@@ -17,26 +20,25 @@ static bool OpenClipboardPatiently(HWND owner)
 
 bool CopyTextToClipboard(HWND owner, const std::string& text)
 {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (memory == nullptr) {
+    UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+    if (!memory) {
         return false;
     }
-    void* bytes = GlobalLock(memory);
+    void* bytes = GlobalLock(memory.Get());
     if (bytes == nullptr) {
-        GlobalFree(memory);
         return false;
     }
     std::memcpy(bytes, text.c_str(), text.size() + 1);
-    GlobalUnlock(memory);
+    GlobalUnlock(memory.Get());
 
-    bool copied = false;
-    if (OpenClipboardPatiently(owner)) {
-        EmptyClipboard();
-        copied = SetClipboardData(CF_TEXT, memory) != nullptr;
-        CloseClipboard();
+    if (!OpenClipboardPatiently(owner)) {
+        return false;
     }
-    if (!copied) {
-        GlobalFree(memory); // the clipboard took no ownership
+    const ScopeExit close([] { CloseClipboard(); });
+    EmptyClipboard();
+    if (SetClipboardData(CF_TEXT, memory.Get()) == nullptr) {
+        return false;
     }
-    return copied;
+    memory.Release(); // the clipboard owns it now
+    return true;
 }

@@ -1,10 +1,23 @@
 #include "RegKey.h"
 
+#include "StoredFields.h"
 #include "WidePath.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
+
+std::string JoinKeyPath(const char* path, const char* subkey)
+{
+    std::string joined = path ? path : "";
+    if (subkey && *subkey) {
+        if (!joined.empty()) {
+            joined += '\\';
+        }
+        joined += subkey;
+    }
+    return joined;
+}
 
 // Reads a whole value, whatever its size, with its type. Values may change
 // between the size query and the read, so a grown value is asked for again.
@@ -33,10 +46,8 @@ static bool QueryValue(HKEY key, const char* name, DWORD& type, std::vector<BYTE
 
 bool RegKeyReader::Open(HKEY root, const char* path, const char* subkey)
 {
-    Close();
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(root, JoinKeyPath(path, subkey).c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
-        key_.Reset(key);
+    if (RegOpenKeyExA(root, JoinKeyPath(path, subkey).c_str(), 0, KEY_READ, key_.Put()) != ERROR_SUCCESS) {
+        key_.Release(); // nothing was opened, whatever the call left in the slot
     }
     return IsOpen();
 }
@@ -50,8 +61,9 @@ std::int32_t RegKeyReader::ReadDword(const char* name, std::int32_t defaultValue
     DWORD value = 0;
     DWORD size = sizeof value;
     if (RegQueryValueExA(key_.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
-        type != REG_DWORD || size != sizeof value)
+        type != REG_DWORD || size != sizeof value) {
         return defaultValue;
+    }
     return static_cast<std::int32_t>(value);
 }
 
@@ -131,11 +143,9 @@ bool RegKeyWriter::Check(LONG result) const
 
 bool RegKeyWriter::Create(HKEY root, const char* path, const char* subkey)
 {
-    Close();
-    HKEY key = nullptr;
-    if (Check(RegCreateKeyExA(root, JoinKeyPath(path, subkey).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                              KEY_ALL_ACCESS, nullptr, &key, nullptr))) {
-        key_.Reset(key);
+    if (!Check(RegCreateKeyExA(root, JoinKeyPath(path, subkey).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                               KEY_ALL_ACCESS, nullptr, key_.Put(), nullptr))) {
+        key_.Release(); // nothing was created, whatever the call left in the slot
     }
     return IsOpen();
 }

@@ -2,7 +2,6 @@
 // Missing keys, missing values and values of another type read as defaults.
 #pragma once
 
-#include "SettingsRules.h" // JoinKeyPath, clamps, CopyTextField
 #include "Win32Handles.h"
 
 #include <windows.h>
@@ -10,6 +9,9 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+
+// Joins a path and a subkey with one backslash; an empty or missing part adds none.
+std::string JoinKeyPath(const char* path, const char* subkey);
 
 class RegKeyReader {
 public:

@@ -40,6 +40,13 @@ public:
         }
         handle_ = handle;
     }
+    // Releases the held handle and returns the empty slot, for a call that
+    // hands its handle back through an out-parameter.
+    H* Put()
+    {
+        Reset();
+        return &handle_;
+    }
 
 private:
     H handle_;
@@ -70,6 +77,9 @@ struct RegistryKey {
 struct WinEventHook {
     void operator()(HWINEVENTHOOK hook) const { UnhookWinEvent(hook); }
 };
+struct GlobalMemory {
+    void operator()(HGLOBAL memory) const { GlobalFree(memory); }
+};
 } // namespace win32free
 
 using UniqueHandle = UniqueWin32<HANDLE, win32free::KernelHandle>;
@@ -86,6 +96,8 @@ using UniqueMemoryDC = UniqueWin32<HDC, win32free::MemoryDC>;
 using UniqueMenu = UniqueWin32<HMENU, win32free::Menu>;
 using UniqueRegKey = UniqueWin32<HKEY, win32free::RegistryKey>;
 using UniqueWinEventHook = UniqueWin32<HWINEVENTHOOK, win32free::WinEventHook>;
+// Memory from GlobalAlloc that nobody (such as the clipboard) has taken over.
+using UniqueGlobal = UniqueWin32<HGLOBAL, win32free::GlobalMemory>;
 
 // A window's DC from GetDC, given back with ReleaseDC.
 class WindowDC {
@@ -164,12 +176,10 @@ public:
     // Starts a new instance (after ending the held one); false if DDEML refused.
     bool Initialize(PFNCALLBACK callback, DWORD flags)
     {
-        Reset();
-        DWORD id = 0;
-        if (DdeInitializeA(&id, callback, flags, 0) != DMLERR_NO_ERROR) {
+        if (DdeInitializeA(Put(), callback, flags, 0) != DMLERR_NO_ERROR) {
+            id_ = 0;
             return false;
         }
-        id_ = id;
         return true;
     }
     DWORD Get() const { return id_; }
@@ -186,6 +196,12 @@ public:
             DdeUninitialize(id_);
         }
         id_ = id;
+    }
+    // Ends the held instance and returns the empty slot for DdeInitializeA.
+    DWORD* Put()
+    {
+        Reset();
+        return &id_;
     }
 
 private:

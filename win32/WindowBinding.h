@@ -1,9 +1,12 @@
 // The one way a window or dialog procedure finds its object: the object is
-// handed over at creation (CreateWindowExA's last argument, or the lParam of
-// CreateDialogParamA/DialogBoxParamA) and kept with the window.
+// handed over at creation (CreateWindowExA's last argument, the lParam of
+// CreateDialogParamA/DialogBoxParamA, or a property page's own lParam) and
+// kept with the window.
 #pragma once
 
 #include <windows.h>
+
+#include <prsht.h>
 
 // For a window procedure: on WM_NCCREATE keeps the object from
 // lpCreateParams; for every later message returns it. Null before that and
@@ -32,6 +35,13 @@ LRESULT CALLBACK BoundWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     return (self->*Handle)(message, wParam, lParam);
 }
 
+// The object bound to a dialog, also for code outside its procedure (tests);
+// null before WM_INITDIALOG.
+template <typename T> T* DialogObject(HWND dialog)
+{
+    return reinterpret_cast<T*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
 // For a dialog procedure: on WM_INITDIALOG keeps the object from lParam; for
 // every later message returns it. Null for the messages before WM_INITDIALOG.
 template <typename T> T* BoundDialogObject(HWND dialog, UINT message, LPARAM lParam)
@@ -40,7 +50,17 @@ template <typename T> T* BoundDialogObject(HWND dialog, UINT message, LPARAM lPa
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         return reinterpret_cast<T*>(lParam);
     }
-    return reinterpret_cast<T*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    return DialogObject<T>(dialog);
+}
+
+// The same for a property page: its WM_INITDIALOG brings the page
+// description, whose own lParam is the object.
+template <typename T> T* BoundPageObject(HWND page, UINT message, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        lParam = reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam;
+    }
+    return BoundDialogObject<T>(page, message, lParam);
 }
 
 // Lets go of the object, from WM_NCDESTROY: no message reaches it afterwards.

@@ -1,12 +1,13 @@
 #include "StartUp.h"
 
-#include "ClockHook.h"
 #include "CommandLine.h"
 #include "HoralumeResources.h"
-#include "LoaderMessages.h"
-#include "LoaderState.h"
+#include "InstallHandshake.h"
 #include "PropertiesSheet.h"
 #include "SheetPosition.h"
+#include "SheetState.h"
+#include "TableMessages.h"
+#include "TaskbarClock.h"
 #include "Win32Handles.h"
 
 #include <prsht.h>
@@ -57,46 +58,30 @@ static void RunSheetMessageLoop(HWND sheet)
 }
 
 // Installs the component when it is missing; false when the run ends here.
-static bool InstallWhenMissing(LoaderState& state)
+// An overlay the component put up is the clock afterwards.
+static bool InstallWhenMissing(HINSTANCE instance, TaskbarClock& clock)
 {
-    if (!HookClock(state, true)) {
+    if (!InstallComponent(instance, clock)) {
         return false;
     }
-    FindClockWindow(state);       // an overlay the component put up is the clock now
-    if (state.session.Reload()) { // "ShowProperties" 0: a silent start
-        state.session.Push();
+    clock = FindLoaderClock();
+    SettingsSession session;
+    session.clockWindow = clock.clock;
+    if (session.Reload()) { // "ShowProperties" 0: a silent start
+        session.Push();
         return false;
     }
     return true;
 }
 
-static bool RemoveComponent(const LoaderState& state)
+static void OpenSheet(HINSTANCE instance, const TaskbarClock& clock)
 {
-    return HookClock(state, false);
-}
-
-static void RunAsOnlyCopy(LoaderState& state, bool uninstall)
-{
-    state.isNT = IsWindowsNT();
-    if (!FindClockWindow(state)) {
-        ShowLoaderMessage(state.instance, nullptr, IDS_NO_CLOCK, IDS_HORALUME, MB_ICONERROR);
-        return;
-    }
-    if (state.session.clockWindow != nullptr && !IsWindowVisible(state.session.clockWindow) &&
-        ShowLoaderMessage(state.instance, nullptr, IDS_CLOCK_HIDDEN, IDS_HORALUME, MB_ICONWARNING | MB_OKCANCEL) ==
-            IDCANCEL) {
-        return;
-    }
-    if (IsComponentInstalled()) {
-        if (uninstall) {
-            RemoveComponent(state);
-            return;
-        }
-    } else if (uninstall || !InstallWhenMissing(state)) {
-        return;
-    }
-    state.rsrc32Available = ProbeResourceMeter();
-    state.removeComponent = RemoveComponent;
+    SheetState state;
+    state.instance = instance;
+    state.session.clockWindow = clock.clock;
+    state.system.isNT = IsWindowsNT();
+    state.system.rsrc32Available = ProbeResourceMeter();
+    state.removeComponent = [instance, clock] { return RemoveComponent(instance, clock); };
     PropertiesSheet sheet(state);
     HWND window = sheet.Open();
     if (window != nullptr) {
@@ -104,15 +89,35 @@ static void RunAsOnlyCopy(LoaderState& state, bool uninstall)
     }
 }
 
+static void RunAsOnlyCopy(HINSTANCE instance, bool uninstall)
+{
+    TaskbarClock clock = FindLoaderClock();
+    if (clock.tray == nullptr) {
+        ShowTableMessage(instance, nullptr, IDS_NO_CLOCK, IDS_HORALUME, MB_ICONERROR);
+        return;
+    }
+    if (clock.clock != nullptr && !IsWindowVisible(clock.clock) &&
+        ShowTableMessage(instance, nullptr, IDS_CLOCK_HIDDEN, IDS_HORALUME, MB_ICONWARNING | MB_OKCANCEL) == IDCANCEL) {
+        return;
+    }
+    if (IsComponentInstalled()) {
+        if (uninstall) {
+            RemoveComponent(instance, clock);
+            return;
+        }
+    } else if (uninstall || !InstallWhenMissing(instance, clock)) {
+        return;
+    }
+    OpenSheet(instance, clock);
+}
+
 int RunHoralume(HINSTANCE instance, int argc, char** argv)
 {
-    LoaderState state;
-    state.instance = instance;
     UniqueHandle running(CreateMutexA(nullptr, TRUE, "HoralumeRunning"));
     if (running && GetLastError() == ERROR_ALREADY_EXISTS) {
         ShowRunningSheet(instance);
     } else {
-        RunAsOnlyCopy(state, WantsUninstall(argc, argv));
+        RunAsOnlyCopy(instance, WantsUninstall(argc, argv));
     }
     return 0;
 }

@@ -7,26 +7,40 @@
 
 #include <shellapi.h>
 
+namespace {
+class AboutPage final : public SheetPage {
+public:
+    AboutPage(HINSTANCE instance, const PageFonts& fonts) : instance_(instance), fonts_(fonts) {}
+
+    void Init(HWND page) override;
+    PageCommand OnCommand(HWND page, int control, int code) override;
+
+private:
+    HINSTANCE instance_;
+    const PageFonts& fonts_;
+};
+} // namespace
+
 static bool IsLink(int control)
 {
     return control == IDC_WEB_LINK || control == IDC_MAIL_LINK;
 }
 
-void InitAboutPage(HWND page, LoaderState& state)
+void AboutPage::Init(HWND page)
 {
-    if (state.linkFont) {
-        SendDlgItemMessageA(page, IDC_WEB_LINK, WM_SETFONT, reinterpret_cast<WPARAM>(state.linkFont.Get()), FALSE);
-        SendDlgItemMessageA(page, IDC_MAIL_LINK, WM_SETFONT, reinterpret_cast<WPARAM>(state.linkFont.Get()), FALSE);
+    if (fonts_.link) {
+        SendDlgItemMessageA(page, IDC_WEB_LINK, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.link.Get()), FALSE);
+        SendDlgItemMessageA(page, IDC_MAIL_LINK, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.link.Get()), FALSE);
     }
 }
 
-PageCommand OnAboutPageCommand(HWND page, LoaderState& state, int control, int code)
+PageCommand AboutPage::OnCommand(HWND page, int control, int code)
 {
     if (!IsLink(control) || code != STN_CLICKED) {
         return PageCommand::Ignored;
     }
     char address[256] = "";
-    LoadStringA(state.instance, control == IDC_WEB_LINK ? IDS_WEB_ADDRESS : IDS_MAIL_ADDRESS, address, sizeof address);
+    LoadStringA(instance_, control == IDC_WEB_LINK ? IDS_WEB_ADDRESS : IDS_MAIL_ADDRESS, address, sizeof address);
     ShellExecuteA(GetParent(page), nullptr, address, nullptr, nullptr, SW_SHOW);
     return PageCommand::Handled;
 }
@@ -57,4 +71,9 @@ BOOL OnAboutLinkCursor(HWND page, HINSTANCE instance)
     SetCursor(hand);
     SetWindowLongPtrA(page, DWLP_MSGRESULT, TRUE);
     return TRUE;
+}
+
+std::unique_ptr<SheetPage> MakeAboutPage(HINSTANCE instance, const PageFonts& fonts)
+{
+    return std::make_unique<AboutPage>(instance, fonts);
 }

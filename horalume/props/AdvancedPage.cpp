@@ -6,6 +6,33 @@
 #include "PageText.h"
 
 #include <initializer_list>
+#include <utility>
+
+namespace {
+class AdvancedPage final : public SheetPage {
+public:
+    AdvancedPage(HINSTANCE instance, SettingsSession& session, PageChoosers& choosers, const SystemTraits& system,
+                 std::function<bool()> removeComponent)
+        : instance_(instance), session_(session), choosers_(choosers), system_(system),
+          removeComponent_(std::move(removeComponent))
+    {
+    }
+
+    void Init(HWND page) override;
+    PageCommand OnCommand(HWND page, int control, int code) override;
+
+private:
+    PageCommand SwitchMonitor(HWND page, int control, std::uint32_t flag);
+    bool ChooseLineColour(HWND page, UINT titleId, std::uint32_t& colour, int lineBox);
+    PageCommand ExitHoralume(HWND page);
+
+    HINSTANCE instance_;
+    SettingsSession& session_;
+    PageChoosers& choosers_;
+    const SystemTraits& system_;
+    std::function<bool()> removeComponent_;
+};
+} // namespace
 
 static PageCommand StoreMonitorFlag(HWND page, ClockSettings& settings, int control, std::uint32_t flag)
 {
@@ -13,19 +40,19 @@ static PageCommand StoreMonitorFlag(HWND page, ClockSettings& settings, int cont
     return PageCommand::Changed;
 }
 
-static PageCommand SwitchMonitor(HWND page, LoaderState& state, int control, std::uint32_t flag)
+PageCommand AdvancedPage::SwitchMonitor(HWND page, int control, std::uint32_t flag)
 {
-    SetDisplayFlag(state.session.record, flag, IsChecked(page, control));
-    UpdateMonitorState(page, state.isNT);
+    SetDisplayFlag(session_.record, flag, IsChecked(page, control));
+    UpdateMonitorState(page, system_.isNT);
     return PageCommand::Changed;
 }
 
 // Choosing a colour always switches its line on; false when cancelled.
-static bool ChooseLineColour(HWND page, LoaderState& state, UINT titleId, std::uint32_t& colour, int lineBox)
+bool AdvancedPage::ChooseLineColour(HWND page, UINT titleId, std::uint32_t& colour, int lineBox)
 {
     char title[256];
-    LoadPageText(state.instance, titleId, title);
-    const COLORREF chosen = PickColour(state.choosers, page, colour, title);
+    LoadPageText(instance_, titleId, title);
+    const COLORREF chosen = PickColour(choosers_, page, colour, title);
     if (chosen == kNoColour) {
         return false;
     }
@@ -36,9 +63,9 @@ static bool ChooseLineColour(HWND page, LoaderState& state, UINT titleId, std::u
 
 // The component goes first; Cancel then restores the stored settings and
 // ends the run, so whatever was changed on the pages is dropped.
-static PageCommand ExitHoralume(HWND page, const LoaderState& state)
+PageCommand AdvancedPage::ExitHoralume(HWND page)
 {
-    state.removeComponent(state);
+    removeComponent_();
     PostMessageA(GetParent(page), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     return PageCommand::Handled;
 }
@@ -50,11 +77,11 @@ static PageCommand ReadProgramSwitch(HWND page, int control, bool& on)
     return PageCommand::Handled;
 }
 
-void InitAdvancedPage(HWND page, LoaderState& state)
+void AdvancedPage::Init(HWND page)
 {
-    const ClockSettings& settings = state.session.record;
-    const ProgramSwitches& switches = state.session.switches;
-    const bool isNT = state.isNT;
+    const ClockSettings& settings = session_.record;
+    const ProgramSwitches& switches = session_.switches;
+    const bool isNT = system_.isNT;
     // On NT the boxes show what NT offers; the stored flags stay as they are.
     Check(page, IDC_CPU_MONITOR, HasDisplayFlag(settings, DisplayFlag::CpuMonitor) && !isNT);
     Check(page, IDC_CPU_USAGE_LINE, HasDisplayFlag(settings, DisplayFlag::CpuUsageLine) && !isNT);
@@ -68,9 +95,9 @@ void InitAdvancedPage(HWND page, LoaderState& state)
 
     if (isNT) {
         char caption[256];
-        LoadPageText(state.instance, IDS_CPU_GROUP_NT, caption);
+        LoadPageText(instance_, IDS_CPU_GROUP_NT, caption);
         SetDlgItemTextA(page, IDC_CPU_GROUP, caption);
-        LoadPageText(state.instance, IDS_MEMORY_GROUP_NT, caption);
+        LoadPageText(instance_, IDS_MEMORY_GROUP_NT, caption);
         SetDlgItemTextA(page, IDC_MEMORY_GROUP, caption);
         for (int control : {IDC_CPU_MONITOR, IDC_CPU_USAGE_LINE, IDC_CPU_COLOUR, IDC_PHYSICAL_RAM_ONLY}) {
             EnableWindow(GetDlgItem(page, control), FALSE);
@@ -86,38 +113,44 @@ void UpdateMonitorState(HWND page, bool isNT)
     EnableWindow(GetDlgItem(page, IDC_MEMORY_COLOUR), IsChecked(page, IDC_MEMORY_LOAD_LINE) && !isNT);
 }
 
-PageCommand OnAdvancedPageCommand(HWND page, LoaderState& state, int control, int code)
+PageCommand AdvancedPage::OnCommand(HWND page, int control, int code)
 {
     if (code != BN_CLICKED) {
         return PageCommand::Ignored;
     }
-    ClockSettings& settings = state.session.record;
+    ClockSettings& settings = session_.record;
     switch (control) {
     case IDC_CPU_MONITOR:
-        return SwitchMonitor(page, state, IDC_CPU_MONITOR, DisplayFlag::CpuMonitor);
+        return SwitchMonitor(page, IDC_CPU_MONITOR, DisplayFlag::CpuMonitor);
     case IDC_CPU_COLOUR:
-        if (!ChooseLineColour(page, state, IDS_CPU_COLOUR_TITLE, settings.cpuColor, IDC_CPU_USAGE_LINE)) {
+        if (!ChooseLineColour(page, IDS_CPU_COLOUR_TITLE, settings.cpuColor, IDC_CPU_USAGE_LINE)) {
             return PageCommand::Handled;
         }
         return StoreMonitorFlag(page, settings, IDC_CPU_USAGE_LINE, DisplayFlag::CpuUsageLine);
     case IDC_CPU_USAGE_LINE:
         return StoreMonitorFlag(page, settings, IDC_CPU_USAGE_LINE, DisplayFlag::CpuUsageLine);
     case IDC_MEMORY_COLOUR:
-        if (!ChooseLineColour(page, state, IDS_MEMORY_COLOUR_TITLE, settings.memLoadColor, IDC_MEMORY_LOAD_LINE)) {
+        if (!ChooseLineColour(page, IDS_MEMORY_COLOUR_TITLE, settings.memLoadColor, IDC_MEMORY_LOAD_LINE)) {
             return PageCommand::Handled;
         }
-        return SwitchMonitor(page, state, IDC_MEMORY_LOAD_LINE, DisplayFlag::MemoryLoadLine);
+        return SwitchMonitor(page, IDC_MEMORY_LOAD_LINE, DisplayFlag::MemoryLoadLine);
     case IDC_MEMORY_LOAD_LINE:
-        return SwitchMonitor(page, state, IDC_MEMORY_LOAD_LINE, DisplayFlag::MemoryLoadLine);
+        return SwitchMonitor(page, IDC_MEMORY_LOAD_LINE, DisplayFlag::MemoryLoadLine);
     case IDC_PHYSICAL_RAM_ONLY:
         return StoreMonitorFlag(page, settings, IDC_PHYSICAL_RAM_ONLY, DisplayFlag::PhysicalRamOnly);
     case IDC_SHOW_IN_CONTROL_PANEL:
-        return ReadProgramSwitch(page, IDC_SHOW_IN_CONTROL_PANEL, state.session.switches.appletEnabled);
+        return ReadProgramSwitch(page, IDC_SHOW_IN_CONTROL_PANEL, session_.switches.appletEnabled);
     case IDC_AUTOSTART:
-        return ReadProgramSwitch(page, IDC_AUTOSTART, state.session.switches.autostart);
+        return ReadProgramSwitch(page, IDC_AUTOSTART, session_.switches.autostart);
     case IDC_EXIT_HORALUME:
-        return ExitHoralume(page, state);
+        return ExitHoralume(page);
     default:
         return PageCommand::Ignored;
     }
+}
+
+std::unique_ptr<SheetPage> MakeAdvancedPage(HINSTANCE instance, SettingsSession& session, PageChoosers& choosers,
+                                            const SystemTraits& system, std::function<bool()> removeComponent)
+{
+    return std::make_unique<AdvancedPage>(instance, session, choosers, system, std::move(removeComponent));
 }

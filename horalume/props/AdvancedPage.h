@@ -1,6 +1,6 @@
 // The Advanced page: the CPU and memory monitors, and the two switches of the
-// program itself (autostart, Control Panel applet), which only OK writes.
-// Its initialisation and command handler are declared with the other pages'.
+// program itself (autostart, Control Panel applet), which only OK writes. The
+// page is made by MakeAdvancedPage (Pages.h).
 #pragma once
 
 #include "Pages.h"

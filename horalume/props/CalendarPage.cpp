@@ -10,6 +10,27 @@
 
 #include <windows.h>
 
+namespace {
+class CalendarPage final : public SheetPage {
+public:
+    CalendarPage(HINSTANCE instance, ClockSettings& record, const PageChoosers& choosers)
+        : instance_(instance), record_(record), choosers_(choosers)
+    {
+    }
+
+    void Init(HWND page) override;
+    PageCommand OnCommand(HWND page, int control, int code) override;
+
+private:
+    PageCommand ChooseCalendarFont(HWND page);
+    PageCommand OnClick(HWND page, int control);
+
+    HINSTANCE instance_;
+    ClockSettings& record_;
+    const PageChoosers& choosers_;
+};
+} // namespace
+
 static constexpr int kDaysInWeek = 7;
 
 namespace {
@@ -62,20 +83,20 @@ static PageCommand ChooseFirstDay(HWND page, ClockSettings& settings)
 }
 
 // Once chosen, the calendar font stays in use: there is no way back.
-static PageCommand ChooseCalendarFont(HWND page, LoaderState& state)
+PageCommand CalendarPage::ChooseCalendarFont(HWND page)
 {
     char title[256];
-    LoadPageText(state.instance, IDS_CALENDAR_FONT_TITLE, title);
-    if (!PickFont(state.choosers, page, title, state.session.record.calendarFont)) {
+    LoadPageText(instance_, IDS_CALENDAR_FONT_TITLE, title);
+    if (!PickFont(choosers_, page, title, record_.calendarFont)) {
         return PageCommand::Handled;
     }
-    state.session.record.calendarFlags |= CalendarFlag::CustomCalendarFont;
+    record_.calendarFlags |= CalendarFlag::CustomCalendarFont;
     return PageCommand::Changed;
 }
 
-static PageCommand OnCalendarPageClick(HWND page, LoaderState& state, int control)
+PageCommand CalendarPage::OnClick(HWND page, int control)
 {
-    ClockSettings& settings = state.session.record;
+    ClockSettings& settings = record_;
     if (control >= IDC_HIGHLIGHT_SUNDAY && control < IDC_HIGHLIGHT_SUNDAY + kDaysInWeek) {
         SetBits(settings.weekendDays, 1u << (control - IDC_HIGHLIGHT_SUNDAY), IsChecked(page, control));
         return PageCommand::Changed;
@@ -87,14 +108,14 @@ static PageCommand OnCalendarPageClick(HWND page, LoaderState& state, int contro
         }
     }
     if (control == IDC_CALENDAR_FONT) {
-        return ChooseCalendarFont(page, state);
+        return ChooseCalendarFont(page);
     }
     return PageCommand::Ignored;
 }
 
-void InitCalendarPage(HWND page, LoaderState& state)
+void CalendarPage::Init(HWND page)
 {
-    const ClockSettings& settings = state.session.record;
+    const ClockSettings& settings = record_;
     for (const CalendarOption& option : kOptions) {
         Check(page, option.control, (settings.calendarFlags & option.flag) != 0);
     }
@@ -104,10 +125,15 @@ void InitCalendarPage(HWND page, LoaderState& state)
     FillFirstDayList(page, settings);
 }
 
-PageCommand OnCalendarPageCommand(HWND page, LoaderState& state, int control, int code)
+PageCommand CalendarPage::OnCommand(HWND page, int control, int code)
 {
     if (control == IDC_FIRST_DAY) {
-        return code == CBN_SELCHANGE ? ChooseFirstDay(page, state.session.record) : PageCommand::Ignored;
+        return code == CBN_SELCHANGE ? ChooseFirstDay(page, record_) : PageCommand::Ignored;
     }
-    return code == BN_CLICKED ? OnCalendarPageClick(page, state, control) : PageCommand::Ignored;
+    return code == BN_CLICKED ? OnClick(page, control) : PageCommand::Ignored;
+}
+
+std::unique_ptr<SheetPage> MakeCalendarPage(HINSTANCE instance, ClockSettings& record, const PageChoosers& choosers)
+{
+    return std::make_unique<CalendarPage>(instance, record, choosers);
 }

@@ -11,6 +11,29 @@
 
 static_assert(sizeof(NONCLIENTMETRICSA) == 340, "the classic non-client metrics");
 
+namespace {
+class ClockPage final : public SheetPage {
+public:
+    ClockPage(HINSTANCE instance, SettingsSession& session, PageChoosers& choosers, const PageFonts& fonts)
+        : instance_(instance), session_(session), choosers_(choosers), fonts_(fonts)
+    {
+    }
+
+    void Init(HWND page) override;
+    PageCommand OnCommand(HWND page, int control, int code) override;
+
+private:
+    PageCommand ChooseColour(HWND page, UINT titleId, std::uint32_t& colour);
+    PageCommand ChooseClockFont(HWND page);
+    PageCommand OnClick(HWND page, int control);
+
+    HINSTANCE instance_;
+    SettingsSession& session_;
+    PageChoosers& choosers_;
+    const PageFonts& fonts_;
+};
+} // namespace
+
 static constexpr int kWidthDigits = 5;
 
 static void ReadDefaultColoursBox(HWND page, ClockSettings& settings)
@@ -25,30 +48,30 @@ static void ReadDefaultFontBox(HWND page, SettingsSession& session)
 }
 
 // Choosing a colour always switches the page to the custom colours.
-static PageCommand ChooseColour(HWND page, LoaderState& state, UINT titleId, std::uint32_t& colour)
+PageCommand ClockPage::ChooseColour(HWND page, UINT titleId, std::uint32_t& colour)
 {
     char title[256];
-    LoadPageText(state.instance, titleId, title);
-    const COLORREF chosen = PickColour(state.choosers, page, colour, title);
+    LoadPageText(instance_, titleId, title);
+    const COLORREF chosen = PickColour(choosers_, page, colour, title);
     if (chosen == kNoColour) {
         return PageCommand::Handled;
     }
     colour = chosen;
     Check(page, IDC_DEFAULT_COLOURS, false);
-    ReadDefaultColoursBox(page, state.session.record);
+    ReadDefaultColoursBox(page, session_.record);
     return PageCommand::Changed;
 }
 
 // Starts from the stored font even while the default font is in use.
-static PageCommand ChooseClockFont(HWND page, LoaderState& state)
+PageCommand ClockPage::ChooseClockFont(HWND page)
 {
     char title[256];
-    LoadPageText(state.instance, IDS_CLOCK_FONT_TITLE, title);
-    if (!PickFont(state.choosers, page, title, state.session.record.customFont)) {
+    LoadPageText(instance_, IDS_CLOCK_FONT_TITLE, title);
+    if (!PickFont(choosers_, page, title, session_.record.customFont)) {
         return PageCommand::Handled;
     }
     Check(page, IDC_DEFAULT_FONT, false);
-    ReadDefaultFontBox(page, state.session);
+    ReadDefaultFontBox(page, session_);
     return PageCommand::Changed;
 }
 
@@ -67,12 +90,12 @@ static PageCommand OnClockPageEdit(HWND page, ClockSettings& settings, int contr
     }
 }
 
-static PageCommand OnClockPageClick(HWND page, LoaderState& state, int control)
+PageCommand ClockPage::OnClick(HWND page, int control)
 {
-    ClockSettings& settings = state.session.record;
+    ClockSettings& settings = session_.record;
     switch (control) {
     case IDC_CLOCK_FORMAT_ELEMENTS:
-        ShowFormatMenu(page, state, IDC_CLOCK_FORMAT);
+        ShowFormatMenu(page, instance_, choosers_, IDC_CLOCK_FORMAT);
         SetFocus(GetDlgItem(page, IDC_CLOCK_FORMAT));
         ReadFormatBox(page, IDC_CLOCK_FORMAT, settings.clockFormatString);
         return PageCommand::Changed;
@@ -81,27 +104,27 @@ static PageCommand OnClockPageClick(HWND page, LoaderState& state, int control)
         UpdateFixedWidthState(page, settings);
         return PageCommand::Changed;
     case IDC_TEXT_COLOUR:
-        return ChooseColour(page, state, IDS_TEXT_COLOUR_TITLE, settings.foregroundColor);
+        return ChooseColour(page, IDS_TEXT_COLOUR_TITLE, settings.foregroundColor);
     case IDC_BACKGROUND_COLOUR:
-        return ChooseColour(page, state, IDS_BACKGROUND_COLOUR_TITLE, settings.backgroundColor);
+        return ChooseColour(page, IDS_BACKGROUND_COLOUR_TITLE, settings.backgroundColor);
     case IDC_DEFAULT_COLOURS:
         ReadDefaultColoursBox(page, settings);
         return PageCommand::Changed;
     case IDC_CLOCK_FONT:
-        return ChooseClockFont(page, state);
+        return ChooseClockFont(page);
     case IDC_DEFAULT_FONT:
-        ReadDefaultFontBox(page, state.session);
+        ReadDefaultFontBox(page, session_);
         return PageCommand::Changed;
     default:
         return PageCommand::Ignored;
     }
 }
 
-void InitClockPage(HWND page, LoaderState& state)
+void ClockPage::Init(HWND page)
 {
-    const ClockSettings& settings = state.session.record;
-    if (state.formatEditFont) {
-        SendDlgItemMessageA(page, IDC_CLOCK_FORMAT, WM_SETFONT, reinterpret_cast<WPARAM>(state.formatEditFont.Get()),
+    const ClockSettings& settings = session_.record;
+    if (fonts_.formatEdit) {
+        SendDlgItemMessageA(page, IDC_CLOCK_FORMAT, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.formatEdit.Get()),
                             FALSE);
     }
     SendDlgItemMessageA(page, IDC_CLOCK_FORMAT, EM_LIMITTEXT, kFormatFieldSize - 1, 0);
@@ -113,7 +136,7 @@ void InitClockPage(HWND page, LoaderState& state)
     Check(page, IDC_DEFAULT_COLOURS, !HasDisplayFlag(settings, DisplayFlag::CustomColours));
     Check(page, IDC_DEFAULT_FONT, !HasDisplayFlag(settings, DisplayFlag::CustomClockFont));
     UpdateFixedWidthState(page, settings);
-    DescribeClockFont(page, state.session);
+    DescribeClockFont(page, session_);
 }
 
 void UpdateFixedWidthState(HWND page, const ClockSettings& settings)
@@ -135,14 +158,20 @@ void DescribeClockFont(HWND page, const SettingsSession& session)
     SetDlgItemTextA(page, IDC_CLOCK_FONT_DESCRIPTION, DescribeFont(font, pixelsPerInch).c_str());
 }
 
-PageCommand OnClockPageCommand(HWND page, LoaderState& state, int control, int code)
+PageCommand ClockPage::OnCommand(HWND page, int control, int code)
 {
     switch (code) {
     case BN_CLICKED:
-        return OnClockPageClick(page, state, control);
+        return OnClick(page, control);
     case EN_CHANGE:
-        return OnClockPageEdit(page, state.session.record, control);
+        return OnClockPageEdit(page, session_.record, control);
     default:
         return PageCommand::Ignored;
     }
+}
+
+std::unique_ptr<SheetPage> MakeClockPage(HINSTANCE instance, SettingsSession& session, PageChoosers& choosers,
+                                         const PageFonts& fonts)
+{
+    return std::make_unique<ClockPage>(instance, session, choosers, fonts);
 }

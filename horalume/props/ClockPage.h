@@ -1,5 +1,5 @@
-// The Clock page: clock format, fixed width, colours and font. Its
-// initialisation and command handler are declared with the other pages'.
+// The Clock page: clock format, fixed width, colours and font. The page is
+// made by MakeClockPage (Pages.h).
 #pragma once
 
 #include "Pages.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "ClockSettings.h"
-#include "LoaderState.h"
+#include "SheetState.h"
 
 #include <windows.h>
 

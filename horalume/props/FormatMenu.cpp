@@ -7,20 +7,20 @@
 #include <memory>
 #include <type_traits>
 
-static int ChooseFormatItem(HWND page, const LoaderState& state)
+static int ChooseFormatItem(HWND page, HINSTANCE instance, const PageChoosers& choosers)
 {
-    UniqueMenu menu(LoadMenuA(state.instance, MAKEINTRESOURCEA(IDR_FORMATMENU)));
+    UniqueMenu menu(LoadMenuA(instance, MAKEINTRESOURCEA(IDR_FORMATMENU)));
     if (!menu) {
         return 0;
     }
     POINT cursor{};
     GetCursorPos(&cursor);
-    return state.choosers.trackMenu(GetSubMenu(menu.Get(), 0), TPM_RETURNCMD, cursor.x, cursor.y, page, nullptr);
+    return choosers.trackMenu(GetSubMenu(menu.Get(), 0), TPM_RETURNCMD, cursor.x, cursor.y, page, nullptr);
 }
 
-void ShowFormatMenu(HWND page, const LoaderState& state, int formatBox)
+void ShowFormatMenu(HWND page, HINSTANCE instance, const PageChoosers& choosers, int formatBox)
 {
-    const int command = ChooseFormatItem(page, state);
+    const int command = ChooseFormatItem(page, instance, choosers);
     if (command == 0) {
         return;
     }
@@ -31,7 +31,7 @@ void ShowFormatMenu(HWND page, const LoaderState& state, int formatBox)
     DWORD selEnd = 0;
     SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
     char itemText[kFormatFieldSize] = "";
-    LoadStringA(state.instance, command, itemText, sizeof itemText);
+    LoadStringA(instance, command, itemText, sizeof itemText);
 
     for (const FormatEdit& edit : FormatMenuEdits(command, text, selStart, selEnd, itemText)) {
         SendMessageA(box, EM_SETSEL, edit.start, edit.end);
@@ -39,15 +39,15 @@ void ShowFormatMenu(HWND page, const LoaderState& state, int formatBox)
     }
 }
 
-void OnFormatMenuInit(HMENU menu, const LoaderState& state)
+void OnFormatMenuInit(HMENU menu, const SystemTraits& system)
 {
     // The resource meters need RSRC32.DLL, which only Windows 9x has; the
     // clock offers the CPU code on Windows 9x only.
-    if (!state.isNT && state.rsrc32Available) {
+    if (!system.isNT && system.rsrc32Available) {
         return;
     }
     for (UINT item : {IDM_SYSTEMRESOURCES, IDM_USERRESOURCES, IDM_GDIRESOURCES}) {
         EnableMenuItem(menu, item, MF_BYCOMMAND | MF_GRAYED);
     }
-    EnableMenuItem(menu, IDM_CPUUSAGE, MF_BYCOMMAND | (state.isNT ? MF_GRAYED : MF_ENABLED));
+    EnableMenuItem(menu, IDM_CPUUSAGE, MF_BYCOMMAND | (system.isNT ? MF_GRAYED : MF_ENABLED));
 }

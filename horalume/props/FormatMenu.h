@@ -6,4 +6,4 @@
 #include "Pages.h"
 
 // Opens the picker at the mouse cursor and edits the page's format box.
-void ShowFormatMenu(HWND page, const LoaderState& state, int formatBox);
+void ShowFormatMenu(HWND page, HINSTANCE instance, const PageChoosers& choosers, int formatBox);

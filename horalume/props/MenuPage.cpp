@@ -12,6 +12,20 @@ struct MouseAction {
 } // namespace
 
 // Both lists, in this order; each entry carries its command as item data.
+namespace {
+class MenuPage final : public SheetPage {
+public:
+    MenuPage(HINSTANCE instance, ClockSettings& record) : instance_(instance), record_(record) {}
+
+    void Init(HWND page) override;
+    PageCommand OnCommand(HWND page, int control, int code) override;
+
+private:
+    HINSTANCE instance_;
+    ClockSettings& record_;
+};
+} // namespace
+
 static constexpr MouseAction kMouseActions[] = {
     {IDS_COMMAND_DEFAULT, ClockCommand::WindowsDefault},
     {IDS_COMMAND_NOTHING, ClockCommand::DoNothing},
@@ -70,11 +84,11 @@ static PageCommand OnMenuPageClick(HWND page, ClockSettings& settings, int contr
     }
 }
 
-void InitMenuPage(HWND page, LoaderState& state)
+void MenuPage::Init(HWND page)
 {
-    const ClockSettings& settings = state.session.record;
-    FillMouseActions(page, state.instance, IDC_CLICK_COMMAND, settings.clickCommand);
-    FillMouseActions(page, state.instance, IDC_DBLCLICK_COMMAND, settings.dblClickCommand);
+    const ClockSettings& settings = record_;
+    FillMouseActions(page, instance_, IDC_CLICK_COMMAND, settings.clickCommand);
+    FillMouseActions(page, instance_, IDC_DBLCLICK_COMMAND, settings.dblClickCommand);
     Check(page, IDC_FANCY_BANNER, HasDisplayFlag(settings, DisplayFlag::FancyBanner));
     Check(page, IDC_BOOTH_MODE, HasDisplayFlag(settings, DisplayFlag::BoothMode));
     Check(page, IDC_NEW_ITEMS_AT_TOP, !HasDisplayFlag(settings, DisplayFlag::NewItemsAtBottom));
@@ -88,9 +102,9 @@ void UpdateBannerState(HWND page, const ClockSettings& settings)
     Check(page, IDC_FANCY_BANNER, !booth && HasDisplayFlag(settings, DisplayFlag::FancyBanner));
 }
 
-PageCommand OnMenuPageCommand(HWND page, LoaderState& state, int control, int code)
+PageCommand MenuPage::OnCommand(HWND page, int control, int code)
 {
-    ClockSettings& settings = state.session.record;
+    ClockSettings& settings = record_;
     switch (control) {
     case IDC_CLICK_COMMAND:
         return code == CBN_SELCHANGE ? ChooseMouseAction(page, control, settings.clickCommand) : PageCommand::Ignored;
@@ -100,4 +114,9 @@ PageCommand OnMenuPageCommand(HWND page, LoaderState& state, int control, int co
     default:
         return code == BN_CLICKED ? OnMenuPageClick(page, settings, control) : PageCommand::Ignored;
     }
+}
+
+std::unique_ptr<SheetPage> MakeMenuPage(HINSTANCE instance, ClockSettings& record)
+{
+    return std::make_unique<MenuPage>(instance, record);
 }

@@ -1,6 +1,6 @@
 // The Menu page: the clock's single and double click actions and the options
-// of its right-click menu, Booth mode among them. Its initialisation and
-// command handler are declared with the other pages'.
+// of its right-click menu, Booth mode among them. The page is made by
+// MakeMenuPage (Pages.h).
 #pragma once
 
 #include "Pages.h"

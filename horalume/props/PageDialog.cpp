@@ -2,38 +2,32 @@
 
 #include "HelpFile.h"
 #include "HoralumeResources.h"
-#include "LoaderMessages.h"
 #include "Pages.h"
 #include "RegKey.h"
+#include "TableMessages.h"
 #include "Win32Handles.h"
+#include "WindowBinding.h"
 
 #include <commctrl.h>
 
-namespace {
-struct PageFunctions {
-    UINT dialogId;
-    void (*init)(HWND page, LoaderState& state);
-    PageCommand (*command)(HWND page, LoaderState& state, int control, int code);
-};
-} // namespace
-
-static const PageFunctions kPages[] = {
-    {IDD_CLOCK_PAGE, InitClockPage, OnClockPageCommand},
-    {IDD_TOOLTIP_COPY_PAGE, InitTooltipCopyPage, OnTooltipCopyPageCommand},
-    {IDD_ADVANCED_PAGE, InitAdvancedPage, OnAdvancedPageCommand},
-    {IDD_ABOUT_PAGE, InitAboutPage, OnAboutPageCommand},
-    {IDD_CALENDAR_PAGE, InitCalendarPage, OnCalendarPageCommand},
-    {IDD_MENU_PAGE, InitMenuPage, OnMenuPageCommand},
-};
-
-static const PageFunctions* FindPage(UINT dialogId)
+std::unique_ptr<SheetPage> MakeSheetPage(UINT dialogId, SheetState& state)
 {
-    for (const PageFunctions& functions : kPages) {
-        if (functions.dialogId == dialogId) {
-            return &functions;
-        }
+    switch (dialogId) {
+    case IDD_CLOCK_PAGE:
+        return MakeClockPage(state.instance, state.session, state.choosers, state.fonts);
+    case IDD_TOOLTIP_COPY_PAGE:
+        return MakeTooltipCopyPage(state.instance, state.session.record, state.choosers, state.fonts);
+    case IDD_ADVANCED_PAGE:
+        return MakeAdvancedPage(state.instance, state.session, state.choosers, state.system, state.removeComponent);
+    case IDD_ABOUT_PAGE:
+        return MakeAboutPage(state.instance, state.fonts);
+    case IDD_CALENDAR_PAGE:
+        return MakeCalendarPage(state.instance, state.session.record, state.choosers);
+    case IDD_MENU_PAGE:
+        return MakeMenuPage(state.instance, state.session.record);
+    default:
+        return nullptr;
     }
-    return nullptr;
 }
 
 // The two variants of the dialog font that the pages share; every other field
@@ -75,16 +69,17 @@ PROPSHEETPAGEA_V1 PageDialog::Describe() const
 
 INT_PTR CALLBACK PageDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // Controls talk to the page before WM_INITDIALOG; nothing to do yet then.
+    PageDialog* dialog = BoundPageObject<PageDialog>(window, message, lParam);
+    if (dialog == nullptr) {
+        return FALSE;
+    }
     if (message == WM_INITDIALOG) {
-        auto* dialog = reinterpret_cast<PageDialog*>(reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam);
-        SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
         dialog->window_ = window;
         dialog->OnInitDialog();
         return TRUE;
     }
-    // Controls talk to the page before WM_INITDIALOG; nothing to do yet then.
-    auto* dialog = reinterpret_cast<PageDialog*>(GetWindowLongPtrA(window, DWLP_USER));
-    return dialog != nullptr ? dialog->HandleMessage(message, wParam, lParam) : FALSE;
+    return dialog->HandleMessage(message, wParam, lParam);
 }
 
 INT_PTR PageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -114,7 +109,7 @@ INT_PTR PageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
         return OnAboutLinkColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_INITMENU:
-        OnFormatMenuInit(reinterpret_cast<HMENU>(wParam), state_);
+        OnFormatMenuInit(reinterpret_cast<HMENU>(wParam), state_.system);
         return FALSE;
     }
     return FALSE;
@@ -122,15 +117,14 @@ INT_PTR PageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void PageDialog::OnInitDialog()
 {
-    if (!state_.formatEditFont) {
-        state_.formatEditFont = DeriveDialogFont(window_, MakeFixedPitch);
+    if (!state_.fonts.formatEdit) {
+        state_.fonts.formatEdit = DeriveDialogFont(window_, MakeFixedPitch);
     }
-    if (!state_.linkFont) {
-        state_.linkFont = DeriveDialogFont(window_, MakeUnderlined);
+    if (!state_.fonts.link) {
+        state_.fonts.link = DeriveDialogFont(window_, MakeUnderlined);
     }
-    SetWindowLongPtrA(window_, GWLP_USERDATA, static_cast<LONG_PTR>(dialogId_));
-    if (const PageFunctions* functions = FindPage(dialogId_)) {
-        functions->init(window_, state_);
+    if (page_) {
+        page_->Init(window_);
     }
     WarnAboutResourceMeter();
 }
@@ -138,19 +132,19 @@ void PageDialog::OnInitDialog()
 // Once per user, and only where the resource meter library could be missing.
 void PageDialog::WarnAboutResourceMeter()
 {
-    if (state_.rsrc32Available || state_.isNT) {
+    if (state_.system.rsrc32Available || state_.system.isNT) {
         return;
     }
     RegKeyWriter settings;
     settings.Create(HKEY_CURRENT_USER, kHoralumeKey, kSettingsSubkey);
     if (settings.ReadBool("WarnRSRC32", true)) {
         HWND sheet = GetParent(window_);
-        if (ShowLoaderMessage(state_.instance, sheet, IDS_RSRC32_MISSING, IDS_HORALUME, MB_ICONWARNING | MB_YESNO) ==
+        if (ShowTableMessage(state_.instance, sheet, IDS_RSRC32_MISSING, IDS_HORALUME, MB_ICONWARNING | MB_YESNO) ==
             IDYES) {
             ShowHelpTopic(sheet, IDH_RSRC32_MISSING);
         }
         settings.WriteBool("WarnRSRC32", false);
-        state_.rsrc32Available = true;
+        state_.system.rsrc32Available = true;
     }
 }
 
@@ -185,7 +179,7 @@ bool PageDialog::OnOk()
     }
     const LONG error = state_.session.Save();
     if (error != ERROR_SUCCESS) {
-        ShowLoaderError(state_.instance, GetParent(window_), IDS_SAVE_FAILED, IDS_HORALUME, static_cast<DWORD>(error));
+        ShowTableError(state_.instance, GetParent(window_), IDS_SAVE_FAILED, IDS_HORALUME, static_cast<DWORD>(error));
         return false;
     }
     state_.okDone = true;
@@ -211,9 +205,7 @@ BOOL PageDialog::OnCommand(int control, int code)
     if (code != 0 && code != 1 && code != EN_CHANGE) {
         return FALSE;
     }
-    const PageFunctions* functions = FindPage(dialogId_);
-    const PageCommand result =
-        functions != nullptr ? functions->command(window_, state_, control, code) : PageCommand::Ignored;
+    const PageCommand result = page_ ? page_->OnCommand(window_, control, code) : PageCommand::Ignored;
     if (result == PageCommand::Changed) {
         state_.session.Push();
     }

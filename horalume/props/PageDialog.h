@@ -1,25 +1,35 @@
 // One page of the properties sheet, bound to its window: the sheet's
 // notifications, OK and Cancel, context help and the shared fonts; the page's
-// controls go to its own functions (Pages.h).
+// controls go to its page object (Pages.h).
 #pragma once
 
-#include "LoaderState.h"
+#include "Pages.h"
+#include "SheetState.h"
 
 #include <windows.h>
 
 #include <prsht.h>
 
+#include <memory>
+
 class PageDialog {
 public:
-    PageDialog(LoaderState& state, UINT dialogId) : state_(state), dialogId_(dialogId) {}
+    PageDialog(SheetState& state, UINT dialogId)
+        : state_(state), dialogId_(dialogId), page_(MakeSheetPage(dialogId, state))
+    {
+    }
     PageDialog(const PageDialog&) = delete;
     PageDialog& operator=(const PageDialog&) = delete;
 
     // A page description whose procedure binds this object to the page window.
     PROPSHEETPAGEA_V1 Describe() const;
 
-    // The description's lParam is the PageDialog.
+    // The description's lParam is the PageDialog; the window is bound to it
+    // through WindowBinding.h, where tests find it too.
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    UINT DialogId() const { return dialogId_; }
+    SheetPage& Page() { return *page_; }
 
 private:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -31,7 +41,8 @@ private:
     void OnCancel();
     BOOL OnCommand(int control, int code);
 
-    LoaderState& state_;
+    SheetState& state_;
     UINT dialogId_;
+    std::unique_ptr<SheetPage> page_; // null for a dialog that is no page
     HWND window_ = nullptr;
 };

@@ -1,13 +1,15 @@
-// The property pages' own functions. One dialog procedure serves all six
+// The property pages as objects. One dialog procedure serves all six
 // (PageDialog); it hands each page's initialisation and control notifications
-// to that page's functions and pushes the record once a handler changed it.
+// to that page and pushes the record once a handler changed it. Each page is
+// made with the parts of the sheet's state it uses, and keeps only those.
 #pragma once
 
-#include "LoaderState.h"
+#include "SheetState.h"
 
 #include <windows.h>
 
-#include <prsht.h>
+#include <functional>
+#include <memory>
 
 enum class PageCommand {
     Ignored, // not a control of this page, or not its event
@@ -15,23 +17,30 @@ enum class PageCommand {
     Changed, // the record changed: the clock is to preview it
 };
 
-// Per page: Init<Page>Page runs on WM_INITDIALOG; On<Page>PageCommand gets
-// clicks, selection changes (code 0 or 1) and EN_CHANGE of the page's controls.
-void InitClockPage(HWND page, LoaderState& state);
-PageCommand OnClockPageCommand(HWND page, LoaderState& state, int control, int code);
-void InitTooltipCopyPage(HWND page, LoaderState& state);
-PageCommand OnTooltipCopyPageCommand(HWND page, LoaderState& state, int control, int code);
-void InitAdvancedPage(HWND page, LoaderState& state);
-PageCommand OnAdvancedPageCommand(HWND page, LoaderState& state, int control, int code);
-void InitCalendarPage(HWND page, LoaderState& state);
-PageCommand OnCalendarPageCommand(HWND page, LoaderState& state, int control, int code);
-void InitMenuPage(HWND page, LoaderState& state);
-PageCommand OnMenuPageCommand(HWND page, LoaderState& state, int control, int code);
-void InitAboutPage(HWND page, LoaderState& state);
-PageCommand OnAboutPageCommand(HWND page, LoaderState& state, int control, int code);
+class SheetPage {
+public:
+    virtual ~SheetPage() = default;
+    // On WM_INITDIALOG.
+    virtual void Init(HWND page) = 0;
+    // Clicks, selection changes (code 0 or 1) and EN_CHANGE of the page's controls.
+    virtual PageCommand OnCommand(HWND page, int control, int code) = 0;
+};
+
+std::unique_ptr<SheetPage> MakeClockPage(HINSTANCE instance, SettingsSession& session, PageChoosers& choosers,
+                                         const PageFonts& fonts);
+std::unique_ptr<SheetPage> MakeTooltipCopyPage(HINSTANCE instance, ClockSettings& record, const PageChoosers& choosers,
+                                               const PageFonts& fonts);
+std::unique_ptr<SheetPage> MakeAdvancedPage(HINSTANCE instance, SettingsSession& session, PageChoosers& choosers,
+                                            const SystemTraits& system, std::function<bool()> removeComponent);
+std::unique_ptr<SheetPage> MakeCalendarPage(HINSTANCE instance, ClockSettings& record, const PageChoosers& choosers);
+std::unique_ptr<SheetPage> MakeMenuPage(HINSTANCE instance, ClockSettings& record);
+std::unique_ptr<SheetPage> MakeAboutPage(HINSTANCE instance, const PageFonts& fonts);
+
+// The page of dialog dialogId, made from state; null for another dialog.
+std::unique_ptr<SheetPage> MakeSheetPage(UINT dialogId, SheetState& state);
 
 // Greys the format-element menu's items that this system cannot fill (any page).
-void OnFormatMenuInit(HMENU menu, const LoaderState& state);
+void OnFormatMenuInit(HMENU menu, const SystemTraits& system);
 
 // The About page's links: blue text and a hand cursor.
 INT_PTR OnAboutLinkColour(HDC dc, HWND control);

@@ -49,7 +49,7 @@ static UINT StartPageIndex(UINT lastPage)
     return 0;
 }
 
-PropertiesSheet::PropertiesSheet(LoaderState& state) : state_(state)
+PropertiesSheet::PropertiesSheet(SheetState& state) : state_(state)
 {
     for (UINT dialogId : kPageOrder) {
         pages_.push_back(std::make_unique<PageDialog>(state, dialogId));

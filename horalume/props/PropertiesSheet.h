@@ -1,8 +1,8 @@
 // Horalume's modeless properties sheet with its six pages.
 #pragma once
 
-#include "LoaderState.h"
 #include "PageDialog.h"
+#include "SheetState.h"
 
 #include <windows.h>
 
@@ -12,7 +12,7 @@
 class PropertiesSheet {
 public:
     // The pages work on state, which outlives the sheet.
-    explicit PropertiesSheet(LoaderState& state);
+    explicit PropertiesSheet(SheetState& state);
 
     // Reloads and pushes the stored settings, builds the sheet hidden, places
     // and shows it; null when it cannot be made. The sheet's window must go
@@ -20,6 +20,6 @@ public:
     HWND Open();
 
 private:
-    LoaderState& state_;
+    SheetState& state_;
     std::vector<std::unique_ptr<PageDialog>> pages_; // in tab order
 };

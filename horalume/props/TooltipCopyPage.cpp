@@ -6,6 +6,28 @@
 
 #include <initializer_list>
 
+namespace {
+class TooltipCopyPage final : public SheetPage {
+public:
+    TooltipCopyPage(HINSTANCE instance, ClockSettings& record, const PageChoosers& choosers, const PageFonts& fonts)
+        : instance_(instance), record_(record), choosers_(choosers), fonts_(fonts)
+    {
+    }
+
+    void Init(HWND page) override;
+    PageCommand OnCommand(HWND page, int control, int code) override;
+
+private:
+    void PickFormatElement(HWND page, int formatBox);
+    PageCommand OnClick(HWND page, int control);
+
+    HINSTANCE instance_;
+    ClockSettings& record_;
+    const PageChoosers& choosers_;
+    const PageFonts& fonts_;
+};
+} // namespace
+
 static void SetFormatBoxFont(HWND page, int control, HFONT font)
 {
     SendDlgItemMessageA(page, control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -29,9 +51,9 @@ static PageCommand ChooseCopySource(HWND page, ClockSettings& settings, bool sam
     return PageCommand::Changed;
 }
 
-static void PickFormatElement(HWND page, const LoaderState& state, int formatBox)
+void TooltipCopyPage::PickFormatElement(HWND page, int formatBox)
 {
-    ShowFormatMenu(page, state, formatBox);
+    ShowFormatMenu(page, instance_, choosers_, formatBox);
     SetFocus(GetDlgItem(page, formatBox));
 }
 
@@ -48,16 +70,16 @@ static PageCommand OnTooltipCopyPageEdit(HWND page, ClockSettings& settings, int
     }
 }
 
-static PageCommand OnTooltipCopyPageClick(HWND page, LoaderState& state, int control)
+PageCommand TooltipCopyPage::OnClick(HWND page, int control)
 {
-    ClockSettings& settings = state.session.record;
+    ClockSettings& settings = record_;
     switch (control) {
     case IDC_CUSTOM_TOOLTIP:
         SetDisplayFlag(settings, DisplayFlag::CustomTooltip, IsChecked(page, IDC_CUSTOM_TOOLTIP));
         UpdateTooltipState(page, settings);
         return PageCommand::Changed;
     case IDC_TOOLTIP_FORMAT_ELEMENTS:
-        PickFormatElement(page, state, IDC_TOOLTIP_FORMAT);
+        PickFormatElement(page, IDC_TOOLTIP_FORMAT);
         ReadFormatBox(page, IDC_TOOLTIP_FORMAT, settings.tooltipFormatString);
         return PageCommand::Changed;
     case IDC_TOOLTIP_STAYS:
@@ -70,19 +92,19 @@ static PageCommand OnTooltipCopyPageClick(HWND page, LoaderState& state, int con
     case IDC_COPY_SAME_AS_TOOLTIP:
         return ChooseCopySource(page, settings, false, true);
     case IDC_COPY_FORMAT_ELEMENTS:
-        PickFormatElement(page, state, IDC_COPY_FORMAT);
+        PickFormatElement(page, IDC_COPY_FORMAT);
         return StoreCopyFormat(page, settings);
     default:
         return PageCommand::Ignored;
     }
 }
 
-void InitTooltipCopyPage(HWND page, LoaderState& state)
+void TooltipCopyPage::Init(HWND page)
 {
-    const ClockSettings& settings = state.session.record;
-    if (state.formatEditFont) {
-        SetFormatBoxFont(page, IDC_TOOLTIP_FORMAT, state.formatEditFont.Get());
-        SetFormatBoxFont(page, IDC_COPY_FORMAT, state.formatEditFont.Get());
+    const ClockSettings& settings = record_;
+    if (fonts_.formatEdit) {
+        SetFormatBoxFont(page, IDC_TOOLTIP_FORMAT, fonts_.formatEdit.Get());
+        SetFormatBoxFont(page, IDC_COPY_FORMAT, fonts_.formatEdit.Get());
     }
     SendDlgItemMessageA(page, IDC_TOOLTIP_FORMAT, EM_LIMITTEXT, kFormatFieldSize - 1, 0);
     SendDlgItemMessageA(page, IDC_COPY_FORMAT, EM_LIMITTEXT, kFormatFieldSize - 1, 0);
@@ -128,14 +150,20 @@ void UpdateCopyFormatState(HWND page, const ClockSettings& settings)
     SetDlgItemTextA(page, IDC_COPY_FORMAT, text);
 }
 
-PageCommand OnTooltipCopyPageCommand(HWND page, LoaderState& state, int control, int code)
+PageCommand TooltipCopyPage::OnCommand(HWND page, int control, int code)
 {
     switch (code) {
     case BN_CLICKED:
-        return OnTooltipCopyPageClick(page, state, control);
+        return OnClick(page, control);
     case EN_CHANGE:
-        return OnTooltipCopyPageEdit(page, state.session.record, control);
+        return OnTooltipCopyPageEdit(page, record_, control);
     default:
         return PageCommand::Ignored;
     }
+}
+
+std::unique_ptr<SheetPage> MakeTooltipCopyPage(HINSTANCE instance, ClockSettings& record, const PageChoosers& choosers,
+                                               const PageFonts& fonts)
+{
+    return std::make_unique<TooltipCopyPage>(instance, record, choosers, fonts);
 }

@@ -1,6 +1,5 @@
 // The Tooltip / Copy page: the tooltip format and the copy-to-clipboard
-// format. Its initialisation and command handler are declared with the other
-// pages'.
+// format. The page is made by MakeTooltipCopyPage (Pages.h).
 #pragma once
 
 #include "Pages.h"

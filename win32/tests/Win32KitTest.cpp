@@ -1,11 +1,14 @@
 // The shared Win32 pieces against the test kit's DDE server and stand-in taskbar.
+#include "Clipboard.h"
 #include "ElementClient.h"
 #include "HookApi.h"
 #include "ModuleOf.h"
 #include "RecordingDdeServer.h"
+#include "RegKey.h"
 #include "TaskbarClock.h"
 #include "TaskbarTestKit.h"
 #include "TolerantTimer.h"
+#include "Win32Handles.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +114,40 @@ TEST(TaskbarClockTest, TaskbarsAreAddedRemovedAndMadeAnewOnRestart)
         EXPECT_TRUE(WaitUntil([&] { return SystemClockShowsThrough(each); }));
     }
     EXPECT_TRUE(taskbar.Stop()) << "the new primary closes the process";
+}
+
+TEST(OwnersTest, PutReleasesTheHeldHandleAndTakesTheOneTheCallWrites)
+{
+    UniqueHandle event(CreateEventA(nullptr, TRUE, FALSE, "Win32KitPutTest"));
+    ASSERT_TRUE(event);
+    HANDLE* slot = event.Put();
+    EXPECT_EQ(*slot, nullptr);
+    EXPECT_EQ(OpenEventA(SYNCHRONIZE, FALSE, "Win32KitPutTest"), nullptr) << "the held event was closed";
+    *slot = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    EXPECT_EQ(event.Get(), *slot);
+}
+
+TEST(JoinKeyPath, AddsOneBackslashOnlyBetweenTwoParts)
+{
+    EXPECT_EQ(JoinKeyPath("Software\\Horalume", "Settings"), "Software\\Horalume\\Settings");
+    EXPECT_EQ(JoinKeyPath("Software\\Horalume", ""), "Software\\Horalume");
+    EXPECT_EQ(JoinKeyPath("Software\\Horalume", nullptr), "Software\\Horalume");
+    EXPECT_EQ(JoinKeyPath("", "Settings"), "Settings");
+    EXPECT_EQ(JoinKeyPath(nullptr, "Settings"), "Settings");
+    EXPECT_EQ(JoinKeyPath(nullptr, nullptr), "");
+}
+
+TEST(ClipboardTest, CopiesTheTextAndLeavesTheClipboardClosed)
+{
+    ASSERT_TRUE(CopyTextToClipboard(nullptr, "1::23::45"));
+    ASSERT_TRUE(OpenClipboard(nullptr)) << "closed after the copy";
+    HANDLE data = GetClipboardData(CF_TEXT);
+    const auto* text = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    EXPECT_STREQ(text != nullptr ? text : "", "1::23::45");
+    if (text != nullptr) {
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
 }
 
 TEST(ModuleOfTest, NamesTheProgramThisCodeIsLinkedInto)

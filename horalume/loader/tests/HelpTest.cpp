@@ -56,7 +56,7 @@ protected:
         clock_ = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
         state_.instance = GetModuleHandleA(nullptr);
         state_.session.clockWindow = clock_;
-        state_.isNT = true;
+        state_.system.isNT = true;
         pages_ = std::make_unique<PropertiesSheet>(state_);
         sheet_ = pages_->Open();
         ASSERT_NE(sheet_, nullptr);
@@ -71,7 +71,7 @@ protected:
         ClearHoralumeRegistry();
     }
 
-    LoaderState state_;
+    SheetState state_;
     std::unique_ptr<PropertiesSheet> pages_;
     HWND clock_ = nullptr;
     HWND sheet_ = nullptr;

@@ -4,6 +4,7 @@
 #include "PropertiesSheet.h"
 #include "TestSupport.h"
 #include "Win32Handles.h"
+#include "WindowBinding.h"
 
 #include <windows.h>
 
@@ -30,7 +31,7 @@ LRESULT CALLBACK CountingClockProc(HWND window, UINT message, WPARAM wParam, LPA
 
 UINT PageIdOf(HWND page)
 {
-    return static_cast<UINT>(GetWindowLongPtrA(page, GWLP_USERDATA));
+    return DialogObject<PageDialog>(page)->DialogId();
 }
 
 class Sheet : public ::testing::Test {
@@ -56,13 +57,13 @@ protected:
         ClearHoralumeRegistry();
     }
 
-    // A fresh LoaderState, as at the start of a run on an NT system.
+    // A fresh SheetState, as at the start of a run on an NT system.
     void StartRun()
     {
-        state_ = LoaderState{};
+        state_ = SheetState{};
         state_.instance = GetModuleHandleA(nullptr);
         state_.session.clockWindow = clock_;
-        state_.isNT = true;
+        state_.system.isNT = true;
         g_pushes = 0;
     }
 
@@ -93,7 +94,7 @@ protected:
         sheet_ = nullptr;
     }
 
-    LoaderState state_;
+    SheetState state_;
     std::unique_ptr<PropertiesSheet> pages_;
     HWND clock_ = nullptr;
     HWND sheet_ = nullptr;
@@ -199,7 +200,7 @@ TEST_F(Sheet, ResourceMeterWarningShowsOnceAndNeverOnNT)
     EXPECT_TRUE(boxes.Seen().empty());
 
     StartRun();
-    state_.isNT = false;
+    state_.system.isNT = false;
     Open();
     VisitAllPages();
     ASSERT_TRUE(boxes.WaitForCount(1, 5000));
@@ -210,7 +211,7 @@ TEST_F(Sheet, ResourceMeterWarningShowsOnceAndNeverOnNT)
     EXPECT_EQ(ReadSetting("WarnRSRC32", 1), 0);
 
     StartRun(); // a later run of a 9x system
-    state_.isNT = false;
+    state_.system.isNT = false;
     Open();
     VisitAllPages();
     Close(PSBTN_CANCEL);
@@ -224,10 +225,10 @@ TEST_F(Sheet, AboutLinksAreBlueOnTransparentWithTheUnderlinedFont)
     HWND page = PropSheet_GetCurrentPageHwnd(sheet_);
     HWND link = GetDlgItem(page, IDC_WEB_LINK);
     ASSERT_NE(link, nullptr);
-    ASSERT_NE(state_.linkFont.Get(), nullptr);
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(link, WM_GETFONT, 0, 0)), state_.linkFont.Get());
+    ASSERT_NE(state_.fonts.link.Get(), nullptr);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(link, WM_GETFONT, 0, 0)), state_.fonts.link.Get());
     LOGFONTA font;
-    GetObjectA(state_.linkFont.Get(), sizeof font, &font);
+    GetObjectA(state_.fonts.link.Get(), sizeof font, &font);
     EXPECT_EQ(font.lfUnderline, 1);
 
     WindowDC linkDC(link);
@@ -239,8 +240,8 @@ TEST_F(Sheet, AboutLinksAreBlueOnTransparentWithTheUnderlinedFont)
     EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 255));
     EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
 
-    ASSERT_NE(state_.formatEditFont.Get(), nullptr);
-    GetObjectA(state_.formatEditFont.Get(), sizeof font, &font);
+    ASSERT_NE(state_.fonts.formatEdit.Get(), nullptr);
+    GetObjectA(state_.fonts.formatEdit.Get(), sizeof font, &font);
     EXPECT_STREQ(font.lfFaceName, "Courier New");
     EXPECT_EQ(font.lfPitchAndFamily, FIXED_PITCH | FF_MODERN);
 }

@@ -35,7 +35,7 @@ TEST_F(ClockPage, ShowsTheRecord)
     EXPECT_EQ(SendMessageA(Control(IDC_CLOCK_FORMAT), EM_GETLIMITTEXT, 0, 0), 119);
     EXPECT_EQ(SendMessageA(Control(IDC_FIXED_WIDTH), EM_GETLIMITTEXT, 0, 0), 5);
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(Control(IDC_CLOCK_FORMAT), WM_GETFONT, 0, 0)),
-              state_.formatEditFont.Get());
+              state_.fonts.formatEdit.Get());
 }
 
 TEST_F(ClockPage, WidthBoxFollowsFixedWidth)
@@ -156,9 +156,9 @@ TEST_F(ClockPage, DefaultFontIsDescribedAsTheMenuFont)
 TEST_F(ClockPage, UnhandledControlsAreLeftToTheSystem)
 {
     OpenPage(IDD_CLOCK_PAGE);
-    EXPECT_EQ(OnClockPageCommand(page_, state_, IDC_CLOCK_FORMAT_HINT, BN_CLICKED), PageCommand::Ignored);
-    EXPECT_EQ(OnClockPageCommand(page_, state_, IDC_TEXT_COLOUR, EN_CHANGE), PageCommand::Ignored);
-    EXPECT_EQ(OnClockPageCommand(page_, state_, IDC_CLOCK_FORMAT, EN_KILLFOCUS), PageCommand::Ignored);
+    EXPECT_EQ(BoundPage().OnCommand(page_, IDC_CLOCK_FORMAT_HINT, BN_CLICKED), PageCommand::Ignored);
+    EXPECT_EQ(BoundPage().OnCommand(page_, IDC_TEXT_COLOUR, EN_CHANGE), PageCommand::Ignored);
+    EXPECT_EQ(BoundPage().OnCommand(page_, IDC_CLOCK_FORMAT, EN_KILLFOCUS), PageCommand::Ignored);
     EXPECT_TRUE(Pushes().empty());
 }
 

@@ -197,8 +197,8 @@ protected:
     // Greyed items of the meters and the samples, after WM_INITMENU on the page.
     std::string GreyedAfterInitMenu(bool isNT, bool rsrc32Available)
     {
-        state_.isNT = isNT;
-        state_.rsrc32Available = rsrc32Available;
+        state_.system.isNT = isNT;
+        state_.system.rsrc32Available = rsrc32Available;
         SendMessageA(page_, WM_INITMENU, reinterpret_cast<WPARAM>(menu_.Get()), 0);
         std::string greyed;
         for (UINT id : {IDM_SYSTEMRESOURCES, IDM_USERRESOURCES, IDM_GDIRESOURCES, IDM_CPUUSAGE, IDM_SAMPLERAM,

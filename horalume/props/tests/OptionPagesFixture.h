@@ -11,24 +11,22 @@ class OptionPageFixture : public PageFixture {
 protected:
     // Records the removals that the Exit button asks for.
     static inline int removals = 0;
-    static bool RemoveComponentStandIn(const LoaderState&)
-    {
-        ++removals;
-        return true;
-    }
 
     void SetUp() override
     {
         PageFixture::SetUp();
         removals = 0;
-        state_.removeComponent = RemoveComponentStandIn;
+        state_.removeComponent = [] {
+            ++removals;
+            return true;
+        };
     }
 
     // Windows 95/98 with the resource meter library: no warning box.
     void RunOnWindows9x()
     {
-        state_.isNT = false;
-        state_.rsrc32Available = true;
+        state_.system.isNT = false;
+        state_.system.rsrc32Available = true;
     }
 
     // Picks an entry of a drop-down list as the user does.

@@ -7,6 +7,7 @@
 #include "CommonDialogs.h"
 #include "FormatMenu.h"
 #include "PageDialog.h"
+#include "WindowBinding.h"
 
 #include <windows.h>
 
@@ -70,7 +71,7 @@ protected:
     void SetUp() override
     {
         state_.instance = GetModuleHandleA(nullptr);
-        state_.isNT = true;                             // no resource meter warning over the tests
+        state_.system.isNT = true;                      // no resource meter warning over the tests
         state_.session.record = DefaultClockSettings(); // as loaded from an empty registry
         ColourDialog::pressOk = true;
         ColourDialog::shown = 0;
@@ -110,6 +111,9 @@ protected:
         Pushes().clear();
     }
 
+    // The page object, found the way the dialog procedure finds it.
+    SheetPage& BoundPage() const { return DialogObject<PageDialog>(page_)->Page(); }
+
     HWND Control(int id) const { return GetDlgItem(page_, id); }
     bool IsOn(int id) const { return IsDlgButtonChecked(page_, id) == BST_CHECKED; }
     bool IsEnabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
@@ -136,7 +140,7 @@ protected:
     const ClockSettings& Record() const { return state_.session.record; }
     static bool PushedFlag(std::uint32_t flag) { return (LastPush().displayFlags & flag) != 0; }
 
-    LoaderState state_;
+    SheetState state_;
     std::unique_ptr<PageDialog> dialog_; // bound to page_
     HWND page_ = nullptr;
     HWND sheet_ = nullptr;

@@ -41,7 +41,7 @@ TEST_F(TooltipCopyPage, ShowsTheRecord)
     EXPECT_TRUE(IsEnabled(IDC_COPY_FORMAT_ELEMENTS));
     for (int box : {IDC_TOOLTIP_FORMAT, IDC_COPY_FORMAT}) {
         EXPECT_EQ(SendMessageA(Control(box), EM_GETLIMITTEXT, 0, 0), 119);
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(Control(box), WM_GETFONT, 0, 0)), state_.formatEditFont.Get());
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(Control(box), WM_GETFONT, 0, 0)), state_.fonts.formatEdit.Get());
     }
 }
 

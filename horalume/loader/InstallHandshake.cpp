@@ -1,26 +1,16 @@
-#include "ClockHook.h"
+#include "InstallHandshake.h"
 
 #include "HookApi.h"
 #include "HoralumeResources.h"
 #include "InstallWait.h"
-#include "LoaderMessages.h"
-#include "LoaderState.h"
 #include "RegKey.h"
 #include "SettingsStore.h"
+#include "TableMessages.h"
 #include "TaskbarClock.h"
 #include "Win32Handles.h"
 
 // A shell that does not take the trigger within this time is taken for hung.
 constexpr UINT kTriggerTimeoutMs = 5000;
-
-bool FindClockWindow(LoaderState& state)
-{
-    const TaskbarClock found = FindLoaderClock();
-    state.trayWindow = found.tray;
-    state.notifyWindow = found.notify;
-    state.session.clockWindow = found.clock;
-    return found.tray != nullptr;
-}
 
 static bool InstalledMutexExists(DWORD access)
 {
@@ -54,7 +44,7 @@ static UINT AwaitCompletion(HINSTANCE instance, HANDLE completed, bool install)
         [completed](std::uint32_t milliseconds) {
             return WaitForSingleObject(completed, milliseconds) == WAIT_OBJECT_0;
         },
-        [instance] { ShowLoaderMessage(instance, nullptr, IDS_LOAD_SLOW, IDS_CAPTION_INSTALL, MB_ICONWARNING); },
+        [instance] { ShowTableMessage(instance, nullptr, IDS_LOAD_SLOW, IDS_CAPTION_INSTALL, MB_ICONWARNING); },
         WriteInstallTime,
     };
     switch (AwaitComponent(ReadInstallTime(), install, steps)) {
@@ -70,7 +60,7 @@ static UINT AwaitCompletion(HINSTANCE instance, HANDLE completed, bool install)
 
 // The hand-shake itself; returns the failure's message, or 0. Every handle it
 // obtains is released on return: hook first, then event, then library.
-static UINT RunHandshake(const LoaderState& state, bool install)
+static UINT ExchangeWithComponent(HINSTANCE instance, const TaskbarClock& target, bool install)
 {
     UniqueLibrary library(LoadLibraryW(hookapi::kLibraryName));
     if (!library) {
@@ -82,7 +72,7 @@ static UINT RunHandshake(const LoaderState& state, bool install)
         return IDS_NO_HOOK_FUNCTION;
     }
     // Where the taskbar has no clock window yet, the taskbar's thread is the clock's.
-    HWND clock = state.session.clockWindow != nullptr ? state.session.clockWindow : state.trayWindow;
+    HWND clock = target.clock != nullptr ? target.clock : target.tray;
     const DWORD clockThread = GetWindowThreadProcessId(clock, nullptr);
     if (clockThread == 0) {
         return IDS_NO_EXPLORER;
@@ -99,24 +89,32 @@ static UINT RunHandshake(const LoaderState& state, bool install)
     // there. A hung shell would hold us for good: that counts as a request
     // that did not complete.
     DWORD_PTR answer = 0;
-    if (SendMessageTimeoutA(state.trayWindow, WM_WININICHANGE, 0, 0, SMTO_ABORTIFHUNG, kTriggerTimeoutMs, &answer) ==
-        0) {
+    if (SendMessageTimeoutA(target.tray, WM_WININICHANGE, 0, 0, SMTO_ABORTIFHUNG, kTriggerTimeoutMs, &answer) == 0) {
         return install ? IDS_CANNOT_HOOK : IDS_UNLOAD_TIMEOUT;
     }
-    return AwaitCompletion(state.instance, completed.Get(), install);
+    return AwaitCompletion(instance, completed.Get(), install);
 }
 
-bool HookClock(const LoaderState& state, bool install)
+static bool RunHandshake(HINSTANCE instance, const TaskbarClock& clock, bool install)
 {
-    UINT failure = RunHandshake(state, install);
+    UINT failure = ExchangeWithComponent(instance, clock, install);
     // A component that cannot install undoes itself and still reports; only
     // its mutex tells that it stayed.
     if (failure == 0 && install && !InstalledMutexExists(SYNCHRONIZE)) {
         failure = IDS_CANNOT_HOOK;
     }
     if (failure != 0) {
-        ShowLoaderMessage(state.instance, nullptr, failure, install ? IDS_CAPTION_INSTALL : IDS_CAPTION_REMOVE,
-                          MB_ICONERROR);
+        ShowTableMessage(instance, nullptr, failure, install ? IDS_CAPTION_INSTALL : IDS_CAPTION_REMOVE, MB_ICONERROR);
     }
     return failure == 0;
+}
+
+bool InstallComponent(HINSTANCE instance, const TaskbarClock& clock)
+{
+    return RunHandshake(instance, clock, true);
+}
+
+bool RemoveComponent(HINSTANCE instance, const TaskbarClock& clock)
+{
+    return RunHandshake(instance, clock, false);
 }

@@ -1,8 +1,8 @@
-#include "LoaderMessages.h"
+#include "TableMessages.h"
 
 #include <string>
 
-int ShowLoaderMessage(HINSTANCE instance, HWND owner, UINT textId, UINT captionId, UINT type)
+int ShowTableMessage(HINSTANCE instance, HWND owner, UINT textId, UINT captionId, UINT type)
 {
     char caption[64] = "";
     char text[1024] = "";
@@ -11,7 +11,7 @@ int ShowLoaderMessage(HINSTANCE instance, HWND owner, UINT textId, UINT captionI
     return MessageBoxA(owner, text, caption, type);
 }
 
-void ShowLoaderError(HINSTANCE instance, HWND owner, UINT textId, UINT captionId, DWORD error)
+void ShowTableError(HINSTANCE instance, HWND owner, UINT textId, UINT captionId, DWORD error)
 {
     char caption[64] = "";
     char text[512] = "";

@@ -1,18 +1,8 @@
-#include "SettingsRules.h"
+#include "StoredFields.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-
-TEST(JoinKeyPath, AddsOneBackslashOnlyBetweenTwoParts)
-{
-    EXPECT_EQ(JoinKeyPath("Software\\Horalume", "Settings"), "Software\\Horalume\\Settings");
-    EXPECT_EQ(JoinKeyPath("Software\\Horalume", ""), "Software\\Horalume");
-    EXPECT_EQ(JoinKeyPath("Software\\Horalume", nullptr), "Software\\Horalume");
-    EXPECT_EQ(JoinKeyPath("", "Settings"), "Settings");
-    EXPECT_EQ(JoinKeyPath(nullptr, "Settings"), "Settings");
-    EXPECT_EQ(JoinKeyPath(nullptr, nullptr), "");
-}
 
 TEST(Clamp, SwapsBoundsGivenInTheWrongOrder)
 {
@@ -22,19 +12,6 @@ TEST(Clamp, SwapsBoundsGivenInTheWrongOrder)
     EXPECT_EQ(ClampUnsigned(200, 0, 127), 127u);
     EXPECT_EQ(ClampUnsigned(0xFFFFFFFFu, 127, 0), 127u) << "compared as an unsigned number";
     EXPECT_EQ(ClampUnsigned(5, 10, 20), 10u);
-}
-
-TEST(MigrateDisplayFlags, AddsTheBitsOfEveryLaterReleaseAndNeverRemovesAny)
-{
-    EXPECT_EQ(MigrateDisplayFlags(0, 0), 0x018E0400u);
-    EXPECT_EQ(MigrateDisplayFlags(0, 0x10100), 0x018E0400u);
-    EXPECT_EQ(MigrateDisplayFlags(0, 0x101FF), 0x018E0400u);
-    EXPECT_EQ(MigrateDisplayFlags(0, 0x10200), 0x01880400u);
-    EXPECT_EQ(MigrateDisplayFlags(0, 0x10300), 0x400u);
-    EXPECT_EQ(MigrateDisplayFlags(0, 0x10400), 0u);
-    EXPECT_EQ(MigrateDisplayFlags(0x8, 0x10402), 0x8u);
-    EXPECT_EQ(MigrateDisplayFlags(0, 0xFFFFFFFFu), 0u) << "a version read as -1 is compared as unsigned";
-    EXPECT_EQ(MigrateDisplayFlags(0xFFFFFFFFu, 0), 0xFFFFFFFFu);
 }
 
 TEST(CopyTextField, CutsToTheFieldAndAlwaysTerminates)

@@ -3,6 +3,7 @@
 #include "ClockDefaults.h"
 #include "HookApi.h"
 #include "RegKey.h"
+#include "SettingsRules.h"
 #include "WidePath.h"
 
 #include <cstring>
