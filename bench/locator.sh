@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 rounds=${2:-3}
 build=$PWD/build/win64
-cmake --build --preset win64 --target wakecount clockctl horalume_dll taskbar Decitray decitray_loader_stub >/dev/null ||
+cmake --build --preset win64 --target wakecount clockctl horalume_dll taskbar Decitray fake_horalume >/dev/null ||
   { echo "build failed"; exit 2; }
 dll=$build/clockhook/HORALUME.DLL
 clockctl=$build/taskbar/testing/clockctl.exe
@@ -64,11 +64,11 @@ awk -v a="$on_median" -v b="$off_median" 'BEGIN { printf "the locator costs %.4f
 
 format="%DC%"
 start_taskbar
-# Decitray starts Horalume beside it; a stub that exits stands in.
+# Decitray starts Horalume beside it; the test kit's fake one stands in.
 folder=$(mktemp -d /tmp/locator-bench.XXXXXX)
 mkdir "$folder/Horalume"
 cp "$build/decitray/Decitray.exe" "$folder/"
-cp "$build/decitray/tests/decitray_loader_stub.exe" "$folder/Horalume/Horalume.exe"
+cp "$build/taskbar/testing/fake_horalume.exe" "$folder/Horalume/Horalume.exe"
 (cd "$folder" && exec wine ./Decitray.exe) >/dev/null 2>&1 &
 decitray=$!
 sleep 3

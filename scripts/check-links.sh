@@ -16,5 +16,5 @@ while IFS= read -r page; do
       broken=1
     fi
   done < <(grep -o '](\([^)]*\))' "$page" | sed 's/^](\(.*\))$/\1/; s/ .*//')
-done < <(git ls-files -- README.md 'docs/*.md' 'docs/**/*.md')
+done < <(git ls-files --cached --others --exclude-standard -- README.md 'docs/*.md')
 exit $broken

@@ -81,7 +81,7 @@ check "the 32-bit installer and programs are 32-bit" all_pe32
 check "both zips hold the same tree" diff <(tree "$tmp/zip-win64") <(tree "$tmp/zip-win32")
 layout="./Decimora.exe ./Decitray.exe ./StartDecitray.exe ./Horalume/Horalume.exe ./Horalume/HORALUME.DLL
 ./Horalume/HORALUME.CHM ./Horalume/horaset.exe"
-check "the zip holds the layout README names" diff <(printf '%s\n' $layout | sort) <(tree "$tmp/zip-win64")
+check "the zip holds the layout docs/installing.md names" diff <(printf '%s\n' $layout | sort) <(tree "$tmp/zip-win64")
 
 # --- Under Wine ---------------------------------------------------------------
 drive_c=$WINEPREFIX/drive_c
