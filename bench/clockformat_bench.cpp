@@ -1,6 +1,6 @@
 // The clock renders its format once a second, and again whenever a shown
 // user element changes (Decitray pokes two every 400 ms).
-#include "ClockFormat.h"
+#include "clockformat/ClockFormat.h"
 
 #include <benchmark/benchmark.h>
 #include <cstring>
@@ -29,10 +29,11 @@ static const char* LookUpElement(std::string_view name)
         const char* name;
         const char* value;
     } table[] = {{"DC", "9::7::45"}, {"DD", "24::9::2"}, {"X", "x"}};
-    for (const auto& element : table)
+    for (const auto& element : table) {
         if (std::strlen(element.name) == name.size() && strncasecmp(element.name, name.data(), name.size()) == 0) {
             return element.value;
         }
+    }
     return nullptr;
 }
 

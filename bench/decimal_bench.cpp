@@ -1,5 +1,5 @@
 // The two texts that Decitray builds on every 400 ms tick.
-#include "DecimalTime.h"
+#include "decimal/DecimalTime.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,11 +1,11 @@
-#include "CalendarWindow.h"
+#include "clockhook/CalendarWindow.h"
 
-#include "CalendarMonth.h"
-#include "ModuleOf.h"
-#include "PopupPlacement.h"
-#include "RegKey.h"
-#include "TaskbarTheme.h"
-#include "Win32Handles.h"
+#include "clockhook/PopupPlacement.h"
+#include "clockhook/TaskbarTheme.h"
+#include "clockhook/model/CalendarMonth.h"
+#include "win32/ModuleOf.h"
+#include "win32/RegKey.h"
+#include "win32/Win32Handles.h"
 
 #include <commctrl.h>
 

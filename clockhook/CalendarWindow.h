@@ -2,7 +2,7 @@
 // the clock. One at a time; asking again brings the open one forward.
 #pragma once
 
-#include "ClockSettings.h"
+#include "hookapi/ClockSettings.h"
 
 #include <windows.h>
 

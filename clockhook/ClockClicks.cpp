@@ -1,7 +1,7 @@
-#include "ClockClicks.h"
+#include "clockhook/ClockClicks.h"
 
-#include "ClockCommands.h"
-#include "ClockIds.h"
+#include "clockhook/ClockCommands.h"
+#include "clockhook/model/ClockIds.h"
 
 static bool IsPlainClockCommand(std::uint32_t command)
 {

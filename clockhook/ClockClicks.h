@@ -3,7 +3,7 @@
 // be the first half of a double click.
 #pragma once
 
-#include "ClockModel.h"
+#include "clockhook/model/ClockModel.h"
 
 #include <windows.h>
 

@@ -1,12 +1,12 @@
-#include "ClockCommands.h"
+#include "clockhook/ClockCommands.h"
 
-#include "CalendarWindow.h"
-#include "ClockChoices.h"
-#include "ClockCopy.h"
-#include "ClockIds.h"
-#include "ModuleOf.h"
-#include "StartProgram.h"
-#include "WidePath.h"
+#include "clockhook/CalendarWindow.h"
+#include "clockhook/ClockCopy.h"
+#include "clockhook/model/ClockChoices.h"
+#include "clockhook/model/ClockIds.h"
+#include "win32/ModuleOf.h"
+#include "win32/StartProgram.h"
+#include "win32/WidePath.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // HotkeyCommand, which are also its menu items) and its hot key.
 #pragma once
 
-#include "ClockModel.h"
+#include "clockhook/model/ClockModel.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
-#include "ClockCopy.h"
+#include "clockhook/ClockCopy.h"
 
-#include "Clipboard.h"
-#include "ClockChoices.h"
-#include "LocalClock.h"
+#include "clockhook/LocalClock.h"
+#include "clockhook/model/ClockChoices.h"
+#include "win32/Clipboard.h"
 
 #include <string>
 

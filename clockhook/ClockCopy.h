@@ -1,7 +1,7 @@
 // The clock's copy command: the copy format rendered onto the clipboard.
 #pragma once
 
-#include "ClockModel.h"
+#include "clockhook/model/ClockModel.h"
 
 #include <windows.h>
 

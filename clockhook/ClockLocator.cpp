@@ -1,8 +1,8 @@
-#include "ClockLocator.h"
+#include "clockhook/ClockLocator.h"
 
-#include "ElementLook.h"
-#include "ModuleOf.h"
-#include "Win32Handles.h"
+#include "clockhook/ElementLook.h"
+#include "win32/ModuleOf.h"
+#include "win32/Win32Handles.h"
 
 #include <map>
 #include <mutex>

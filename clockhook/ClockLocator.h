@@ -5,7 +5,7 @@
 // removing the component never waits for a look that hangs.
 #pragma once
 
-#include "OverlayPlacement.h"
+#include "clockhook/model/OverlayPlacement.h"
 
 #include <windows.h>
 

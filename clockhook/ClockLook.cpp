@@ -1,6 +1,6 @@
-#include "ClockLook.h"
+#include "clockhook/ClockLook.h"
 
-#include "TaskbarTheme.h"
+#include "clockhook/TaskbarTheme.h"
 
 #include <cstring>
 #include <utility>

@@ -3,10 +3,10 @@
 // of the monitor the clock is on.
 #pragma once
 
-#include "ClockFormat.h"
-#include "ClockSettings.h"
-#include "MonitorLines.h"
-#include "Win32Handles.h"
+#include "clockformat/ClockFormat.h"
+#include "clockhook/MonitorLines.h"
+#include "hookapi/ClockSettings.h"
+#include "win32/Win32Handles.h"
 
 #include <windows.h>
 

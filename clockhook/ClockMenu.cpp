@@ -1,9 +1,9 @@
-#include "ClockMenu.h"
+#include "clockhook/ClockMenu.h"
 
-#include "ClockChoices.h"
-#include "ClockCommands.h"
-#include "TaskbarTheme.h"
-#include "Win32Handles.h"
+#include "clockhook/ClockCommands.h"
+#include "clockhook/TaskbarTheme.h"
+#include "clockhook/model/ClockChoices.h"
+#include "win32/Win32Handles.h"
 
 struct MenuState {
     HWND clock = nullptr;

@@ -4,7 +4,7 @@
 // none.
 #pragma once
 
-#include "ClockModel.h"
+#include "clockhook/model/ClockModel.h"
 
 #include <windows.h>
 

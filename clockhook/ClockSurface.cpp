@@ -1,14 +1,14 @@
-#include "ClockSurface.h"
+#include "clockhook/ClockSurface.h"
 
-#include "ClockCommands.h"
-#include "ClockIds.h"
-#include "ClockMenu.h"
-#include "ClockText.h"
-#include "LocalClock.h"
-#include "OverlayClock.h"
-#include "PopupPlacement.h"
-#include "TaskbarClock.h"
-#include "Win32Handles.h"
+#include "clockhook/ClockCommands.h"
+#include "clockhook/ClockMenu.h"
+#include "clockhook/LocalClock.h"
+#include "clockhook/OverlayClock.h"
+#include "clockhook/PopupPlacement.h"
+#include "clockhook/model/ClockIds.h"
+#include "clockhook/model/ClockText.h"
+#include "win32/TaskbarClock.h"
+#include "win32/Win32Handles.h"
 
 #include <utility>
 

@@ -6,12 +6,12 @@
 // taskbar's right edge, the tooltip and the click state.
 #pragma once
 
-#include "ClockClicks.h"
-#include "ClockLook.h"
-#include "ClockModel.h"
-#include "ClockTooltip.h"
-#include "MonitorLines.h"
-#include "OverlayPlacement.h"
+#include "clockhook/ClockClicks.h"
+#include "clockhook/ClockLook.h"
+#include "clockhook/ClockTooltip.h"
+#include "clockhook/MonitorLines.h"
+#include "clockhook/model/ClockModel.h"
+#include "clockhook/model/OverlayPlacement.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
-#include "ClockTooltip.h"
+#include "clockhook/ClockTooltip.h"
 
-#include "ClockChoices.h"
-#include "ClockIds.h"
-#include "ClockLook.h"
-#include "LocalClock.h"
-#include "PopupPlacement.h"
+#include "clockhook/ClockLook.h"
+#include "clockhook/LocalClock.h"
+#include "clockhook/PopupPlacement.h"
+#include "clockhook/model/ClockChoices.h"
+#include "clockhook/model/ClockIds.h"
 
 #include <commctrl.h>
 

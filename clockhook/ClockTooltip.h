@@ -5,7 +5,7 @@
 // and comes back.
 #pragma once
 
-#include "ClockModel.h"
+#include "clockhook/model/ClockModel.h"
 
 #include <windows.h>
 

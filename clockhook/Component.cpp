@@ -1,24 +1,24 @@
 // The component wires the pieces: the element server tells the clock model,
 // the model tells its surfaces (and the component) what changed, and a
 // surface tells the component when its window goes away.
-#include "Component.h"
+#include "clockhook/Component.h"
 
-#include "CalendarWindow.h"
-#include "ClockCommands.h"
-#include "ClockLocator.h"
-#include "ClockModel.h"
-#include "ClockSurface.h"
-#include "ElementServer.h"
-#include "HookApi.h"
-#include "HubWindow.h"
-#include "LocalClock.h"
-#include "ModuleOf.h"
-#include "OverlayClock.h"
-#include "ShellWindows.h"
-#include "TaskbarClock.h"
-#include "Trace.h"
-#include "WakeTimer.h"
-#include "Win32Handles.h"
+#include "clockhook/CalendarWindow.h"
+#include "clockhook/ClockCommands.h"
+#include "clockhook/ClockLocator.h"
+#include "clockhook/ClockSurface.h"
+#include "clockhook/ElementServer.h"
+#include "clockhook/HubWindow.h"
+#include "clockhook/LocalClock.h"
+#include "clockhook/OverlayClock.h"
+#include "clockhook/ShellWindows.h"
+#include "clockhook/WakeTimer.h"
+#include "clockhook/model/ClockModel.h"
+#include "hookapi/HookApi.h"
+#include "win32/ModuleOf.h"
+#include "win32/TaskbarClock.h"
+#include "win32/Trace.h"
+#include "win32/Win32Handles.h"
 
 #include <algorithm>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "ElementLook.h"
+#include "clockhook/ElementLook.h"
 
-#include "HookApi.h"
+#include "hookapi/HookApi.h"
 
 #include <oleacc.h>
 #include <unknwn.h>

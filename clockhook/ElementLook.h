@@ -4,7 +4,7 @@
 // the taskbar's own thread to serve it.
 #pragma once
 
-#include "OverlayPlacement.h"
+#include "clockhook/model/OverlayPlacement.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
-#include "ElementServer.h"
+#include "clockhook/ElementServer.h"
 
-#include "HookApi.h"
-#include "Trace.h"
-#include "Win32Handles.h"
+#include "hookapi/HookApi.h"
+#include "win32/Trace.h"
+#include "win32/Win32Handles.h"
 
 #include <windows.h>
 

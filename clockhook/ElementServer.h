@@ -4,7 +4,7 @@
 // dispatches its transactions.
 #pragma once
 
-#include "ClockModel.h"
+#include "clockhook/model/ClockModel.h"
 
 // Fails, leaving nothing running, when DDEML refuses or when another server
 // already serves the service (two would split the clients between them).

@@ -1,7 +1,7 @@
 // HORALUME.DLL: the clock component. The loader sets one of these two
 // procedures as a WH_CALLWNDPROC hook on the taskbar clock's thread and sends
 // the taskbar WM_WININICHANGE; the procedure then runs in the shell.
-#include "Component.h"
+#include "clockhook/Component.h"
 
 #include <windows.h>
 

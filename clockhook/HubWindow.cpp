@@ -1,10 +1,10 @@
-#include "HubWindow.h"
+#include "clockhook/HubWindow.h"
 
-#include "ClockIds.h"
-#include "ModuleOf.h"
-#include "TaskbarTheme.h"
-#include "WakeTimer.h"
-#include "WindowBinding.h"
+#include "clockhook/TaskbarTheme.h"
+#include "clockhook/WakeTimer.h"
+#include "clockhook/model/ClockIds.h"
+#include "win32/ModuleOf.h"
+#include "win32/WindowBinding.h"
 
 constexpr char kHubWindowClass[] = "HoralumeComponent";
 constexpr UINT kScanDelayMs = 250;

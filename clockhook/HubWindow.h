@@ -4,7 +4,7 @@
 // an overlay clock, being a child window, never does.
 #pragma once
 
-#include "TaskbarTheme.h"
+#include "clockhook/TaskbarTheme.h"
 
 #include <windows.h>
 

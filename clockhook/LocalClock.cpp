@@ -1,6 +1,6 @@
-#include "LocalClock.h"
+#include "clockhook/LocalClock.h"
 
-#include "ClockMonitor.h"
+#include "clockhook/model/ClockMonitor.h"
 
 #include <cstdint>
 

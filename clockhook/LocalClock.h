@@ -2,8 +2,8 @@
 // locale's names and formats, and the machine's resource readings.
 #pragma once
 
-#include "ClockFormat.h"
-#include "ClockMonitor.h"
+#include "clockformat/ClockFormat.h"
+#include "clockhook/model/ClockMonitor.h"
 
 #include <windows.h>
 

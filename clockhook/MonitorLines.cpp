@@ -1,7 +1,7 @@
-#include "MonitorLines.h"
+#include "clockhook/MonitorLines.h"
 
-#include "ClockMonitor.h"
-#include "Win32Handles.h"
+#include "clockhook/model/ClockMonitor.h"
+#include "win32/Win32Handles.h"
 
 static bool CpuLineOn(const ClockSettings& settings)
 {

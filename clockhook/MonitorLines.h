@@ -1,8 +1,8 @@
 // The CPU usage and memory load lines along the clock's bottom and top edges.
 #pragma once
 
-#include "ClockFormat.h"
-#include "ClockSettings.h"
+#include "clockformat/ClockFormat.h"
+#include "hookapi/ClockSettings.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "OverlayClock.h"
+#include "clockhook/OverlayClock.h"
 
-#include "HookApi.h"
-#include "ModuleOf.h"
+#include "hookapi/HookApi.h"
+#include "win32/ModuleOf.h"
 
 // The "show desktop" strip at the right end of a Windows 11 taskbar.
 constexpr int kShowDesktopStrip = 12;

@@ -3,7 +3,7 @@
 // taskbar's child it moves, hides and auto-hides with the taskbar.
 #pragma once
 
-#include "OverlayPlacement.h"
+#include "clockhook/model/OverlayPlacement.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "PopupPlacement.h"
+#include "clockhook/PopupPlacement.h"
 
 Box MonitorBoxOf(HWND window, bool workArea)
 {

@@ -1,7 +1,7 @@
 // The taskbar edge a clock window is on, and where its popups open.
 #pragma once
 
-#include "TaskbarEdge.h"
+#include "clockhook/model/TaskbarEdge.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "ShellWindows.h"
+#include "clockhook/ShellWindows.h"
 
-#include "HookApi.h"
-#include "TaskbarClock.h"
+#include "hookapi/HookApi.h"
+#include "win32/TaskbarClock.h"
 
 bool IsPrimaryTaskbar(HWND taskbar)
 {

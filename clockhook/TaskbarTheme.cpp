@@ -1,6 +1,6 @@
-#include "TaskbarTheme.h"
+#include "clockhook/TaskbarTheme.h"
 
-#include "RegKey.h"
+#include "win32/RegKey.h"
 
 #include <cstring>
 

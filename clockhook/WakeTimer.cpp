@@ -1,9 +1,9 @@
-#include "WakeTimer.h"
+#include "clockhook/WakeTimer.h"
 
-#include "ClockChoices.h"
-#include "ClockPace.h"
-#include "MonitorLines.h"
-#include "TolerantTimer.h"
+#include "clockformat/ClockPace.h"
+#include "clockhook/MonitorLines.h"
+#include "clockhook/model/ClockChoices.h"
+#include "win32/TolerantTimer.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // sleeps through the seconds, minutes or hours its texts do not show.
 #pragma once
 
-#include "ClockModel.h"
+#include "clockhook/model/ClockModel.h"
 
 #include <windows.h>
 

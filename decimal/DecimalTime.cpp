@@ -1,4 +1,4 @@
-#include "DecimalTime.h"
+#include "decimal/DecimalTime.h"
 
 #include <cstdio>
 

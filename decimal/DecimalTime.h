@@ -2,7 +2,7 @@
 // 100,000 of them, counted from local midnight at the start of 2000-01-01.
 #pragma once
 
-#include "LocalCalendar.h"
+#include "decimal/LocalCalendar.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "LocalCalendar.h"
+#include "decimal/LocalCalendar.h"
 
 #include <ctime>
 

@@ -1,6 +1,6 @@
-#include "AboutDialog.h"
+#include "decimora/AboutDialog.h"
 
-#include "DecimoraResources.h"
+#include "resources/decimora/DecimoraResources.h"
 
 static INT_PTR CALLBACK AboutDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM)
 {

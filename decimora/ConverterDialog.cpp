@@ -1,11 +1,11 @@
-#include "ConverterDialog.h"
+#include "decimora/ConverterDialog.h"
 
-#include "AboutDialog.h"
-#include "DecimoraResources.h"
-#include "MomentConversion.h"
-#include "UnitConversion.h"
-#include "Win32Handles.h"
-#include "WindowBinding.h"
+#include "decimora/AboutDialog.h"
+#include "decimora/MomentConversion.h"
+#include "decimora/UnitConversion.h"
+#include "resources/decimora/DecimoraResources.h"
+#include "win32/Win32Handles.h"
+#include "win32/WindowBinding.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "MomentConversion.h"
+#include "decimora/MomentConversion.h"
 
 #include <optional>
 

@@ -2,7 +2,7 @@
 // as the two pickers hold them, read in decimal time.
 #pragma once
 
-#include "DecimalTime.h"
+#include "decimal/DecimalTime.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "UnitConversion.h"
+#include "decimora/UnitConversion.h"
 
 #include <cctype>
 #include <cstdio>

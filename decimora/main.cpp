@@ -1,5 +1,5 @@
 // Decimora: converts quantities and dates between decimal and standard time.
-#include "ConverterDialog.h"
+#include "decimora/ConverterDialog.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {

@@ -1,11 +1,11 @@
-#include "Decitray.h"
+#include "decitray/Decitray.h"
 
-#include "DecimalTime.h"
-#include "StartProgram.h"
-#include "TolerantTimer.h"
-#include "TrayIcon.h"
-#include "WindowBinding.h"
-#include "resource.h"
+#include "decimal/DecimalTime.h"
+#include "decitray/TrayIcon.h"
+#include "resources/decitray/resource.h"
+#include "win32/StartProgram.h"
+#include "win32/TolerantTimer.h"
+#include "win32/WindowBinding.h"
 
 static const char kInstanceMutex[] = "Decitray-BEBDF92B-D7FF-4062-8778-36CB1F946679";
 static const wchar_t kLoaderPath[] = L"Horalume\\Horalume.exe";

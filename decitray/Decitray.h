@@ -2,7 +2,7 @@
 // decimal clock and date into the taskbar clock from a hidden main window.
 #pragma once
 
-#include "ElementClient.h"
+#include "win32/ElementClient.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 // Decitray.exe: a windowed program without a console or a visible window.
-#include "Decitray.h"
+#include "decitray/Decitray.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {

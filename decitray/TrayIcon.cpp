@@ -1,7 +1,7 @@
-#include "TrayIcon.h"
+#include "decitray/TrayIcon.h"
 
-#include "Win32Handles.h"
-#include "WindowBinding.h"
+#include "win32/Win32Handles.h"
+#include "win32/WindowBinding.h"
 
 // The record in its Windows 2000 form: 128-character tip, balloon fields, no
 // GUID. Shells of that age take exactly this size.

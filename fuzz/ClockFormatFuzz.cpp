@@ -1,6 +1,6 @@
 // Fuzzes the clock format renderer: the format, the element values, the
 // locale pictures and every field of the moment come from the input.
-#include "ClockFormat.h"
+#include "clockformat/ClockFormat.h"
 
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
@@ -51,10 +51,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (lines.empty() || lines.size() > kMaxLines) {
             std::abort();
         }
-        for (const RenderedLine& line : lines)
+        for (const RenderedLine& line : lines) {
             if (line.text.size() > kMaxLineBytes) {
                 std::abort();
             }
+        }
     }
     return 0;
 }

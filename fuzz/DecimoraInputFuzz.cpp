@@ -2,7 +2,7 @@
 // result texts of every unit and direction for it. Where the text holds no
 // hexadecimal, infinity or NaN spelling, the reading must agree with the C
 // library's own strtod, which stops at the same place.
-#include "UnitConversion.h"
+#include "decimora/UnitConversion.h"
 
 #include <cmath>
 #include <cstdlib>

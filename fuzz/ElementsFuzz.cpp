@@ -2,8 +2,8 @@
 // and requests with any format, item name and data, then a render naming
 // the elements. A plain map of folded names checks every answer, and the
 // table must stay within its bounds whatever the clients send.
-#include "ClockFormat.h"
-#include "ElementTable.h"
+#include "clockformat/ClockFormat.h"
+#include "clockhook/model/ElementTable.h"
 
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
@@ -17,10 +17,11 @@ constexpr unsigned kTextFormat = 1; // CF_TEXT
 std::string Folded(std::string_view name)
 {
     std::string folded(name);
-    for (char& c : folded)
+    for (char& c : folded) {
         if (c >= 'a' && c <= 'z') {
             c = static_cast<char>(c - 'a' + 'A');
         }
+    }
     return folded;
 }
 
@@ -38,9 +39,10 @@ SetResult Expected(const std::map<std::string, std::string>& model, std::string_
         return SetResult::Refused;
     }
     auto found = model.find(Folded(name));
-    if (found == model.end())
+    if (found == model.end()) {
         return value.empty() ? SetResult::Unchanged
                              : (model.size() >= kMaxElements ? SetResult::Refused : SetResult::Changed);
+    }
     return found->second == value ? SetResult::Unchanged : SetResult::Changed;
 }
 

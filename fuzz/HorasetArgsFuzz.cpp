@@ -3,7 +3,7 @@
 // own size, so reading one byte past any of them is caught. Every element
 // argument is split as horaset pokes it: the value and its terminating zero
 // must lie inside the argument.
-#include "CommandLine.h"
+#include "horaset/CommandLine.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -53,9 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         argv.push_back(argument.get());
     }
     AnyHelpRequest(static_cast<int>(argv.size()), argv.data());
-    for (std::size_t i = 1; i < argv.size(); ++i)
+    for (std::size_t i = 1; i < argv.size(); ++i) {
         if (!IsSwitch(argv[i])) {
             CheckAssignment(argv[i]);
         }
+    }
     return 0;
 }

@@ -3,11 +3,11 @@
 // (little-endian), then the payload of any size, as the clock model takes
 // it. An accepted record is rendered in every format it names and every
 // window-free choice is made from it, as the clock does when it arrives.
-#include "CalendarMonth.h"
-#include "ClockChoices.h"
-#include "ClockFormat.h"
-#include "ClockModel.h"
-#include "ClockMonitor.h"
+#include "clockformat/ClockFormat.h"
+#include "clockhook/model/CalendarMonth.h"
+#include "clockhook/model/ClockChoices.h"
+#include "clockhook/model/ClockModel.h"
+#include "clockhook/model/ClockMonitor.h"
 
 #include <cstdlib>
 #include <cstring>

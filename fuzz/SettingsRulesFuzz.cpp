@@ -4,11 +4,11 @@
 // (clamps, migration, text copy into fixed fields, font blocks); the record
 // must then be safe for every reader: terminated texts, values in range, a
 // font description and a render of each format.
-#include "ClockDefaults.h"
-#include "ClockFormat.h"
-#include "FontDescription.h"
-#include "SettingsRules.h"
-#include "StoredFields.h"
+#include "clockformat/ClockFormat.h"
+#include "hookapi/ClockDefaults.h"
+#include "hookapi/StoredFields.h"
+#include "horalume/props/FontDescription.h"
+#include "horalume/settings/SettingsRules.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "ClockDefaults.h"
+#include "hookapi/ClockDefaults.h"
 
 #include <cstring>
 

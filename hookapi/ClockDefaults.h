@@ -2,6 +2,6 @@
 // stored, and what the clock uses until a record arrives, so both agree.
 #pragma once
 
-#include "ClockSettings.h"
+#include "hookapi/ClockSettings.h"
 
 ClockSettings DefaultClockSettings();

@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "horaset/CommandLine.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "Horaset.h"
+#include "horaset/Horaset.h"
 
-#include "CommandLine.h"
-#include "ElementClient.h"
+#include "horaset/CommandLine.h"
+#include "win32/ElementClient.h"
 
 #include <cstdio>
 

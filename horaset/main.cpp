@@ -1,5 +1,5 @@
 // horaset element=[value] [...]: sets user elements of the running taskbar clock.
-#include "Horaset.h"
+#include "horaset/Horaset.h"
 
 int main(int argc, char* argv[])
 {

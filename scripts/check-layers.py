@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Fails on a use that goes up a layer or across to another program.
+"""Fails on a use that goes up a layer or across to another program, or on
+window code in a portable folder.
 
 Reads every #include "..." of the .cpp/.h files and every target_link_libraries of
 the CMakeLists.txt files, maps both ends to their folders and the folders to the
@@ -18,9 +19,9 @@ import sys
 LAYERS = {
     "decimal": (1, set(), None),
     "hookapi": (1, set(), None),
+    "clockformat": (1, set(), None),
     "win32": (2, {1}, None),
     "clockhook/model": (3, {1}, None),
-    "clockhook/format": (3, {1}, None),
     "clockhook": (4, {1, 2, 3}, None),
     "resources/horalume_dll": (4, {1, 2, 3}, None),
     "horalume/settings": (5, {1, 2}, None),
@@ -39,7 +40,9 @@ LAYERS = {
 }
 # Files a folder may read although their layer is not its own: the stand-in and
 # its kit answer to the component's ids.
-ALSO_ALLOWED = {"taskbar": {"clockhook/ClockIds.h"}, "taskbar/testing": {"clockhook/ClockIds.h"}}
+ALSO_ALLOWED = {"taskbar": {"clockhook/model/ClockIds.h"}, "taskbar/testing": {"clockhook/model/ClockIds.h"}}
+# Folders of window-free code: built and tested natively, they never include <windows.h>.
+PORTABLE = {"decimal", "clockformat", "clockhook/model"}
 # Tests, benchmarks, storms, fuzzers and screenshot scripts may use anything.
 FREE_TOP = {"bench", "stress", "fuzz", "shots", "cmake"}
 FREE_FOLDERS = {"decimal/testing"}
@@ -110,6 +113,17 @@ def include_findings(sources):
                     yield path, number, folder_of(path), folder_of(target) or os.path.dirname(target), kind
 
 
+def portable_findings(sources):
+    system = re.compile(r'^\s*#\s*include\s+<(windows|winuser|wingdi|winbase)\.h>', re.I)
+    for path in sources:
+        if folder_of(path) not in PORTABLE:
+            continue
+        with open(path, encoding="utf-8", errors="replace") as f:
+            for number, line in enumerate(f, 1):
+                if system.match(line):
+                    yield path, number, folder_of(path), "<windows.h>", "not portable"
+
+
 def resolve(name, here, known, by_name):
     """Folder-qualified from the root first, then beside the includer, then a unique basename."""
     for candidate in (name, os.path.normpath(os.path.join(here, name))):
@@ -157,7 +171,8 @@ def link_findings(cmake_files):
 
 def main(argv):
     os.chdir(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-    findings = list(include_findings(tracked(["*.cpp", "*.h"])))
+    sources = tracked(["*.cpp", "*.h"])
+    findings = list(include_findings(sources)) + list(portable_findings(sources))
     findings += list(link_findings(tracked(["CMakeLists.txt", "*/CMakeLists.txt"])))
     counts = {}
     for path, line, source, target, kind in findings:

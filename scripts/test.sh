@@ -98,6 +98,18 @@ else
   step_failed "README and docs link files that git does not hold"
 fi
 
+if python3 scripts/check-layers.py; then
+  step_ok
+else
+  step_failed "an include or a link goes up a layer or across to another program"
+fi
+
+if scripts/check-style.sh; then
+  step_ok
+else
+  step_failed "conventions (braces, file and function length)"
+fi
+
 if git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' '*.c' | xargs -r clang-format --dry-run --Werror; then
   step_ok
 else

@@ -6,13 +6,13 @@
 // --dpi N, --theme dark|light. Messages to the primary add, remove and
 // re-create taskbars, switch the theme and auto-hide, and open a full-screen
 // program at run time.
-#include "HookApi.h"
-#include "StandInTaskbar.h"
-#include "TaskbarParts.h"
-#include "TaskbarPlaces.h"
-#include "TaskbarStates.h"
-#include "TaskbarTray.h"
-#include "WindowBinding.h"
+#include "hookapi/HookApi.h"
+#include "taskbar/StandInTaskbar.h"
+#include "taskbar/TaskbarParts.h"
+#include "taskbar/TaskbarPlaces.h"
+#include "taskbar/TaskbarStates.h"
+#include "taskbar/TaskbarTray.h"
+#include "win32/WindowBinding.h"
 
 #include <windows.h>
 
@@ -189,8 +189,7 @@ void StandIn::DestroyAll()
     primary_ = Taskbar();
 }
 
-// As a restarted shell: the same taskbars anew, then the news to every
-// program that keeps something in them.
+// As a restarted shell: the same taskbars anew, then the news to their users.
 void StandIn::Restart()
 {
     const int count = static_cast<int>(secondaries_.size()) + 1;
@@ -230,8 +229,7 @@ void StandIn::RepaintAll()
     }
 }
 
-// The theme, auto-hide, full-screen and layout requests; false for other
-// messages.
+// The theme, auto-hide, full-screen and layout requests; false for others.
 bool StandIn::HandleStateMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer)
 {
     answer = 1;
@@ -327,8 +325,7 @@ static std::optional<std::string> SwitchValue(const char* commandLine, const cha
     return std::string(at, end);
 }
 
-// Sets choice to the index of the switch's value among the names; false
-// for a value not among them.
+// Sets choice to the index of the switch's value among the names, or false.
 template <typename Choice, size_t Count>
 static bool ReadChoice(const char* commandLine, const char* name, const char* const (&names)[Count], Choice& choice)
 {

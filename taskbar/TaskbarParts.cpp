@@ -1,11 +1,11 @@
-#include "TaskbarParts.h"
+#include "taskbar/TaskbarParts.h"
 
-#include "ClockSettings.h"
-#include "HookApi.h"
-#include "TaskbarPlaces.h"
-#include "TaskbarTray.h"
-#include "Win32Handles.h"
-#include "WindowBinding.h"
+#include "hookapi/ClockSettings.h"
+#include "hookapi/HookApi.h"
+#include "taskbar/TaskbarPlaces.h"
+#include "taskbar/TaskbarTray.h"
+#include "win32/Win32Handles.h"
+#include "win32/WindowBinding.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // a secondary's "ClockButton"), the content bridges, and each layout's tree.
 #pragma once
 
-#include "StandInTaskbar.h"
+#include "taskbar/StandInTaskbar.h"
 
 #include <windows.h>
 

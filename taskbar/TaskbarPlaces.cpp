@@ -1,6 +1,6 @@
-#include "TaskbarPlaces.h"
+#include "taskbar/TaskbarPlaces.h"
 
-#include "Win32Handles.h"
+#include "win32/Win32Handles.h"
 
 constexpr int kTaskbarHeight = 40;
 constexpr int kVerticalTaskbarWidth = 62;

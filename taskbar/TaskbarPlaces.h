@@ -2,7 +2,7 @@
 // are given at 96 DPI and scaled to the DPI the taskbar is drawn at.
 #pragma once
 
-#include "StandInTaskbar.h"
+#include "taskbar/StandInTaskbar.h"
 
 #include <windows.h>
 

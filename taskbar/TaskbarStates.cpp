@@ -1,8 +1,8 @@
-#include "TaskbarStates.h"
+#include "taskbar/TaskbarStates.h"
 
-#include "RegKey.h"
-#include "TaskbarParts.h"
-#include "Win32Handles.h"
+#include "taskbar/TaskbarParts.h"
+#include "win32/RegKey.h"
+#include "win32/Win32Handles.h"
 
 // The system theme only takes the value away, never making the key: a
 // machine that never had one keeps its registry as it was.

@@ -3,7 +3,7 @@
 // thread that is stuck.
 #pragma once
 
-#include "StandInTaskbar.h"
+#include "taskbar/StandInTaskbar.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "TaskbarTray.h"
+#include "taskbar/TaskbarTray.h"
 
-#include "HookApi.h"
-#include "Win32Handles.h"
+#include "hookapi/HookApi.h"
+#include "win32/Win32Handles.h"
 
 #include <oleacc.h>
 

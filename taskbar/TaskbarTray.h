@@ -3,8 +3,8 @@
 // shows its elements to clients in other threads and processes.
 #pragma once
 
-#include "StandInTaskbar.h"
-#include "TaskbarPlaces.h"
+#include "taskbar/StandInTaskbar.h"
+#include "taskbar/TaskbarPlaces.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "Clipboard.h"
+#include "win32/Clipboard.h"
 
-#include "ScopeExit.h"
-#include "Win32Handles.h"
+#include "win32/ScopeExit.h"
+#include "win32/Win32Handles.h"
 
 #include <cstring>
 

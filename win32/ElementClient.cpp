@@ -1,6 +1,6 @@
-#include "ElementClient.h"
+#include "win32/ElementClient.h"
 
-#include "HookApi.h"
+#include "hookapi/HookApi.h"
 
 #include <cstring>
 

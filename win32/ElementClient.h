@@ -3,7 +3,7 @@
 // program that sets or reads user elements.
 #pragma once
 
-#include "Win32Handles.h"
+#include "win32/Win32Handles.h"
 
 #include <string>
 #include <utility>

@@ -1,7 +1,7 @@
-#include "RegKey.h"
+#include "win32/RegKey.h"
 
-#include "StoredFields.h"
-#include "WidePath.h"
+#include "hookapi/StoredFields.h"
+#include "win32/WidePath.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,7 +2,7 @@
 // Missing keys, missing values and values of another type read as defaults.
 #pragma once
 
-#include "Win32Handles.h"
+#include "win32/Win32Handles.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "StartProgram.h"
+#include "win32/StartProgram.h"
 
-#include "Win32Handles.h"
+#include "win32/Win32Handles.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "TableMessages.h"
+#include "win32/TableMessages.h"
 
 #include <string>
 

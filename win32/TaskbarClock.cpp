@@ -1,6 +1,6 @@
-#include "TaskbarClock.h"
+#include "win32/TaskbarClock.h"
 
-#include "HookApi.h"
+#include "hookapi/HookApi.h"
 
 TaskbarClock ClockOfTaskbar(HWND tray)
 {

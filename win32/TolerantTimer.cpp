@@ -1,4 +1,4 @@
-#include "TolerantTimer.h"
+#include "win32/TolerantTimer.h"
 
 using SetCoalescableTimerProc = UINT_PTR(WINAPI*)(HWND, UINT_PTR, UINT, TIMERPROC, ULONG);
 

@@ -1,4 +1,4 @@
-#include "Trace.h"
+#include "win32/Trace.h"
 
 #include <windows.h>
 

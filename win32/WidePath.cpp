@@ -1,4 +1,4 @@
-#include "WidePath.h"
+#include "win32/WidePath.h"
 
 // The longest path the system gives a module.
 constexpr DWORD kLongestPath = 32768;

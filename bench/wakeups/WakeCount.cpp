@@ -2,8 +2,8 @@
 // (beside this program) for that long and prints the timer messages it
 // took and the clock surfaces' paints, per minute:
 // "timers <n>/min clock <n>/min paints <n>/min".
-#include "TaskbarClock.h"
-#include "WakeCounts.h"
+#include "bench/wakeups/WakeCounts.h"
+#include "win32/TaskbarClock.h"
 
 #include <cstdio>
 #include <cstdlib>

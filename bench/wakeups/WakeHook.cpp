@@ -1,9 +1,9 @@
 // wakehook.dll: loaded into the shell's GUI thread by a WH_GETMESSAGE hook,
 // counts the timer and clock paint messages that thread takes from its queue.
-#include "ClockIds.h"
-#include "HookApi.h"
+#include "clockhook/model/ClockIds.h"
+#include "hookapi/HookApi.h"
 
-#include "WakeCounts.h"
+#include "bench/wakeups/WakeCounts.h"
 #include <cstring>
 
 static WakeCounts* counts = nullptr;

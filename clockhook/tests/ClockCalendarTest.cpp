@@ -1,6 +1,6 @@
 // The clock's calendar, opened by a click as a user would: where it opens,
 // the options it shows and follows, closing and the remembered month.
-#include "ClockFeaturesFixture.h"
+#include "clockhook/tests/ClockFeaturesFixture.h"
 
 #include <commctrl.h>
 

@@ -1,8 +1,8 @@
 // The component loaded into the stand-in taskbar the way the loader loads it.
-#include "ClockDefaults.h"
-#include "ElementTable.h"
-#include "RecordingDdeServer.h"
-#include "TaskbarTestKit.h"
+#include "clockhook/model/ElementTable.h"
+#include "hookapi/ClockDefaults.h"
+#include "taskbar/testing/RecordingDdeServer.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
 #include <gtest/gtest.h>
 

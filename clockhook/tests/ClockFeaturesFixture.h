@@ -3,9 +3,9 @@
 // calendar window found and closed as a user would.
 #pragma once
 
-#include "CalendarWindow.h"
-#include "ClockDefaults.h"
-#include "TaskbarTestKit.h"
+#include "clockhook/CalendarWindow.h"
+#include "hookapi/ClockDefaults.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // What the clock does with each setting, driven from outside as a user would:
 // clicks, right clicks, the mouse resting on it, the hot key; read back from
 // the clipboard, the open menu and the screen.
-#include "ClockFeaturesFixture.h"
-#include "ClockMenu.h"
-#include "FakeHoralume.h"
+#include "clockhook/ClockMenu.h"
+#include "clockhook/tests/ClockFeaturesFixture.h"
+#include "taskbar/testing/FakeHoralume.h"
 
 #include <commctrl.h>
 

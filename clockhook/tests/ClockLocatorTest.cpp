@@ -1,9 +1,9 @@
 // The overlay on the clock the locator finds in a Windows 11 taskbar's
 // content, as its neighbours come and go, on every taskbar, and when the
 // looks come back empty or hang.
-#include "ClockDefaults.h"
-#include "TaskbarClock.h"
-#include "TaskbarTestKit.h"
+#include "hookapi/ClockDefaults.h"
+#include "taskbar/testing/TaskbarTestKit.h"
+#include "win32/TaskbarClock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The clock in each state of its taskbar: along every edge, in a dark or a
 // light theme, at several DPIs, auto-hidden and under a full-screen program.
-#include "ClockDefaults.h"
-#include "TaskbarClock.h"
-#include "TaskbarTestKit.h"
+#include "hookapi/ClockDefaults.h"
+#include "taskbar/testing/TaskbarTestKit.h"
+#include "win32/TaskbarClock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The clock's next wake against the system's own local time.
-#include "WakeTimer.h"
-#include "ClockDefaults.h"
-#include "HookApi.h"
-#include "MonitorLines.h"
+#include "clockhook/WakeTimer.h"
+#include "clockhook/MonitorLines.h"
+#include "hookapi/ClockDefaults.h"
+#include "hookapi/HookApi.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

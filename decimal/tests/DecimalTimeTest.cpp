@@ -1,5 +1,5 @@
-#include "DecimalTime.h"
-#include "UseTimeZone.h"
+#include "decimal/DecimalTime.h"
+#include "decimal/testing/UseTimeZone.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "ConverterDialog.h"
+#include "decimora/ConverterDialog.h"
 
-#include "DecimalTime.h"
-#include "DecimoraResources.h"
-#include "UseTimeZone.h"
+#include "decimal/DecimalTime.h"
+#include "decimal/testing/UseTimeZone.h"
+#include "resources/decimora/DecimoraResources.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "MomentConversion.h"
-#include "UseTimeZone.h"
+#include "decimora/MomentConversion.h"
+#include "decimal/testing/UseTimeZone.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "UnitConversion.h"
+#include "decimora/UnitConversion.h"
 
-#include "DecimalTime.h"
+#include "decimal/DecimalTime.h"
 
 #include <gtest/gtest.h>
 

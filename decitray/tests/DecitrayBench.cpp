@@ -5,13 +5,13 @@
 //   decitray_bench.exe [seconds] [component|recorder]
 // The receiver is the clock component in the stand-in taskbar (read back
 // every 50 ms), or with "recorder" a recording DDE server of the bench's own.
-#include "ClockDefaults.h"
-#include "DecimalTime.h"
-#include "DecitrayProcess.h"
-#include "RecordingDdeServer.h"
-#include "TaskbarTestKit.h"
-#include "TestSupport.h"
-#include "resource.h"
+#include "decimal/DecimalTime.h"
+#include "decitray/tests/DecitrayProcess.h"
+#include "decitray/tests/TestSupport.h"
+#include "hookapi/ClockDefaults.h"
+#include "resources/decitray/resource.h"
+#include "taskbar/testing/RecordingDdeServer.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
 #include <cstdio>
 #include <cstdlib>

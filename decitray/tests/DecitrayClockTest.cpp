@@ -1,12 +1,12 @@
 // Decitray.exe against the clock component in the stand-in taskbar: the
 // clock shows decimal time, and shows it again after the component was
 // removed and installed anew while Decitray ran.
-#include "ClockDefaults.h"
-#include "DecimalTime.h"
-#include "DecitrayProcess.h"
-#include "TaskbarTestKit.h"
-#include "TestSupport.h"
-#include "resource.h"
+#include "decimal/DecimalTime.h"
+#include "decitray/tests/DecitrayProcess.h"
+#include "decitray/tests/TestSupport.h"
+#include "hookapi/ClockDefaults.h"
+#include "resources/decitray/resource.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
 #include <gtest/gtest.h>
 

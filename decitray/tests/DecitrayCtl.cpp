@@ -2,7 +2,7 @@
 //   decitray_ctl.exe menu    the tray menu, as a right click on the icon opens it
 //   decitray_ctl.exe about   the About dialog
 //   decitray_ctl.exe close   "&Close Decitray"
-#include "resource.h"
+#include "resources/decitray/resource.h"
 
 #include <windows.h>
 

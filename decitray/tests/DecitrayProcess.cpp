@@ -1,8 +1,8 @@
-#include "DecitrayProcess.h"
+#include "decitray/tests/DecitrayProcess.h"
 
-#include "FakeHoralume.h"
-#include "TestSupport.h"
-#include "resource.h"
+#include "decitray/tests/TestSupport.h"
+#include "resources/decitray/resource.h"
+#include "taskbar/testing/FakeHoralume.h"
 
 DecitrayDirectory::DecitrayDirectory(bool withLoader)
 {

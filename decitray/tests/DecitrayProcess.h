@@ -3,7 +3,7 @@
 // Whatever is still running at the end is closed, or ended.
 #pragma once
 
-#include "ChildProcess.h"
+#include "taskbar/testing/ChildProcess.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
 // Decitray.exe as a whole: start-up, the tray, the tick into a recording DDE server.
-#include "DecimalTime.h"
-#include "DecitrayProcess.h"
-#include "RecordingDdeServer.h"
-#include "TestSupport.h"
-#include "resource.h"
+#include "decimal/DecimalTime.h"
+#include "decitray/tests/DecitrayProcess.h"
+#include "decitray/tests/TestSupport.h"
+#include "resources/decitray/resource.h"
+#include "taskbar/testing/RecordingDdeServer.h"
 
 #include <gtest/gtest.h>
 

@@ -3,16 +3,16 @@
 // clock shows decimal time, follows a settings preview and the user's
 // elements, comes to a taskbar added later, survives one removed and a
 // restart of the shell, and gives every system clock back on /U.
-#include "BuildPaths.h"
-#include "ClockDefaults.h"
-#include "DecimalTime.h"
-#include "DecitrayProcess.h"
-#include "HookApi.h"
-#include "RegKey.h"
-#include "SettingsStore.h"
-#include "TaskbarClock.h"
-#include "TaskbarTestKit.h"
-#include "TestSupport.h"
+#include "decimal/DecimalTime.h"
+#include "decitray/tests/DecitrayProcess.h"
+#include "decitray/tests/TestSupport.h"
+#include "hookapi/ClockDefaults.h"
+#include "hookapi/HookApi.h"
+#include "horalume/settings/SettingsStore.h"
+#include "taskbar/testing/BuildPaths.h"
+#include "taskbar/testing/TaskbarTestKit.h"
+#include "win32/RegKey.h"
+#include "win32/TaskbarClock.h"
 
 #include <shlwapi.h>
 

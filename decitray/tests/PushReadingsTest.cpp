@@ -1,8 +1,8 @@
 // Decitray's pushes through the element client, against a recording DDE server.
-#include "Decitray.h"
+#include "decitray/Decitray.h"
 
-#include "RecordingDdeServer.h"
-#include "TestSupport.h"
+#include "decitray/tests/TestSupport.h"
+#include "taskbar/testing/RecordingDdeServer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Helpers of Decitray's tests: the tray icon as the shell knows it, window texts.
 #pragma once
 
-#include "TaskbarTestKit.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
 #include <windows.h>
 

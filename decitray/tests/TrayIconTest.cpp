@@ -1,8 +1,8 @@
 // TrayIcon against the running shell's notification area.
-#include "TrayIcon.h"
+#include "decitray/TrayIcon.h"
 
-#include "TestSupport.h"
-#include "resource.h"
+#include "decitray/tests/TestSupport.h"
+#include "resources/decitray/resource.h"
 
 #include <gtest/gtest.h>
 

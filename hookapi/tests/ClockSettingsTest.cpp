@@ -1,5 +1,5 @@
-#include "ClockSettings.h"
-#include "ClockDefaults.h"
+#include "hookapi/ClockSettings.h"
+#include "hookapi/ClockDefaults.h"
 
 #include <gtest/gtest.h>
 

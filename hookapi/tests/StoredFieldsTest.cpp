@@ -1,4 +1,4 @@
-#include "StoredFields.h"
+#include "hookapi/StoredFields.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "horalume/loader/CommandLine.h"
 
 bool IsUninstallSwitch(const char* argument)
 {

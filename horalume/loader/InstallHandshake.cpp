@@ -1,13 +1,13 @@
-#include "InstallHandshake.h"
+#include "horalume/loader/InstallHandshake.h"
 
-#include "HookApi.h"
-#include "HoralumeResources.h"
-#include "InstallWait.h"
-#include "RegKey.h"
-#include "SettingsStore.h"
-#include "TableMessages.h"
-#include "TaskbarClock.h"
-#include "Win32Handles.h"
+#include "hookapi/HookApi.h"
+#include "horalume/loader/InstallWait.h"
+#include "horalume/settings/SettingsStore.h"
+#include "resources/horalume/HoralumeResources.h"
+#include "win32/RegKey.h"
+#include "win32/TableMessages.h"
+#include "win32/TaskbarClock.h"
+#include "win32/Win32Handles.h"
 
 // A shell that does not take the trigger within this time is taken for hung.
 constexpr UINT kTriggerTimeoutMs = 5000;

@@ -2,7 +2,7 @@
 // a hand-shake with it.
 #pragma once
 
-#include "TaskbarClock.h"
+#include "win32/TaskbarClock.h"
 
 #include <windows.h>
 

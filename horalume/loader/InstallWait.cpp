@@ -1,4 +1,4 @@
-#include "InstallWait.h"
+#include "horalume/loader/InstallWait.h"
 
 WaitOutcome AwaitComponent(std::int32_t storedInstallTime, bool install, const WaitSteps& steps)
 {

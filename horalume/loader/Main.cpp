@@ -1,6 +1,6 @@
 // Horalume.exe: installs the clock component into the taskbar clock and shows
 // its properties; with /U removes it.
-#include "StartUp.h"
+#include "horalume/loader/StartUp.h"
 
 #include <windows.h>
 

@@ -1,14 +1,14 @@
-#include "StartUp.h"
+#include "horalume/loader/StartUp.h"
 
-#include "CommandLine.h"
-#include "HoralumeResources.h"
-#include "InstallHandshake.h"
-#include "PropertiesSheet.h"
-#include "SheetPosition.h"
-#include "SheetState.h"
-#include "TableMessages.h"
-#include "TaskbarClock.h"
-#include "Win32Handles.h"
+#include "horalume/loader/CommandLine.h"
+#include "horalume/loader/InstallHandshake.h"
+#include "horalume/props/PropertiesSheet.h"
+#include "horalume/settings/SheetPosition.h"
+#include "horalume/settings/SheetState.h"
+#include "resources/horalume/HoralumeResources.h"
+#include "win32/TableMessages.h"
+#include "win32/TaskbarClock.h"
+#include "win32/Win32Handles.h"
 
 #include <prsht.h>
 

@@ -1,7 +1,7 @@
 // The About page: product notice and two links that open in the default
 // browser and mail program.
-#include "HoralumeResources.h"
-#include "Pages.h"
+#include "horalume/props/Pages.h"
+#include "resources/horalume/HoralumeResources.h"
 
 #include <windows.h>
 

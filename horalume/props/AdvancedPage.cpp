@@ -1,9 +1,9 @@
-#include "AdvancedPage.h"
+#include "horalume/props/AdvancedPage.h"
 
-#include "CommonDialogs.h"
-#include "HoralumeResources.h"
-#include "PageControls.h"
-#include "PageText.h"
+#include "horalume/props/CommonDialogs.h"
+#include "horalume/props/PageControls.h"
+#include "horalume/props/PageText.h"
+#include "resources/horalume/HoralumeResources.h"
 
 #include <initializer_list>
 #include <utility>

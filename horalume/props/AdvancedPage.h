@@ -3,7 +3,7 @@
 // page is made by MakeAdvancedPage (Pages.h).
 #pragma once
 
-#include "Pages.h"
+#include "horalume/props/Pages.h"
 
 // Enables the CPU line and colour while CPU monitoring is ticked, and the
 // memory colour while the memory line is ticked and the system is not NT.

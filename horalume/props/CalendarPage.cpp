@@ -2,11 +2,11 @@
 // the first day of the week and the calendar font. Weekdays count from
 // Sunday (0) everywhere: in WeekendDays, in the box identifiers and in the
 // first-day list.
-#include "CommonDialogs.h"
-#include "HoralumeResources.h"
-#include "PageControls.h"
-#include "PageText.h"
-#include "Pages.h"
+#include "horalume/props/CommonDialogs.h"
+#include "horalume/props/PageControls.h"
+#include "horalume/props/PageText.h"
+#include "horalume/props/Pages.h"
+#include "resources/horalume/HoralumeResources.h"
 
 #include <windows.h>
 

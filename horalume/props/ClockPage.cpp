@@ -1,11 +1,11 @@
-#include "ClockPage.h"
+#include "horalume/props/ClockPage.h"
 
-#include "CommonDialogs.h"
-#include "FontDescription.h"
-#include "FormatMenu.h"
-#include "HoralumeResources.h"
-#include "PageControls.h"
-#include "PageText.h"
+#include "horalume/props/CommonDialogs.h"
+#include "horalume/props/FontDescription.h"
+#include "horalume/props/FormatMenu.h"
+#include "horalume/props/PageControls.h"
+#include "horalume/props/PageText.h"
+#include "resources/horalume/HoralumeResources.h"
 
 #include <cstring>
 

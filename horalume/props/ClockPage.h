@@ -2,7 +2,7 @@
 // made by MakeClockPage (Pages.h).
 #pragma once
 
-#include "Pages.h"
+#include "horalume/props/Pages.h"
 
 // Enables the width box exactly while FixedWidthOn is set.
 void UpdateFixedWidthState(HWND page, const ClockSettings& settings);

@@ -1,4 +1,4 @@
-#include "CommonDialogs.h"
+#include "horalume/props/CommonDialogs.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
 // The colour and font choosers shared by the pages, titled by the caller.
 #pragma once
 
-#include "ClockSettings.h"
-#include "SheetState.h"
+#include "hookapi/ClockSettings.h"
+#include "horalume/settings/SheetState.h"
 
 #include <windows.h>
 

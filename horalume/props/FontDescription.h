@@ -1,7 +1,7 @@
 // The two-line description of the clock font shown on the Clock page.
 #pragma once
 
-#include "ClockSettings.h"
+#include "hookapi/ClockSettings.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
-#include "FormatEditing.h"
+#include "horalume/props/FormatEditing.h"
 
-#include "ClockSettings.h"
-#include "FormatLines.h"
-#include "formatmenu.h"
+#include "clockformat/FormatLines.h"
+#include "hookapi/ClockSettings.h"
+#include "resources/horalume/formatmenu.h"
 
 #include <algorithm>
 

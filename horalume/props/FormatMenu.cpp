@@ -1,7 +1,7 @@
-#include "FormatMenu.h"
+#include "horalume/props/FormatMenu.h"
 
-#include "FormatEditing.h"
-#include "formatmenu.h"
+#include "horalume/props/FormatEditing.h"
+#include "resources/horalume/formatmenu.h"
 
 #include <initializer_list>
 #include <memory>

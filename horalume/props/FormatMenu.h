@@ -3,7 +3,7 @@
 // declared with the pages.
 #pragma once
 
-#include "Pages.h"
+#include "horalume/props/Pages.h"
 
 // Opens the picker at the mouse cursor and edits the page's format box.
 void ShowFormatMenu(HWND page, HINSTANCE instance, const PageChoosers& choosers, int formatBox);

@@ -1,6 +1,6 @@
-#include "HelpFile.h"
+#include "horalume/props/HelpFile.h"
 
-#include "WidePath.h"
+#include "win32/WidePath.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
-#include "MenuPage.h"
+#include "horalume/props/MenuPage.h"
 
-#include "HoralumeResources.h"
-#include "PageControls.h"
-#include "PageText.h"
+#include "horalume/props/PageControls.h"
+#include "horalume/props/PageText.h"
+#include "resources/horalume/HoralumeResources.h"
 
 namespace {
 struct MouseAction {

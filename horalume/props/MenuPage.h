@@ -3,7 +3,7 @@
 // MakeMenuPage (Pages.h).
 #pragma once
 
-#include "Pages.h"
+#include "horalume/props/Pages.h"
 
 // While Booth mode is ticked the banner box is grey and shown off; otherwise
 // it shows FancyBanner. Never changes FancyBanner.

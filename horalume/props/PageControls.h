@@ -1,7 +1,7 @@
 // Small helpers the pages share for reading their controls into the record.
 #pragma once
 
-#include "ClockSettings.h"
+#include "hookapi/ClockSettings.h"
 
 #include <windows.h>
 

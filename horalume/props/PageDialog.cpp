@@ -1,12 +1,12 @@
-#include "PageDialog.h"
+#include "horalume/props/PageDialog.h"
 
-#include "HelpFile.h"
-#include "HoralumeResources.h"
-#include "Pages.h"
-#include "RegKey.h"
-#include "TableMessages.h"
-#include "Win32Handles.h"
-#include "WindowBinding.h"
+#include "horalume/props/HelpFile.h"
+#include "horalume/props/Pages.h"
+#include "resources/horalume/HoralumeResources.h"
+#include "win32/RegKey.h"
+#include "win32/TableMessages.h"
+#include "win32/Win32Handles.h"
+#include "win32/WindowBinding.h"
 
 #include <commctrl.h>
 

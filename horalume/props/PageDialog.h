@@ -3,8 +3,8 @@
 // controls go to its page object (Pages.h).
 #pragma once
 
-#include "Pages.h"
-#include "SheetState.h"
+#include "horalume/props/Pages.h"
+#include "horalume/settings/SheetState.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 // made with the parts of the sheet's state it uses, and keeps only those.
 #pragma once
 
-#include "SheetState.h"
+#include "horalume/settings/SheetState.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
-#include "PropertiesSheet.h"
+#include "horalume/props/PropertiesSheet.h"
 
-#include "HoralumeResources.h"
-#include "SettingsStore.h"
-#include "SheetPosition.h"
+#include "horalume/settings/SettingsStore.h"
+#include "horalume/settings/SheetPosition.h"
+#include "resources/horalume/HoralumeResources.h"
 
 #include <commctrl.h>
 #include <prsht.h>

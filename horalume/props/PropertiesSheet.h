@@ -1,8 +1,8 @@
 // Horalume's modeless properties sheet with its six pages.
 #pragma once
 
-#include "PageDialog.h"
-#include "SheetState.h"
+#include "horalume/props/PageDialog.h"
+#include "horalume/settings/SheetState.h"
 
 #include <windows.h>
 

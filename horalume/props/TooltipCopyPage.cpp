@@ -1,8 +1,8 @@
-#include "TooltipCopyPage.h"
+#include "horalume/props/TooltipCopyPage.h"
 
-#include "FormatMenu.h"
-#include "HoralumeResources.h"
-#include "PageControls.h"
+#include "horalume/props/FormatMenu.h"
+#include "horalume/props/PageControls.h"
+#include "resources/horalume/HoralumeResources.h"
 
 #include <initializer_list>
 

@@ -2,7 +2,7 @@
 // format. The page is made by MakeTooltipCopyPage (Pages.h).
 #pragma once
 
-#include "Pages.h"
+#include "horalume/props/Pages.h"
 
 // Enables the tooltip's box, button and check box exactly while CustomTooltip is set.
 void UpdateTooltipState(HWND page, const ClockSettings& settings);

@@ -1,4 +1,4 @@
-#include "SettingsRules.h"
+#include "horalume/settings/SettingsRules.h"
 
 std::uint32_t MigrateDisplayFlags(std::uint32_t displayFlags, std::uint32_t version)
 {

@@ -1,4 +1,4 @@
-#include "SettingsSession.h"
+#include "horalume/settings/SettingsSession.h"
 
 bool SettingsSession::Reload()
 {

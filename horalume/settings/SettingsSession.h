@@ -2,8 +2,8 @@
 // window that previews it, and the program switches that OK writes with it.
 #pragma once
 
-#include "ClockSettings.h"
-#include "SettingsStore.h"
+#include "hookapi/ClockSettings.h"
+#include "horalume/settings/SettingsStore.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
-#include "SettingsStore.h"
+#include "horalume/settings/SettingsStore.h"
 
-#include "ClockDefaults.h"
-#include "HookApi.h"
-#include "RegKey.h"
-#include "SettingsRules.h"
-#include "WidePath.h"
+#include "hookapi/ClockDefaults.h"
+#include "hookapi/HookApi.h"
+#include "horalume/settings/SettingsRules.h"
+#include "win32/RegKey.h"
+#include "win32/WidePath.h"
 
 #include <cstring>
 #include <string>

@@ -1,7 +1,7 @@
 // Horalume's settings in HKEY_CURRENT_USER and the record sent to the clock.
 #pragma once
 
-#include "ClockSettings.h"
+#include "hookapi/ClockSettings.h"
 
 #include <windows.h>
 

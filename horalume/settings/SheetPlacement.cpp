@@ -1,4 +1,4 @@
-#include "SheetPlacement.h"
+#include "horalume/settings/SheetPlacement.h"
 
 SheetBounds BoundsForSheet(std::int32_t areaWidth, std::int32_t areaHeight, bool sizeKnown, std::int32_t sheetWidth,
                            std::int32_t sheetHeight)

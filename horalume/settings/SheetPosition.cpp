@@ -1,8 +1,8 @@
-#include "SheetPosition.h"
+#include "horalume/settings/SheetPosition.h"
 
-#include "RegKey.h"
-#include "SettingsStore.h"
-#include "SheetPlacement.h"
+#include "horalume/settings/SettingsStore.h"
+#include "horalume/settings/SheetPlacement.h"
+#include "win32/RegKey.h"
 
 POINT PlaceSheet(HWND sheet)
 {

@@ -2,8 +2,8 @@
 // sheet. The pages themselves get only the parts they use (Pages.h).
 #pragma once
 
-#include "SettingsSession.h"
-#include "Win32Handles.h"
+#include "horalume/settings/SettingsSession.h"
+#include "win32/Win32Handles.h"
 
 #include <windows.h>
 

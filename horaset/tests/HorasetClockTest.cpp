@@ -1,10 +1,10 @@
 // horaset.exe against the clock component in the stand-in taskbar: values are
 // read back from the component (XTYP_REQUEST) and from the clock's text.
-#include "ChildProcess.h"
-#include "ClockDefaults.h"
-#include "CommandLine.h"
-#include "ElementTable.h"
-#include "TaskbarTestKit.h"
+#include "clockhook/model/ElementTable.h"
+#include "hookapi/ClockDefaults.h"
+#include "horaset/CommandLine.h"
+#include "taskbar/testing/ChildProcess.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // horaset.exe run as a child process against a DDE server of the test's own.
 // Its standard output is compared byte for byte: as on Windows, the C runtime
 // writes each "\n" to the pipe as "\r\n".
-#include "ChildProcess.h"
-#include "RecordingDdeServer.h"
-#include "TaskbarTestKit.h"
+#include "taskbar/testing/ChildProcess.h"
+#include "taskbar/testing/RecordingDdeServer.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
 #include <gtest/gtest.h>
 

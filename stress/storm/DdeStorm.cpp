@@ -1,6 +1,6 @@
-#include "DdeStorm.h"
+#include "stress/storm/DdeStorm.h"
 
-#include "HookApi.h"
+#include "hookapi/HookApi.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "ProcessRuns.h"
+#include "stress/storm/ProcessRuns.h"
 
 #include <vector>
 

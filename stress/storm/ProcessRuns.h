@@ -2,8 +2,8 @@
 // DDE clients.
 #pragma once
 
-#include "JobProcess.h"
-#include "Win32Handles.h"
+#include "taskbar/testing/JobProcess.h"
+#include "win32/Win32Handles.h"
 
 #include <windows.h>
 

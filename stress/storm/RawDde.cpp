@@ -1,6 +1,6 @@
-#include "RawDde.h"
+#include "stress/storm/RawDde.h"
 
-#include "WindowBinding.h"
+#include "win32/WindowBinding.h"
 
 #include <dde.h>
 

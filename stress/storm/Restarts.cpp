@@ -1,7 +1,7 @@
-#include "ProcessRuns.h"
-#include "ShellHealth.h"
-#include "Storms.h"
-#include "TaskbarTestKit.h"
+#include "stress/storm/ProcessRuns.h"
+#include "stress/storm/ShellHealth.h"
+#include "stress/storm/Storms.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
-#include "ShellHealth.h"
+#include "stress/storm/ShellHealth.h"
 
-#include "TaskbarTestKit.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
 #include <psapi.h>
 

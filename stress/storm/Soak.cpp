@@ -1,10 +1,10 @@
-#include "Soak.h"
+#include "stress/storm/Soak.h"
 
-#include "HoralumeResources.h"
-#include "ProcessRuns.h"
-#include "SoakLog.h"
-#include "SoakWatch.h"
-#include "TaskbarTestKit.h"
+#include "resources/horalume/HoralumeResources.h"
+#include "stress/storm/ProcessRuns.h"
+#include "stress/storm/SoakLog.h"
+#include "stress/storm/SoakWatch.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
 #include <prsht.h>
 

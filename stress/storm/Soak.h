@@ -4,7 +4,7 @@
 // the clock's decimal text watched for lost seconds.
 #pragma once
 
-#include "Storms.h"
+#include "stress/storm/Storms.h"
 
 struct SoakSchedule {
     unsigned minutes = 60;

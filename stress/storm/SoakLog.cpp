@@ -1,4 +1,4 @@
-#include "SoakLog.h"
+#include "stress/storm/SoakLog.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 // The soak's minute log and its verdict.
 #pragma once
 
-#include "Soak.h"
-#include "SoakWatch.h"
+#include "stress/storm/Soak.h"
+#include "stress/storm/SoakWatch.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "SoakWatch.h"
+#include "stress/storm/SoakWatch.h"
 
-#include "ShellHealth.h"
-#include "TaskbarTestKit.h"
+#include "stress/storm/ShellHealth.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
 #include <cstdio>
 #include <map>

@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-#include "DecimalTime.h"
+#include "decimal/DecimalTime.h"
 
 #include <set>
 

@@ -4,9 +4,9 @@
 //   storm cycles <package> [count]          storm restarts <package> [count]
 //   storm raw <package> [rounds]
 //   storm soak <package> [minutes] [cycle every] [restart every] [flat from]
-#include "DdeStorm.h"
-#include "Soak.h"
-#include "Storms.h"
+#include "stress/storm/DdeStorm.h"
+#include "stress/storm/Soak.h"
+#include "stress/storm/Storms.h"
 
 #include <cstdio>
 #include <cstdlib>

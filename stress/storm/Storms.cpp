@@ -1,11 +1,11 @@
-#include "Storms.h"
+#include "stress/storm/Storms.h"
 
-#include "ClockDefaults.h"
-#include "HookApi.h"
-#include "ProcessRuns.h"
-#include "RawDde.h"
-#include "ShellHealth.h"
-#include "TaskbarTestKit.h"
+#include "hookapi/ClockDefaults.h"
+#include "hookapi/HookApi.h"
+#include "stress/storm/ProcessRuns.h"
+#include "stress/storm/RawDde.h"
+#include "stress/storm/ShellHealth.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
 #include <cstdio>
 #include <random>

@@ -1,4 +1,4 @@
-#include "BuildPaths.h"
+#include "taskbar/testing/BuildPaths.h"
 
 std::string WindowsPath(const std::string& path)
 {

@@ -1,6 +1,6 @@
-#include "ChildProcess.h"
+#include "taskbar/testing/ChildProcess.h"
 
-#include "TaskbarTestKit.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // with its output collected, or a GUI program started and watched.
 #pragma once
 
-#include "BuildPaths.h"
-#include "Win32Handles.h"
+#include "taskbar/testing/BuildPaths.h"
+#include "win32/Win32Handles.h"
 
 #include <windows.h>
 

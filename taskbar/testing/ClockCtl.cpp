@@ -8,9 +8,9 @@
 //   clockctl window <class> <title> (succeeds while such a window shows)
 //   clockctl sheet-ok <page> <control>  (in the open properties sheet: shows
 //                                   the page, clicks the control, presses OK)
-#include "TaskbarTestKit.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
-#include "ClockDefaults.h"
+#include "hookapi/ClockDefaults.h"
 
 #include <prsht.h>
 

@@ -1,8 +1,8 @@
 // The test kit's hands on the clock: mouse clicks, the clipboard, the open menu.
-#include "TaskbarTestKit.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
-#include "Clipboard.h"
-#include "StandInTaskbar.h"
+#include "taskbar/StandInTaskbar.h"
+#include "win32/Clipboard.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 // Stands in for Horalume.exe in tests: notes each start as one line of
 // "started.log" beside itself, the directory it was started in, and exits.
-#include "Win32Handles.h"
+#include "win32/Win32Handles.h"
 
 #include <windows.h>
 

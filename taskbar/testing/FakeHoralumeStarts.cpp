@@ -1,4 +1,4 @@
-#include "FakeHoralume.h"
+#include "taskbar/testing/FakeHoralume.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "JobProcess.h"
+#include "taskbar/testing/JobProcess.h"
 
 namespace testkit {
 

@@ -3,7 +3,7 @@
 // even one that dies first.
 #pragma once
 
-#include "Win32Handles.h"
+#include "win32/Win32Handles.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "RecordingDdeServer.h"
+#include "taskbar/testing/RecordingDdeServer.h"
 
-#include "HookApi.h"
-#include "Win32Handles.h"
+#include "hookapi/HookApi.h"
+#include "win32/Win32Handles.h"
 
 #include <dde.h>
 #include <ddeml.h>

@@ -3,7 +3,7 @@
 // the client runs) and records conversations and pokes. One server at a time.
 #pragma once
 
-#include "Win32Handles.h"
+#include "win32/Win32Handles.h"
 
 #include <windows.h>
 

@@ -1,11 +1,11 @@
 // The stand-in taskbar as a child process of the test: started with its
 // layout, driven through its own messages, and looked at on the screen.
-#include "TaskbarTestKit.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
-#include "HookApi.h"
-#include "JobProcess.h"
-#include "TaskbarClock.h"
-#include "TaskbarPlaces.h"
+#include "hookapi/HookApi.h"
+#include "taskbar/TaskbarPlaces.h"
+#include "taskbar/testing/JobProcess.h"
+#include "win32/TaskbarClock.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // The stand-in's taskbars as seen on the screen, and the DPI they are drawn at.
-#include "TaskbarTestKit.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
-#include "TaskbarClock.h"
+#include "win32/TaskbarClock.h"
 
 namespace testkit {
 

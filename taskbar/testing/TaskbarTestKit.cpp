@@ -1,9 +1,9 @@
-#include "TaskbarTestKit.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
-#include "ElementClient.h"
-#include "HookApi.h"
-#include "StandInTaskbar.h"
-#include "TaskbarClock.h"
+#include "hookapi/HookApi.h"
+#include "taskbar/StandInTaskbar.h"
+#include "win32/ElementClient.h"
+#include "win32/TaskbarClock.h"
 
 #include <utility>
 #include <vector>

@@ -3,9 +3,9 @@
 // programs do (DDE pokes, WM_COPYDATA, window text). Every wait has a time-out.
 #pragma once
 
-#include "ClockSettings.h"
-#include "StandInTaskbar.h"
-#include "Win32Handles.h"
+#include "hookapi/ClockSettings.h"
+#include "taskbar/StandInTaskbar.h"
+#include "win32/Win32Handles.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // The stand-in taskbar's states (edge, DPI, theme, auto-hide, a full-screen
 // program) as the component's lookups and the screen show them.
-#include "RegKey.h"
-#include "TaskbarClock.h"
-#include "TaskbarTestKit.h"
+#include "taskbar/testing/TaskbarTestKit.h"
+#include "win32/RegKey.h"
+#include "win32/TaskbarClock.h"
 
 #include <gtest/gtest.h>
 

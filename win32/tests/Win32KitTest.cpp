@@ -1,14 +1,14 @@
 // The shared Win32 pieces against the test kit's DDE server and stand-in taskbar.
-#include "Clipboard.h"
-#include "ElementClient.h"
-#include "HookApi.h"
-#include "ModuleOf.h"
-#include "RecordingDdeServer.h"
-#include "RegKey.h"
-#include "TaskbarClock.h"
-#include "TaskbarTestKit.h"
-#include "TolerantTimer.h"
-#include "Win32Handles.h"
+#include "hookapi/HookApi.h"
+#include "taskbar/testing/RecordingDdeServer.h"
+#include "taskbar/testing/TaskbarTestKit.h"
+#include "win32/Clipboard.h"
+#include "win32/ElementClient.h"
+#include "win32/ModuleOf.h"
+#include "win32/RegKey.h"
+#include "win32/TaskbarClock.h"
+#include "win32/TolerantTimer.h"
+#include "win32/Win32Handles.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // HORALUME_DLL as build paths.
 #pragma once
 
-#include "TaskbarTestKit.h"
-#include "TestSupport.h"
+#include "horalume/loader/tests/TestSupport.h"
+#include "taskbar/testing/TaskbarTestKit.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // beside this program as beside Horalume.exe. Wine's help window shows no
 // page and its popups nothing, so what was asked for is read from Wine's
 // "htmlhelp" debug channel, which the test runner writes to HORA_TRACE_FILE.
-#include "HoralumeResources.h"
-#include "PropertiesSheet.h"
-#include "TestSupport.h"
+#include "horalume/loader/tests/TestSupport.h"
+#include "horalume/props/PropertiesSheet.h"
+#include "resources/horalume/HoralumeResources.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "InstallWait.h"
+#include "horalume/loader/InstallWait.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The properties sheet in this process, with Horalume's resources linked in
 // and a window of the clock's class that counts the settings pushed to it.
-#include "HoralumeResources.h"
-#include "PropertiesSheet.h"
-#include "TestSupport.h"
-#include "Win32Handles.h"
-#include "WindowBinding.h"
+#include "horalume/loader/tests/TestSupport.h"
+#include "horalume/props/PropertiesSheet.h"
+#include "resources/horalume/HoralumeResources.h"
+#include "win32/Win32Handles.h"
+#include "win32/WindowBinding.h"
 
 #include <windows.h>
 

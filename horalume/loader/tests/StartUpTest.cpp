@@ -1,9 +1,9 @@
 // Whole runs of Horalume.exe against the stand-in taskbar and fake clock components:
 // a copy of Horalume.exe beside the component variant in a directory of its own.
-#include "StandInTaskbar.h"
-#include "TaskbarClock.h"
-#include "TaskbarTestKit.h"
-#include "TestSupport.h"
+#include "horalume/loader/tests/TestSupport.h"
+#include "taskbar/StandInTaskbar.h"
+#include "taskbar/testing/TaskbarTestKit.h"
+#include "win32/TaskbarClock.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "TestSupport.h"
+#include "horalume/loader/tests/TestSupport.h"
 
-#include "RegKey.h"
-#include "SettingsStore.h"
+#include "horalume/settings/SettingsStore.h"
+#include "win32/RegKey.h"
 
 #include <shlwapi.h>
 

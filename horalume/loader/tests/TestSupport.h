@@ -2,8 +2,8 @@
 // and message boxes found by caption, read and answered.
 #pragma once
 
-#include "BuildPaths.h"
-#include "ChildProcess.h"
+#include "taskbar/testing/BuildPaths.h"
+#include "taskbar/testing/ChildProcess.h"
 
 #include <windows.h>
 

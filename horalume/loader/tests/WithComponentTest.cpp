@@ -1,8 +1,8 @@
 // Horalume.exe with the real clock component in the stand-in taskbar:
 // installing, the settings reaching the clock, removing.
-#include "ComponentFixture.h"
-#include "RegKey.h"
-#include "SettingsStore.h"
+#include "horalume/loader/tests/ComponentFixture.h"
+#include "horalume/settings/SettingsStore.h"
+#include "win32/RegKey.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "HoralumeResources.h"
-#include "OptionPagesFixture.h"
-#include "TestSupport.h"
+#include "horalume/loader/tests/TestSupport.h"
+#include "horalume/props/tests/OptionPagesFixture.h"
+#include "resources/horalume/HoralumeResources.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "HoralumeResources.h"
-#include "OptionPagesFixture.h"
+#include "horalume/props/tests/OptionPagesFixture.h"
+#include "resources/horalume/HoralumeResources.h"
 
 #include <cstring>
 

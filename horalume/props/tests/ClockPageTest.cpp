@@ -1,6 +1,6 @@
-#include "HoralumeResources.h"
-#include "PageFixture.h"
-#include "Win32Handles.h"
+#include "horalume/props/tests/PageFixture.h"
+#include "resources/horalume/HoralumeResources.h"
+#include "win32/Win32Handles.h"
 
 #include <cstring>
 

@@ -3,7 +3,7 @@
 // leaves the caret after it. The Wine tests check this against a real box.
 #pragma once
 
-#include "FormatEditing.h"
+#include "horalume/props/FormatEditing.h"
 
 #include <algorithm>
 #include <string>

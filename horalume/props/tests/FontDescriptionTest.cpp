@@ -1,4 +1,4 @@
-#include "FontDescription.h"
+#include "horalume/props/FontDescription.h"
 
 #include <gtest/gtest.h>
 

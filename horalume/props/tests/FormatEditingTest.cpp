@@ -1,12 +1,12 @@
-#include "FormatEditing.h"
+#include "horalume/props/FormatEditing.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "ClockFormat.h"
-#include "EditBoxModel.h"
-#include "formatmenu.h"
+#include "clockformat/ClockFormat.h"
+#include "horalume/props/tests/EditBoxModel.h"
+#include "resources/horalume/formatmenu.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "formatmenu.h"
-#include "EditBoxModel.h"
-#include "HoralumeResources.h"
-#include "PageFixture.h"
-#include "Win32Handles.h"
+#include "resources/horalume/formatmenu.h"
+#include "horalume/props/tests/EditBoxModel.h"
+#include "horalume/props/tests/PageFixture.h"
+#include "resources/horalume/HoralumeResources.h"
+#include "win32/Win32Handles.h"
 
 #include <cstring>
 

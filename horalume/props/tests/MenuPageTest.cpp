@@ -1,6 +1,6 @@
-#include "MenuPage.h"
-#include "HoralumeResources.h"
-#include "OptionPagesFixture.h"
+#include "horalume/props/MenuPage.h"
+#include "horalume/props/tests/OptionPagesFixture.h"
+#include "resources/horalume/HoralumeResources.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // clock component's removal stood in for.
 #pragma once
 
-#include "AdvancedPage.h"
-#include "PageFixture.h"
+#include "horalume/props/AdvancedPage.h"
+#include "horalume/props/tests/PageFixture.h"
 
 #include <string>
 

@@ -3,11 +3,11 @@
 // stand-ins answer for the colour and font dialogs.
 #pragma once
 
-#include "ClockDefaults.h"
-#include "CommonDialogs.h"
-#include "FormatMenu.h"
-#include "PageDialog.h"
-#include "WindowBinding.h"
+#include "hookapi/ClockDefaults.h"
+#include "horalume/props/CommonDialogs.h"
+#include "horalume/props/FormatMenu.h"
+#include "horalume/props/PageDialog.h"
+#include "win32/WindowBinding.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
-#include "HoralumeResources.h"
-#include "PageFixture.h"
+#include "horalume/props/tests/PageFixture.h"
+#include "resources/horalume/HoralumeResources.h"
 
 namespace {
 

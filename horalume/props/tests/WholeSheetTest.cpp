@@ -2,10 +2,10 @@
 // through its sheet from outside as a user would: every change shows on the
 // clock at once, OK keeps the settings for the next start, and "E&xit
 // Horalume" gives the plain clock back and drops what was not saved.
-#include "ComponentFixture.h"
-#include "HoralumeResources.h"
-#include "RegKey.h"
-#include "SettingsStore.h"
+#include "horalume/loader/tests/ComponentFixture.h"
+#include "horalume/settings/SettingsStore.h"
+#include "resources/horalume/HoralumeResources.h"
+#include "win32/RegKey.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
-#include "RegKey.h"
-#include "RegistryFixture.h"
+#include "win32/RegKey.h"
+#include "horalume/settings/tests/RegistryFixture.h"
 
 #include <cstring>
 #include <string>

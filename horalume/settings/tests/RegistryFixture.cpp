@@ -1,7 +1,7 @@
-#include "RegistryFixture.h"
+#include "horalume/settings/tests/RegistryFixture.h"
 
-#include "SettingsStore.h"
-#include "Win32Handles.h"
+#include "horalume/settings/SettingsStore.h"
+#include "win32/Win32Handles.h"
 
 #include <shlwapi.h>
 

@@ -1,4 +1,4 @@
-#include "SettingsRules.h"
+#include "horalume/settings/SettingsRules.h"
 
 #include <gtest/gtest.h>
 

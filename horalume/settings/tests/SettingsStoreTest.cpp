@@ -1,7 +1,7 @@
-#include "SettingsStore.h"
-#include "ClockDefaults.h"
-#include "RegistryFixture.h"
-#include "SettingsSession.h"
+#include "horalume/settings/SettingsStore.h"
+#include "hookapi/ClockDefaults.h"
+#include "horalume/settings/SettingsSession.h"
+#include "horalume/settings/tests/RegistryFixture.h"
 
 #include <shlwapi.h>
 

@@ -1,4 +1,4 @@
-#include "SheetPlacement.h"
+#include "horalume/settings/SheetPlacement.h"
 
 #include <gtest/gtest.h>
 
