@@ -9,10 +9,13 @@
 #include "clockhook/model/ClockText.h"
 #include "win32/TaskbarClock.h"
 #include "win32/Win32Handles.h"
+#include "win32/WindowBinding.h"
 
 #include <utility>
 
-// The window property that finds a window's surface.
+// The window property that finds a subclassed shell clock's surface: the
+// shell owns that window's USERDATA, so the binding of our own windows
+// cannot serve there.
 constexpr char kSurfaceProperty[] = "HoralumeClockSurface";
 
 bool ClockSurface::Attach(HWND window)
@@ -56,18 +59,17 @@ static LRESULT CALLBACK OverlayBase(HWND window, UINT message, WPARAM wParam, LP
 bool ClockSurface::Cover(HWND taskbar)
 {
     HWND bridge = ClockBridgeOfTaskbar(taskbar);
-    HWND overlay = bridge != nullptr ? CreateOverlay(taskbar) : nullptr;
+    // Set before the window exists: its first messages pass on to the base.
+    overlay_ = true;
+    originalProc_ = OverlayBase;
+    HWND overlay = bridge != nullptr ? CreateOverlay(taskbar, this) : nullptr;
     if (overlay == nullptr) {
-        return false;
-    }
-    if (!SetPropA(overlay, kSurfaceProperty, this)) {
-        DestroyWindow(overlay);
+        overlay_ = false;
+        originalProc_ = nullptr;
         return false;
     }
     window_ = overlay;
     taskbar_ = taskbar;
-    overlay_ = true;
-    originalProc_ = OverlayBase;
     vertical_ = IsVertical(EdgeOfClock(overlay));
     const OverlayRoom room = PlaceOverlay(taskbar, bridge, vertical_, WindowDpi(overlay), {});
     taskbarRect_ = RectOf(room.room);
@@ -94,7 +96,7 @@ bool ClockSurface::Detach(bool windowGoing)
     clicks_.Stop(window_);
     tooltip_.Destroy();
     if (overlay_) {
-        RemovePropA(window_, kSurfaceProperty); // its destruction is no news to the host
+        UnbindWindow(window_); // its destruction is no news to the host
         if (!windowGoing) {
             DestroyWindow(window_);
         }
@@ -279,6 +281,9 @@ void ClockSurface::Paint()
     PaintClock(window_, dc.Get(), look_, lines_, monitorLines_, backBuffer_);
 }
 
+const WNDPROC ClockSurface::OverlayProcedure =
+    BoundWindowProc<ClockSurface, &ClockSurface::window_, &ClockSurface::HandleMessage>;
+
 LRESULT CALLBACK ClockSurface::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     ClockSurface* surface = static_cast<ClockSurface*>(GetPropA(window, kSurfaceProperty));
@@ -298,7 +303,11 @@ LRESULT ClockSurface::OnWindowGoing(UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND window = window_;
     WNDPROC original = originalProc_;
-    RemovePropA(window, kSurfaceProperty);
+    if (overlay_) {
+        UnbindWindow(window);
+    } else {
+        RemovePropA(window, kSurfaceProperty);
+    }
     host_.OnSurfaceGone(*this);
     return CallWindowProcA(original, window, message, wParam, lParam);
 }

@@ -72,9 +72,10 @@ public:
     // after sees the new size. Only the painting waits for WM_PAINT.
     void Restyle();
 
-    // The overlay class's procedure, which is also the one subclassing
-    // shell clocks.
+    // The procedure subclassing shell clocks, which finds its surface by a
+    // window property; and the overlay class's, bound as our other windows.
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static const WNDPROC OverlayProcedure;
 
     void OnClockChanged(ClockChange change) override;
 

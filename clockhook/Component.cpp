@@ -261,7 +261,7 @@ static void CALLBACK OnWindowEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG
 // another taskbar that cannot show the clock is left as it is.
 bool Component::StartShowing(HWND primaryTaskbar)
 {
-    if (!RegisterOverlayClass(&ClockSurface::Procedure) || !hub_.Create(*this) || !ShowOn(primaryTaskbar)) {
+    if (!RegisterOverlayClass(ClockSurface::OverlayProcedure) || !hub_.Create(*this) || !ShowOn(primaryTaskbar)) {
         return false;
     }
     for (HWND taskbar : FindTaskbars(GetCurrentThreadId())) {

@@ -26,10 +26,10 @@ void UnregisterOverlayClass()
     UnregisterClassA(hookapi::kOverlayClockClass, ThisModule());
 }
 
-HWND CreateOverlay(HWND taskbar)
+HWND CreateOverlay(HWND taskbar, void* surface)
 {
     HWND overlay = CreateWindowExA(0, hookapi::kOverlayClockClass, "", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, taskbar,
-                                   nullptr, ThisModule(), nullptr);
+                                   nullptr, ThisModule(), surface);
     if (overlay != nullptr) {
         SetWindowPos(overlay, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }

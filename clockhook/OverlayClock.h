@@ -14,8 +14,9 @@
 bool RegisterOverlayClass(WNDPROC procedure);
 void UnregisterOverlayClass();
 
-// Creates a hidden overlay on the taskbar, above its other children.
-HWND CreateOverlay(HWND taskbar);
+// Creates a hidden overlay on the taskbar, above its other children, bound to
+// its surface.
+HWND CreateOverlay(HWND taskbar, void* surface);
 
 // The room the overlay stands in, in the taskbar's client coordinates: the
 // bridge's rectangle without the "show desktop" strip at its far end (the
