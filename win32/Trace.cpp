@@ -1,5 +1,7 @@
 #include "win32/Trace.h"
 
+#include "win32/Win32Handles.h"
+
 #include <windows.h>
 
 #include <cstdarg>
@@ -11,12 +13,7 @@ static bool SomeoneListens()
     if (IsDebuggerPresent()) {
         return true;
     }
-    HANDLE ready = OpenEventA(SYNCHRONIZE, FALSE, "DBWIN_BUFFER_READY");
-    if (ready == nullptr) {
-        return false;
-    }
-    CloseHandle(ready);
-    return true;
+    return static_cast<bool>(UniqueHandle(OpenEventA(SYNCHRONIZE, FALSE, "DBWIN_BUFFER_READY")));
 }
 
 void Trace(const char* format, ...)

@@ -4,6 +4,7 @@
 // "timers <n>/min clock <n>/min paints <n>/min".
 #include "bench/wakeups/WakeCounts.h"
 #include "win32/TaskbarClock.h"
+#include "win32/Win32Handles.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -47,9 +48,9 @@ int main(int argc, char** argv)
         return 1;
     }
     DWORD thread = GetWindowThreadProcessId(clock, nullptr);
-    HHOOK installed =
-        SetWindowsHookExA(WH_GETMESSAGE, reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(proc)), hook, thread);
-    if (installed == nullptr) {
+    UniqueHook installed(
+        SetWindowsHookExA(WH_GETMESSAGE, reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(proc)), hook, thread));
+    if (!installed) {
         std::fprintf(stderr, "wakecount: the hook was refused\n");
         return 1;
     }
@@ -63,7 +64,7 @@ int main(int argc, char** argv)
     LONG timers = InterlockedCompareExchange(&counts->timers, 0, 0);
     LONG clockTimers = InterlockedCompareExchange(&counts->clockTimers, 0, 0);
     LONG paints = InterlockedCompareExchange(&counts->clockPaints, 0, 0);
-    UnhookWindowsHookEx(installed);
+    installed.Reset();
     const double perMinute = 60.0 / seconds;
     std::printf("timers %.1f/min clock %.1f/min paints %.1f/min\n", timers * perMinute, clockTimers * perMinute,
                 paints * perMinute);
