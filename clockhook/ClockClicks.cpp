@@ -8,7 +8,7 @@ static bool IsPlainClockCommand(std::uint32_t command)
     return command != ClockCommand::DoNothing && !IsClockMenuCommand(command);
 }
 
-bool ClockClicks::OnClick(HWND clock, const ClockModel& model, UINT message)
+bool ClockClicks::OnClick(HWND clock, const ClockModel& model, CalendarWindow& calendar, UINT message)
 {
     const ClockSettings& settings = model.Settings();
     switch (message) {
@@ -19,7 +19,7 @@ bool ClockClicks::OnClick(HWND clock, const ClockModel& model, UINT message)
     case WM_LBUTTONDBLCLK:
         Stop(clock);
         passRelease_ = IsPlainClockCommand(settings.dblClickCommand);
-        return RunClockCommand(clock, model, settings.dblClickCommand);
+        return RunClockCommand(clock, model, calendar, settings.dblClickCommand);
     case WM_LBUTTONUP: {
         bool wasClick = buttonDown_;
         buttonDown_ = false;
@@ -30,7 +30,7 @@ bool ClockClicks::OnClick(HWND clock, const ClockModel& model, UINT message)
             return true; // the release of a double click's second press
         }
         if (settings.dblClickCommand == ClockCommand::DoNothing) {
-            RunClockCommand(clock, model, settings.clickCommand); // no double click to wait for
+            RunClockCommand(clock, model, calendar, settings.clickCommand); // no double click to wait for
         } else {
             SetTimer(clock, kClickTimer, GetDoubleClickTime(), nullptr);
         }
@@ -40,13 +40,13 @@ bool ClockClicks::OnClick(HWND clock, const ClockModel& model, UINT message)
     return false;
 }
 
-bool ClockClicks::OnTimer(HWND clock, const ClockModel& model, WPARAM id)
+bool ClockClicks::OnTimer(HWND clock, const ClockModel& model, CalendarWindow& calendar, WPARAM id)
 {
     if (id != kClickTimer) {
         return false;
     }
     KillTimer(clock, kClickTimer);
-    RunClockCommand(clock, model, model.Settings().clickCommand);
+    RunClockCommand(clock, model, calendar, model.Settings().clickCommand);
     return true;
 }
 

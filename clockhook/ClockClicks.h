@@ -3,6 +3,7 @@
 // be the first half of a double click.
 #pragma once
 
+#include "clockhook/CalendarWindow.h"
 #include "clockhook/model/ClockModel.h"
 
 #include <windows.h>
@@ -12,9 +13,9 @@ public:
     // Handles WM_LBUTTONDOWN, WM_LBUTTONUP and WM_LBUTTONDBLCLK. Returns
     // false when the message belongs to the plain clock (its command is
     // "Windows default"), which the caller then passes on.
-    bool OnClick(HWND clock, const ClockModel& model, UINT message);
+    bool OnClick(HWND clock, const ClockModel& model, CalendarWindow& calendar, UINT message);
     // Handles the click timer; returns whether it was that timer.
-    bool OnTimer(HWND clock, const ClockModel& model, WPARAM id);
+    bool OnTimer(HWND clock, const ClockModel& model, CalendarWindow& calendar, WPARAM id);
     // Forgets a click still waiting.
     void Stop(HWND clock);
 

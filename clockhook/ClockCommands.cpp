@@ -1,6 +1,5 @@
 #include "clockhook/ClockCommands.h"
 
-#include "clockhook/CalendarWindow.h"
 #include "clockhook/ClockCopy.h"
 #include "clockhook/model/ClockChoices.h"
 #include "clockhook/model/ClockIds.h"
@@ -29,7 +28,7 @@ static void StartProperties()
     }
 }
 
-bool RunClockCommand(HWND clock, const ClockModel& model, std::uint32_t command)
+bool RunClockCommand(HWND clock, const ClockModel& model, CalendarWindow& calendar, std::uint32_t command)
 {
     switch (command) {
     case ClockCommand::DoNothing:
@@ -38,7 +37,7 @@ bool RunClockCommand(HWND clock, const ClockModel& model, std::uint32_t command)
         StartProperties();
         return true;
     case ClockCommand::Calendar:
-        ShowCalendar(clock, model.Settings());
+        calendar.Show(clock, model.Settings());
         return true;
     case ClockCommand::Copy:
         CopyClockText(clock, model);
@@ -65,11 +64,11 @@ void ClockHotkey::Update(HWND clock, std::uint32_t hotkeyCommand)
     clock_ = clock;
 }
 
-bool OnClockHotkey(HWND clock, const ClockModel& model, WPARAM id)
+bool OnClockHotkey(HWND clock, const ClockModel& model, CalendarWindow& calendar, WPARAM id)
 {
     if (id != kHotkeyId) {
         return false;
     }
-    RunClockCommand(clock, model, model.Settings().hotkeyCommand);
+    RunClockCommand(clock, model, calendar, model.Settings().hotkeyCommand);
     return true;
 }

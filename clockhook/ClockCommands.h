@@ -2,6 +2,7 @@
 // HotkeyCommand, which are also its menu items) and its hot key.
 #pragma once
 
+#include "clockhook/CalendarWindow.h"
 #include "clockhook/model/ClockModel.h"
 
 #include <windows.h>
@@ -12,7 +13,7 @@
 // default" (0) and for any identifier it does not know, which the page also
 // shows as "Windows default": the caller then lets the plain clock handle
 // the message.
-bool RunClockCommand(HWND clock, const ClockModel& model, std::uint32_t command);
+bool RunClockCommand(HWND clock, const ClockModel& model, CalendarWindow& calendar, std::uint32_t command);
 
 // Whether the identifier is one of the clock's own menu items.
 bool IsClockMenuCommand(UINT id);
@@ -30,4 +31,4 @@ private:
 };
 
 // Handles WM_HOTKEY; returns whether it was the clock's hot key.
-bool OnClockHotkey(HWND clock, const ClockModel& model, WPARAM id);
+bool OnClockHotkey(HWND clock, const ClockModel& model, CalendarWindow& calendar, WPARAM id);

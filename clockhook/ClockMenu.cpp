@@ -104,7 +104,7 @@ static POINT MenuPoint(HWND clock, LPARAM lParam)
     return point;
 }
 
-static void ShowOwnMenu(HWND clock, const ClockModel& model, LPARAM lParam)
+static void ShowOwnMenu(HWND clock, const ClockModel& model, CalendarWindow& calendar, LPARAM lParam)
 {
     UniqueMenu menu(CreatePopupMenu());
     if (!menu) {
@@ -119,11 +119,12 @@ static void ShowOwnMenu(HWND clock, const ClockModel& model, LPARAM lParam)
     PostMessageA(clock, WM_NULL, 0, 0);
     menu.Reset();
     if (IsClockMenuCommand(command)) {
-        RunClockCommand(clock, model, command);
+        RunClockCommand(clock, model, calendar, command);
     }
 }
 
-void OnClockContextMenu(HWND clock, WNDPROC plainClock, const ClockModel& model, WPARAM wParam, LPARAM lParam)
+void OnClockContextMenu(HWND clock, WNDPROC plainClock, const ClockModel& model, CalendarWindow& calendar,
+                        WPARAM wParam, LPARAM lParam)
 {
     if (g_menu.offering) {
         return;
@@ -139,7 +140,7 @@ void OnClockContextMenu(HWND clock, WNDPROC plainClock, const ClockModel& model,
     bool shown = g_menu.merged || g_menu.otherWindowMenu;
     g_menu = MenuState();
     if (!shown) {
-        ShowOwnMenu(clock, model, lParam);
+        ShowOwnMenu(clock, model, calendar, lParam);
     }
 }
 

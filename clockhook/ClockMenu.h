@@ -4,12 +4,14 @@
 // none.
 #pragma once
 
+#include "clockhook/CalendarWindow.h"
 #include "clockhook/model/ClockModel.h"
 
 #include <windows.h>
 
 // WM_CONTEXTMENU on the clock.
-void OnClockContextMenu(HWND clock, WNDPROC plainClock, const ClockModel& model, WPARAM wParam, LPARAM lParam);
+void OnClockContextMenu(HWND clock, WNDPROC plainClock, const ClockModel& model, CalendarWindow& calendar,
+                        WPARAM wParam, LPARAM lParam);
 // WM_INITMENUPOPUP on the clock: adds the component's items to the plain
 // clock's menu while it opens for a right click.
 void OnClockInitMenuPopup(HMENU menu, const ClockModel& model, LPARAM lParam);

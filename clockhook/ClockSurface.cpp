@@ -334,12 +334,12 @@ bool ClockSurface::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
         tooltip_.OnClick();
-        return clicks_.OnClick(window_, model_, message);
+        return clicks_.OnClick(window_, model_, host_.Calendar(), message);
     case WM_HOTKEY:
-        return OnClockHotkey(window_, model_, wParam);
+        return OnClockHotkey(window_, model_, host_.Calendar(), wParam);
     case WM_CONTEXTMENU:
         tooltip_.OnClick();
-        OnClockContextMenu(window_, originalProc_, model_, wParam, lParam);
+        OnClockContextMenu(window_, originalProc_, model_, host_.Calendar(), wParam, lParam);
         return true;
     case WM_INITMENUPOPUP:
         OnClockInitMenuPopup(reinterpret_cast<HMENU>(wParam), model_, lParam);
@@ -354,7 +354,7 @@ bool ClockSurface::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         if (HIWORD(wParam) != 0 || lParam != 0 || !IsClockMenuCommand(LOWORD(wParam))) {
             return false;
         }
-        RunClockCommand(window_, model_, LOWORD(wParam));
+        RunClockCommand(window_, model_, host_.Calendar(), LOWORD(wParam));
         return true;
     }
     return false;
@@ -371,7 +371,7 @@ LRESULT ClockSurface::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     switch (message) {
     case WM_TIMER:
-        if (clicks_.OnTimer(window_, model_, wParam) || tooltip_.OnTimer(wParam)) {
+        if (clicks_.OnTimer(window_, model_, host_.Calendar(), wParam) || tooltip_.OnTimer(wParam)) {
             return 0;
         }
         break;

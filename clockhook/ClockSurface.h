@@ -28,6 +28,8 @@ public:
     // The surface's window is being destroyed; the host may delete the
     // surface, which is no longer used after this call.
     virtual void OnSurfaceGone(ClockSurface& surface) = 0;
+    // The calendar the clock's commands open.
+    virtual CalendarWindow& Calendar() = 0;
 
 protected:
     ~SurfaceHost() = default;

@@ -39,6 +39,7 @@ public:
     void OnLocateDue() override;
     void OnLocated() override { FollowTaskbars(); }
     void OnSurfaceGone(ClockSurface& surface) override;
+    CalendarWindow& Calendar() override { return calendar_; }
     // A window of the shell's thread was created or moved.
     void OnShellWindowEvent(DWORD event, HWND window);
 
@@ -65,6 +66,7 @@ private:
     UniqueWinEventHook windowsMoved_;
     UniqueWinEventHook contentReordered_;
     ClockHotkey hotkey_;
+    CalendarWindow calendar_;
     CpuTimes lastCpu_; // the previous CPU sample
     bool installed_ = false;
     HMODULE ownReference_ = nullptr; // keeps the library mapped after the loader frees its copy
@@ -163,7 +165,7 @@ void Component::OnClockChanged(ClockChange change)
     if (ClockSurface* primary = Primary()) {
         hotkey_.Update(primary->Window(), settings.hotkeyCommand);
     }
-    OnCalendarSettingsChanged(settings);
+    calendar_.OnSettingsChanged(settings);
     ArmTick();
 }
 
@@ -217,7 +219,7 @@ void Component::OnLookChanged()
             surface->Restyle();
         }
     }
-    OnCalendarLookChanged();
+    calendar_.OnLookChanged();
 }
 
 // New taskbars get the clock; overlays follow their taskbar's layout.
@@ -342,7 +344,7 @@ bool Component::LetGo()
     contentReordered_.Reset();
     StopElementServer();
     hotkey_.Release();
-    CloseCalendar();
+    calendar_.Close();
     model_.RemoveObserver(*this);
     for (const std::unique_ptr<ClockSurface>& surface : surfaces_) {
         if (surface->Attached()) {
