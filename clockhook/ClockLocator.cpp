@@ -5,6 +5,7 @@
 #include "win32/Win32Handles.h"
 
 #include <map>
+#include <memory>
 #include <mutex>
 
 // Shared by the component and the worker, which may outlive the component.
@@ -101,17 +102,18 @@ bool ClockLocator::Start(HWND notify, UINT message)
     auto channel = std::make_shared<LocatorChannel>();
     channel->notify = notify;
     channel->message = message;
-    const HMODULE library = TakeModuleReference();
-    if (!channel->wake || library == nullptr) {
+    UniqueLibrary library(TakeModuleReference());
+    if (!channel->wake || !library) {
         return false;
     }
-    WorkerStart* start = new WorkerStart{channel, library};
-    UniqueHandle thread(CreateThread(nullptr, 0, LocatorThread, start, 0, nullptr));
+    auto start = std::make_unique<WorkerStart>(WorkerStart{channel, library.Get()});
+    UniqueHandle thread(CreateThread(nullptr, 0, LocatorThread, start.get(), 0, nullptr));
     if (!thread) {
-        delete start;
-        FreeLibrary(library);
         return false;
     }
+    // Both are the thread's now.
+    start.release();
+    library.Release();
     channel_ = std::move(channel);
     return true;
 }

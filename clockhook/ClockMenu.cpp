@@ -1,19 +1,9 @@
 #include "clockhook/ClockMenu.h"
 
 #include "clockhook/ClockCommands.h"
+#include "clockhook/Component.h"
 #include "clockhook/TaskbarTheme.h"
 #include "clockhook/model/ClockChoices.h"
-#include "win32/Win32Handles.h"
-
-struct MenuState {
-    HWND clock = nullptr;
-    bool offering = false;        // the plain clock is handling a right click
-    bool merged = false;          // our items went into its menu
-    bool otherWindowMenu = false; // a menu of another window opened meanwhile
-    HHOOK watch = nullptr;
-};
-
-static MenuState g_menu;
 
 static void InsertItem(HMENU menu, UINT position, UINT id, const char* text)
 {
@@ -87,10 +77,27 @@ static void AddClockItems(HMENU menu, const ClockSettings& settings)
 static LRESULT CALLBACK WatchMenus(int code, WPARAM wParam, LPARAM lParam)
 {
     const CWPSTRUCT* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && message->message == WM_INITMENUPOPUP && message->hwnd != g_menu.clock) {
-        g_menu.otherWindowMenu = true;
+    ClockMenu* menu = InstalledMenu();
+    if (code == HC_ACTION && message->message == WM_INITMENUPOPUP && menu != nullptr) {
+        menu->OnMenuOpening(message->hwnd);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void ClockMenu::OnMenuOpening(HWND window)
+{
+    if (window != clock_) {
+        otherWindowMenu_ = true;
+    }
+}
+
+void ClockMenu::Forget()
+{
+    watch_.Reset();
+    clock_ = nullptr;
+    offering_ = false;
+    merged_ = false;
+    otherWindowMenu_ = false;
 }
 
 static POINT MenuPoint(HWND clock, LPARAM lParam)
@@ -123,34 +130,31 @@ static void ShowOwnMenu(HWND clock, const ClockModel& model, CalendarWindow& cal
     }
 }
 
-void OnClockContextMenu(HWND clock, WNDPROC plainClock, const ClockModel& model, CalendarWindow& calendar,
-                        WPARAM wParam, LPARAM lParam)
+void ClockMenu::OnContextMenu(HWND clock, WNDPROC plainClock, const ClockModel& model, WPARAM wParam, LPARAM lParam)
 {
-    if (g_menu.offering) {
+    if (offering_) {
         return;
     }
-    g_menu = MenuState();
-    g_menu.clock = clock;
-    g_menu.offering = true;
-    g_menu.watch = SetWindowsHookExA(WH_CALLWNDPROC, WatchMenus, nullptr, GetCurrentThreadId());
+    Forget();
+    clock_ = clock;
+    offering_ = true;
+    watch_.Reset(SetWindowsHookExA(WH_CALLWNDPROC, WatchMenus, nullptr, GetCurrentThreadId()));
     CallWindowProcA(plainClock, clock, WM_CONTEXTMENU, wParam, lParam);
-    if (g_menu.watch != nullptr) {
-        UnhookWindowsHookEx(g_menu.watch);
-    }
-    bool shown = g_menu.merged || g_menu.otherWindowMenu;
-    g_menu = MenuState();
+    watch_.Reset();
+    bool shown = merged_ || otherWindowMenu_;
+    Forget();
     if (!shown) {
-        ShowOwnMenu(clock, model, calendar, lParam);
+        ShowOwnMenu(clock, model, calendar_, lParam);
     }
 }
 
-void OnClockInitMenuPopup(HMENU menu, const ClockModel& model, LPARAM lParam)
+void ClockMenu::OnInitMenuPopup(HMENU menu, const ClockModel& model, LPARAM lParam)
 {
     // Only the menu itself, not its submenus or the window menu.
-    if (!g_menu.offering || g_menu.merged || HIWORD(lParam) != 0) {
+    if (!offering_ || merged_ || HIWORD(lParam) != 0) {
         return;
     }
-    g_menu.merged = true;
+    merged_ = true;
     AddClockItems(menu, model.Settings());
 }
 

@@ -286,6 +286,7 @@ const WNDPROC ClockSurface::OverlayProcedure =
 
 LRESULT CALLBACK ClockSurface::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // A property, not WindowBinding.h: the shell owns a clock's user data.
     ClockSurface* surface = static_cast<ClockSurface*>(GetPropA(window, kSurfaceProperty));
     if (surface == nullptr) {
         return DefWindowProcA(window, message, wParam, lParam); // never while ours is in the chain
@@ -339,10 +340,10 @@ bool ClockSurface::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         return OnClockHotkey(window_, model_, host_.Calendar(), wParam);
     case WM_CONTEXTMENU:
         tooltip_.OnClick();
-        OnClockContextMenu(window_, originalProc_, model_, host_.Calendar(), wParam, lParam);
+        host_.Menu().OnContextMenu(window_, originalProc_, model_, wParam, lParam);
         return true;
     case WM_INITMENUPOPUP:
-        OnClockInitMenuPopup(reinterpret_cast<HMENU>(wParam), model_, lParam);
+        host_.Menu().OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), model_, lParam);
         return false;
     case WM_MEASUREITEM:
         result = TRUE;

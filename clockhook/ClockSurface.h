@@ -8,6 +8,7 @@
 
 #include "clockhook/ClockClicks.h"
 #include "clockhook/ClockLook.h"
+#include "clockhook/ClockMenu.h"
 #include "clockhook/ClockTooltip.h"
 #include "clockhook/MonitorLines.h"
 #include "clockhook/model/ClockModel.h"
@@ -28,8 +29,9 @@ public:
     // The surface's window is being destroyed; the host may delete the
     // surface, which is no longer used after this call.
     virtual void OnSurfaceGone(ClockSurface& surface) = 0;
-    // The calendar the clock's commands open.
+    // The calendar the clock's commands open, and the clock's menu.
     virtual CalendarWindow& Calendar() = 0;
+    virtual ClockMenu& Menu() = 0;
 
 protected:
     ~SurfaceHost() = default;

@@ -6,9 +6,11 @@
 #include "clockhook/CalendarWindow.h"
 #include "clockhook/ClockCommands.h"
 #include "clockhook/ClockLocator.h"
+#include "clockhook/ClockMenu.h"
 #include "clockhook/ClockSurface.h"
 #include "clockhook/ElementServer.h"
 #include "clockhook/HubWindow.h"
+#include "clockhook/LoaderRequest.h"
 #include "clockhook/LocalClock.h"
 #include "clockhook/OverlayClock.h"
 #include "clockhook/ShellWindows.h"
@@ -40,6 +42,8 @@ public:
     void OnLocated() override { FollowTaskbars(); }
     void OnSurfaceGone(ClockSurface& surface) override;
     CalendarWindow& Calendar() override { return calendar_; }
+    ClockMenu& Menu() override { return menu_; }
+    ElementServer& Server() { return server_; }
     // A window of the shell's thread was created or moved.
     void OnShellWindowEvent(DWORD event, HWND window);
 
@@ -50,7 +54,6 @@ private:
     ClockSurface* SurfaceOn(HWND taskbar);
     ClockSurface* Primary();
     bool LetGo();
-    void DropOwnReference();
     void SampleReadings();
     void FollowTaskbars();
     void ArmTick();
@@ -67,43 +70,32 @@ private:
     UniqueWinEventHook contentReordered_;
     ClockHotkey hotkey_;
     CalendarWindow calendar_;
+    ClockMenu menu_{calendar_};
+    ElementServer server_;
     CpuTimes lastCpu_; // the previous CPU sample
     bool installed_ = false;
-    HMODULE ownReference_ = nullptr; // keeps the library mapped after the loader frees its copy
+    UniqueLibrary ownReference_; // keeps the library mapped after the loader frees its copy
     UniqueHandle installedMutex_;
 };
 
 } // namespace
 
-// The hook procedures reach the component only through here.
+// Callbacks that carry no context (the loader's hook procedures, DDEML's,
+// the menu's hook, the WinEvent procedure) are why these are process-wide:
+// the loader's requests install g_component, and every other callback
+// reaches it through g_installed, set on install and cleared on removal.
+// Nothing else may use either.
 static Component g_component;
+static Component* g_installed = nullptr;
 
-bool IsLoaderRequest(const CWPSTRUCT* message)
+ElementServer* InstalledServer()
 {
-    return message != nullptr && message->message == WM_WININICHANGE && message->wParam == 0 && message->lParam == 0;
+    return g_installed != nullptr ? &g_installed->Server() : nullptr;
 }
 
-static void ReportRequestDone()
+ClockMenu* InstalledMenu()
 {
-    UniqueHandle event(OpenEventA(EVENT_MODIFY_STATE, FALSE, hookapi::kHookCompleteEvent));
-    if (event) {
-        SetEvent(event.Get());
-    }
-}
-
-// Frees our reference from a thread of its own: FreeLibraryAndExitThread
-// never returns into the library it may unmap.
-static DWORD WINAPI UnloadThread(LPVOID module)
-{
-    FreeLibraryAndExitThread(static_cast<HMODULE>(module), 0);
-}
-
-void Component::DropOwnReference()
-{
-    UniqueHandle thread(CreateThread(nullptr, 0, UnloadThread, ownReference_, 0, nullptr));
-    // Without the thread the reference stays: a library left loaded is
-    // better than one unmapped under running code.
-    ownReference_ = nullptr;
+    return g_installed != nullptr ? &g_installed->Menu() : nullptr;
 }
 
 ClockSurface* Component::SurfaceOn(HWND taskbar)
@@ -252,10 +244,13 @@ void Component::OnShellWindowEvent(DWORD event, HWND window)
 
 static void CALLBACK OnWindowEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD, DWORD)
 {
+    if (g_installed == nullptr) {
+        return;
+    }
     if (object == OBJID_WINDOW) {
-        g_component.OnShellWindowEvent(event, window);
+        g_installed->OnShellWindowEvent(event, window);
     } else if (event == EVENT_OBJECT_REORDER && HasClassOf(window, {hookapi::kContentBridgeClass})) {
-        g_component.OnLocateDue(); // the content's structure changed: a badge, the moon, Copilot
+        g_installed->OnLocateDue(); // the content's structure changed: a badge, the moon, Copilot
     }
 }
 
@@ -289,6 +284,7 @@ bool Component::TryInstall()
         Trace("HORALUME: not installed: this thread owns no taskbar with a clock");
         return false;
     }
+    g_installed = this;
     model_.Reset();
     model_.AddObserver(*this);
     OnClockChanged(ClockChange::Settings);
@@ -306,7 +302,7 @@ bool Component::TryInstall()
         LetGo();
         return false;
     }
-    if (!StartElementServer(model_)) {
+    if (!server_.Start(model_)) {
         Trace("HORALUME: not installed: the element server did not start");
         LetGo();
         return false;
@@ -321,15 +317,14 @@ void Component::Install()
 {
     if (!installed_) {
         // A reference kept from a clock that was destroyed under us serves again.
-        bool tookReference = ownReference_ == nullptr;
+        bool tookReference = !ownReference_;
         if (tookReference) {
-            ownReference_ = TakeModuleReference();
+            ownReference_.Reset(TakeModuleReference());
         }
-        if (ownReference_ == nullptr) {
+        if (!ownReference_) {
             Trace("HORALUME: not installed: no reference on the library");
         } else if (!TryInstall() && tookReference) {
-            FreeLibrary(ownReference_); // the hook's own reference still holds the library
-            ownReference_ = nullptr;
+            ownReference_.Reset(); // the hook's own reference still holds the library
         }
     }
     ReportRequestDone();
@@ -342,7 +337,7 @@ bool Component::LetGo()
     windowsCreated_.Reset();
     windowsMoved_.Reset();
     contentReordered_.Reset();
-    StopElementServer();
+    server_.Stop();
     hotkey_.Release();
     calendar_.Close();
     model_.RemoveObserver(*this);
@@ -362,13 +357,14 @@ bool Component::LetGo()
         ReleaseMutex(installedMutex_.Get());
         installedMutex_.Reset();
     }
+    g_installed = nullptr;
     return surfaces_.empty();
 }
 
 void Component::Remove()
 {
     if (installed_ && LetGo()) {
-        DropOwnReference();
+        DropLibraryReference(ownReference_);
     }
     ReportRequestDone();
 }

@@ -14,3 +14,11 @@ bool IsLoaderRequest(const CWPSTRUCT* message);
 // mutex "HoralumeDllInstalled".
 void InstallComponent();
 void RemoveComponent();
+
+class ClockMenu;
+class ElementServer;
+
+// For the callbacks that carry no context (DDEML's, the menu's hook) and
+// nothing else: the pieces of the installed component, null while none is.
+ElementServer* InstalledServer();
+ClockMenu* InstalledMenu();
