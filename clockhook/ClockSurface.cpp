@@ -13,9 +13,7 @@
 
 #include <utility>
 
-// The window property that finds a subclassed shell clock's surface: the
-// shell owns that window's USERDATA, so the binding of our own windows
-// cannot serve there.
+// Finds a subclassed shell clock's surface: the shell owns its USERDATA.
 constexpr char kSurfaceProperty[] = "HoralumeClockSurface";
 
 bool ClockSurface::Attach(HWND window)
@@ -49,8 +47,7 @@ bool ClockSurface::Attach(HWND window)
     return true;
 }
 
-// Beneath an overlay: the plain window, whose right click shows no menu of
-// its own (ours then shows alone).
+// Beneath an overlay: a plain window with no right-click menu of its own.
 static LRESULT CALLBACK OverlayBase(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return message == WM_CONTEXTMENU ? 0 : DefWindowProcA(window, message, wParam, lParam);
@@ -117,9 +114,8 @@ bool ClockSurface::Detach(bool windowGoing)
     return onTop;
 }
 
-// Called at each wake and scan, so it only compares: the clock is laid out
-// anew when its taskbar's edge or its DPI changed, an overlay placed again
-// when its anchor moved and raised when a sibling came above it.
+// At each wake and scan, so it only compares: laid out anew on a new edge or DPI,
+// an overlay placed again when its anchor moved and raised above new siblings.
 void ClockSurface::FollowTaskbar(const std::vector<LocatedElement>& located)
 {
     FollowEdge();
@@ -141,8 +137,7 @@ void ClockSurface::FollowTaskbar(const std::vector<LocatedElement>& located)
     }
 }
 
-// A move to another edge or monitor, or a DPI change, lays the clock out
-// anew; returns whether it did.
+// A move to another edge or monitor, or a DPI change, lays the clock out anew.
 bool ClockSurface::FollowEdge()
 {
     const bool vertical = IsVertical(EdgeOfClock(window_));
@@ -202,12 +197,10 @@ bool ClockSurface::MeasureLines()
     return true;
 }
 
-// On a horizontal bar the window keeps the right edge where the taskbar put
-// it, as wide as its text (or FixedWidth, in pixels at 96 DPI); a width
-// beyond the room left of that edge is cut to the room, so the window stays
-// inside its parent. On a vertical bar a shell clock keeps the size the
-// shell gave it and an overlay is as tall as its lines at the room's bottom:
-// text wider than the bar is cut. An overlay covers the system's clock.
+// On a horizontal bar the window keeps the right edge the taskbar put it at, as
+// wide as its text (or FixedWidth at 96 DPI), cut to the room left of that edge.
+// On a vertical bar a shell clock keeps the shell's size and an overlay is as
+// tall as its lines at the room's bottom, text wider than the bar cut.
 void ClockSurface::FitSize()
 {
     const RECT& room = taskbarRect_;
@@ -249,9 +242,8 @@ void ClockSurface::FitFontToRoom()
                                    look_.Scaled(kFittedTextFloor)));
 }
 
-// The taskbar moved or sized the window itself: its new right edge is the
-// one to keep (with the taskbar's width, should it only have moved it),
-// laid out for the edge the taskbar stands on now.
+// The taskbar moved or sized the window itself: its new right edge is kept (with
+// the taskbar's width, should it only have moved it), laid out for its edge now.
 void ClockSurface::OnTaskbarPlaced(const WINDOWPOS& position)
 {
     RECT placed = RectInParent(window_);
@@ -313,8 +305,7 @@ LRESULT ClockSurface::OnWindowGoing(UINT message, WPARAM wParam, LPARAM lParam)
     return CallWindowProcA(original, window, message, wParam, lParam);
 }
 
-// The mouse and the keyboard: clicks, the menu, the tooltip, the hot key.
-// Returns whether the message was handled, with its result.
+// Clicks, the menu, the tooltip, the hot key: whether handled, with the result.
 bool ClockSurface::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     result = 0;
